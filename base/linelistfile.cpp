@@ -1,0 +1,107 @@
+#include "base/linelistfile.h"
+
+#include "base/dataerror.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace {
+
+QString fromWindows1252(const QByteArray &bytes)
+{
+    // Code points of 0x80..0x9F in Windows-1252; the undefined ones map to themselves.
+    static const char16_t high[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    QString text;
+    text.reserve(bytes.size());
+    for (char ch : bytes) {
+        const auto byte = static_cast<unsigned char>(ch);
+        text.append(byte >= 0x80 && byte < 0xA0 ? QChar(high[byte - 0x80]) : QChar(byte));
+    }
+    return text;
+}
+
+QString decodeText(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.mid(3));
+    if (bytes.startsWith("\xFF\xFE")) {
+        QStringDecoder decoder(QStringDecoder::Utf16LE);
+        return decoder.decode(bytes.mid(2));
+    }
+    if (bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder decoder(QStringDecoder::Utf16BE);
+        return decoder.decode(bytes.mid(2));
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return fromWindows1252(bytes);
+}
+
+} // namespace
+
+namespace LineListFile {
+
+QStringList decode(const QByteArray &bytes)
+{
+    const QString text = decodeText(bytes);
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar ch = text.at(i);
+        if (ch == u'\r' || ch == u'\n') {
+            lines.append(text.mid(start, i - start));
+            if (ch == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < size)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QByteArray encode(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines) {
+        bytes.append(line.toUtf8());
+        bytes.append("\r\n");
+    }
+    return bytes;
+}
+
+QStringList read(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw DataError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    return decode(file.readAll());
+}
+
+void write(const QString &path, const QStringList &lines)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw DataError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
+    const QByteArray bytes = encode(lines);
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw DataError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
+}
+
+const QString &lineAt(const QStringList &lines, int index, const QString &fileName)
+{
+    if (index < 0 || index >= lines.size())
+        throw DataError(QStringLiteral("\"%1\" has no line %2 (it holds %3 lines).")
+                            .arg(fileName).arg(index).arg(lines.size()));
+    return lines.at(index);
+}
+
+} // namespace LineListFile

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+
+// One page of the main window's page control: 1000 x 702 pixels with a full-page background
+// picture (headings and button words drawn in) beneath every other control.
+class Page : public QWidget {
+    Q_OBJECT
+public:
+    // `name` is the page's component name, `caption` its (never displayed) caption, and
+    // `backgroundName` the component name of the background picture box.
+    Page(const QString &name, const QString &caption, const QString &backgroundName, QWidget *parent = nullptr);
+
+    QString caption() const { return windowTitle(); }
+    QLabel *background() const { return m_background; }
+
+    static constexpr int Width = 1000;
+    static constexpr int Height = 702;
+
+private:
+    QLabel *m_background;
+};
+
+// A flat, caption-less click area over a word drawn in a background picture.
+class HotSpot : public QWidget {
+    Q_OBJECT
+public:
+    HotSpot(const QString &name, const QRect &geometry, QWidget *parent);
+
+    // Clicks the hot spot from code, as the handlers that reuse one another do.
+    void click() { emit clicked(); }
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// A picture of the program's own design (compiled in), or an empty pixmap when it is missing.
+QPixmap designPicture(const QString &name);
