@@ -1,0 +1,242 @@
+#include "testing/progresschart.h"
+
+#include "base/guard.h"
+#include "base/sessionstate.h"
+#include "controls/piegauge.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+
+using ProgressRecords::Section;
+
+namespace {
+
+const QColor maroon(128, 0, 0);
+constexpr Section sections[] = {Section::RoadRules, Section::VehicleControls, Section::RoadSigns};
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QString &family,
+                  int pixelSize, bool bold, const QColor &colour)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    label->setFont(font);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+    return label;
+}
+
+PieGauge *makeGauge(QWidget *parent, const QString &name, const QRect &geometry, const QColor &colour, int start)
+{
+    auto *gauge = new PieGauge(parent);
+    gauge->setObjectName(name);
+    gauge->setGeometry(geometry);
+    gauge->SetForeColor(colour);
+    gauge->SetMaxValue(start);
+    gauge->SetProgress(start);
+    return gauge;
+}
+
+QLabel *makeValueLabel(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    QLabel *label = makeLabel(parent, name, QStringLiteral("0 %"), QStringLiteral("Arial Rounded MT Bold"), 27,
+                              false, Qt::black);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+ProgressChart::ProgressChart(SessionState &state, QTimer *Timer1, QWidget *menuPage)
+    : QObject(menuPage), m_state(state), m_timer(Timer1)
+{
+    setObjectName(QStringLiteral("ProgressChart"));
+
+    // The frame lies beneath the headings and gauges, so it is made first.
+    Shape4 = new QFrame(menuPage);
+    Shape4->setObjectName(QStringLiteral("Shape4"));
+    Shape4->setGeometry(72, 420, 577, 177);
+    Shape4->setFrameShape(QFrame::Box);
+    Shape4->setAutoFillBackground(true);
+    QPalette framePalette = Shape4->palette();
+    framePalette.setColor(QPalette::Window, Qt::white);
+    framePalette.setColor(QPalette::WindowText, maroon);
+    Shape4->setPalette(framePalette);
+
+    Label47 = makeLabel(menuPage, QStringLiteral("Label47"), QStringLiteral("Learning Progress Chart"),
+                        QStringLiteral("Arial"), 15, true, maroon);
+    Label47->move(72, 396);
+    Label47->adjustSize();
+
+    const struct {
+        const char *name;
+        const char *text;
+        QPoint at;
+    } headings[] = {{"Label34", "Road Rules", {148, 431}},
+                    {"Label35", "Vehicle Controls", {309, 431}},
+                    {"Label36", "Road Signs", {491, 431}}};
+    for (const auto &heading : headings) {
+        QLabel *label = makeLabel(menuPage, QString::fromLatin1(heading.name), QString::fromLatin1(heading.text),
+                                  QStringLiteral("Arial"), 13, true, maroon);
+        label->move(heading.at);
+        label->adjustSize();
+    }
+
+    GaugeRR = makeGauge(menuPage, QStringLiteral("GaugeRR"), {132, 450, 90, 90}, QColor(255, 0, 0), 66);
+    GaugeVC = makeGauge(menuPage, QStringLiteral("GaugeVC"), {304, 450, 90, 90}, QColor(255, 128, 0), 22);
+    GaugeRS = makeGauge(menuPage, QStringLiteral("GaugeRS"), {477, 450, 90, 90}, QColor(0, 128, 0), 69);
+
+    Label33 = makeValueLabel(menuPage, QStringLiteral("Label33"), {148, 556, 66, 30});
+    Label32 = makeValueLabel(menuPage, QStringLiteral("Label32"), {319, 556, 66, 33});
+    Label31 = makeValueLabel(menuPage, QStringLiteral("Label31"), {491, 556, 66, 33});
+
+    if (m_timer) {
+        m_timer->setInterval(1);
+        connect(m_timer, &QTimer::timeout, this, &ProgressChart::Timer1Timer);
+    }
+}
+
+ProgressChart::Row ProgressChart::row(Section section) const
+{
+    switch (section) {
+    case Section::RoadRules:
+        return {&m_state.rrscore, &m_state.SpinRR, &m_state.rrmax, GaugeRR, Label33};
+    case Section::VehicleControls:
+        return {&m_state.vcscore, &m_state.SpinVC, &m_state.vcmax, GaugeVC, Label32};
+    case Section::RoadSigns:
+        break;
+    }
+    return {&m_state.rsscore, &m_state.SpinRS, &m_state.rsmax, GaugeRS, Label31};
+}
+
+PieGauge *ProgressChart::gauge(Section section) const
+{
+    return row(section).gauge;
+}
+
+QLabel *ProgressChart::valueLabel(Section section) const
+{
+    return row(section).label;
+}
+
+void ProgressChart::showProgress(const Row &r)
+{
+    r.label->setText(QString::number(r.gauge->Progress()) + QStringLiteral(" %"));
+}
+
+QStringList ProgressChart::loadOrCreateProgress()
+{
+    const QString &name = m_state.learnerName;
+    if (!ProgressRecords::progressExists(name))
+        ProgressRecords::writeProgress(name, ProgressRecords::newProgress(name));
+    return ProgressRecords::readProgress(name);
+}
+
+void ProgressChart::Button1Click()
+{
+    guarded([&] {
+        const QString &name = m_state.learnerName;
+        if (ProgressRecords::progressExists(name)) {
+            m_state.ListBox1 = ProgressRecords::readProgress(name);
+            for (Section section : sections) {
+                const Row r = row(section);
+                *r.spin = ProgressRecords::valueOf(m_state.ListBox1.at(ProgressRecords::progressLine(section)));
+                *r.score = *r.spin;
+            }
+        } else {
+            // The counters keep their values: a new learner starts from whatever they hold.
+            ProgressRecords::writeProgress(name, ProgressRecords::newProgress(name));
+            m_state.ListBox1 = ProgressRecords::readProgress(name);
+        }
+        if (ProgressRecords::maximaExist()) {
+            m_state.Maxcount = ProgressRecords::readMaxima();
+            for (Section section : sections) {
+                const Row r = row(section);
+                *r.maximum = ProgressRecords::valueOf(m_state.Maxcount.at(ProgressRecords::maximumLine(section)));
+                r.gauge->SetMaxValue(*r.maximum);
+            }
+        }
+        if (m_timer)
+            m_timer->start();
+    });
+}
+
+void ProgressChart::Timer1Timer()
+{
+    for (Section section : sections) {
+        const Row r = row(section);
+        // A score outside the gauge's range can never be shown, so the gauge is done once it
+        // stands at the nearest value it can hold; otherwise the run-down would never end.
+        const int target = qBound(r.gauge->MinValue(), *r.spin, r.gauge->MaxValue());
+        const int progress = r.gauge->Progress();
+        if (progress == target)
+            continue;
+        // Normally the gauges run down from full; one left below its score by an earlier learner
+        // climbs to it instead of standing still.
+        r.gauge->SetProgress(progress > target ? progress - 1 : progress + 1);
+        showProgress(r);
+        return;
+    }
+    // Gauges that had nothing to run down (or were lowered with their maximum) show their value too.
+    for (Section section : sections)
+        showProgress(row(section));
+    if (m_timer)
+        m_timer->stop();
+}
+
+void ProgressChart::resetTestResults()
+{
+    m_state.ListBox1 = loadOrCreateProgress();
+    for (Section section : sections)
+        m_state.ListBox1[ProgressRecords::progressLine(section)] = QStringLiteral("0");
+    for (Section section : sections) {
+        const Row r = row(section);
+        *r.spin = 0;
+        *r.score = 0;
+    }
+    for (Section section : {Section::VehicleControls, Section::RoadRules, Section::RoadSigns}) {
+        const Row r = row(section);
+        r.gauge->SetProgress(0);
+        r.label->setText(QStringLiteral("0 %"));
+    }
+    ProgressRecords::writeProgress(m_state.learnerName, m_state.ListBox1);
+}
+
+void ProgressChart::countSectionMaximum(const QString &code)
+{
+    const std::optional<Section> section = ProgressRecords::sectionOfCode(code);
+    if (!section)
+        return;
+    const Row r = row(*section);
+    ++*r.maximum;
+    m_state.Maxcount = ProgressRecords::completeMaxima(m_state.Maxcount);
+    m_state.Maxcount[ProgressRecords::maximumLine(*section)] = QString::number(*r.maximum);
+    r.gauge->SetMaxValue(*r.maximum);
+}
+
+void ProgressChart::saveSectionMaximumFile()
+{
+    ProgressRecords::writeMaxima(ProgressRecords::completeMaxima(m_state.Maxcount));
+    for (Section section : sections) {
+        const Row r = row(section);
+        r.gauge->SetMaxValue(*r.maximum);
+    }
+}
+
+void ProgressChart::recordSectionScore(Section section)
+{
+    const Row r = row(section);
+    *r.spin = *r.score;
+    // A learner whose progress file went missing gets a new one rather than losing the answer.
+    m_state.ListBox1 = loadOrCreateProgress();
+    m_state.ListBox1[ProgressRecords::progressLine(section)] = QString::number(*r.spin);
+    r.gauge->SetProgress(*r.spin);
+    showProgress(r);
+    ProgressRecords::writeProgress(m_state.learnerName, m_state.ListBox1);
+}

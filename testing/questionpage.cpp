@@ -1,0 +1,465 @@
+#include "testing/questionpage.h"
+
+#include "base/course.h"
+#include "base/dataerror.h"
+#include "base/datapaths.h"
+#include "base/guard.h"
+#include "base/linelistfile.h"
+#include "base/messages.h"
+#include "base/safename.h"
+#include "base/sessionstate.h"
+#include "testing/progresschart.h"
+#include "testing/progressrecords.h"
+#include "testing/questionbank.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace {
+
+const QString promptText = QStringLiteral("Enter your name here");
+const QColor maroon(128, 0, 0);
+const QColor navy(0, 0, 128);
+const QColor darkBlue(33, 53, 171);
+
+// A label that reports a left click released over it, like the clickable labels and pictures of
+// the page.
+class ClickLabel : public QLabel {
+public:
+    ClickLabel(QWidget *parent, std::function<void()> onClick) : QLabel(parent), m_onClick(std::move(onClick))
+    {
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override { m_pressed = event->button() == Qt::LeftButton; }
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        const bool click = m_pressed && event->button() == Qt::LeftButton
+            && rect().contains(event->position().toPoint());
+        m_pressed = false;
+        if (click && m_onClick)
+            m_onClick();
+    }
+
+private:
+    std::function<void()> m_onClick;
+    bool m_pressed = false;
+};
+
+// The rounded frame around the options and the picture; it only draws, clicks pass through.
+class RoundedShape : public QWidget {
+public:
+    explicit RoundedShape(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(darkBlue, 3));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 12, 12);
+    }
+};
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    widget->setPalette(pal);
+}
+
+template <typename Label>
+Label *place(Label *label, const QString &name, const QString &family, int pixelSize, const QColor &colour)
+{
+    label->setObjectName(name);
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    label->setFont(font);
+    setTextColour(label, colour);
+    return label;
+}
+
+void showDesignPicture(QLabel *box, const QString &name)
+{
+    const QPixmap picture = designPicture(name);
+    if (!picture.isNull())
+        box->setPixmap(picture);
+}
+
+} // namespace
+
+void showPictureFile(QLabel *box, const QString &path)
+{
+    QPixmap picture;
+    if (!picture.load(path))
+        return;
+    box->setPixmap(picture);
+    box->setProperty("pictureFile", path);
+}
+
+QuestionPage::QuestionPage(SessionState &state, ProgressChart &chart, QWidget *parent)
+    : Page(QStringLiteral("QuestionT"), QStringLiteral("Question"), QStringLiteral("Image10"), parent),
+      m_state(state), m_chart(chart)
+{
+    GroupBox1 = new QGroupBox(this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(64, 50, 933, 557);
+    GroupBox1->setStyleSheet(QStringLiteral("QGroupBox#GroupBox1 { background-color: white; border: none; }"));
+
+    Question = place(new QLabel(GroupBox1), QStringLiteral("Question"), QStringLiteral("Tahoma"), 24, maroon);
+    Question->setGeometry(24, 17, 838, 66);
+    Question->setWordWrap(true);
+
+    QLabel **statements[] = {&Q1, &Q2, &Q3};
+    for (int i = 0; i < 3; ++i) {
+        QLabel *label = place(new QLabel(GroupBox1), QStringLiteral("Q%1").arg(i + 1), QStringLiteral("Tahoma"), 19,
+                              Qt::black);
+        label->setGeometry(24, 89 + 65 * i, 910, 60);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        *statements[i] = label;
+    }
+
+    Shape5 = new RoundedShape(GroupBox1);
+    Shape5->setObjectName(QStringLiteral("Shape5"));
+    Shape5->setGeometry(16, 282, 905, 265);
+
+    Label16 = place(new QLabel(QStringLiteral("Choose the Correct Combination"), GroupBox1), QStringLiteral("Label16"),
+                    QStringLiteral("Tahoma"), 16, navy);
+    Label16->move(49, 295);
+    Label16->adjustSize();
+
+    displayit = new QLabel(GroupBox1);
+    displayit->setObjectName(QStringLiteral("displayit"));
+    displayit->setGeometry(607, 339, 255, 166);
+    displayit->setAlignment(Qt::AlignCenter);
+    displayit->setAttribute(Qt::WA_TranslucentBackground);
+
+    MCpic = new QLabel(GroupBox1);
+    MCpic->setObjectName(QStringLiteral("MCpic"));
+    showDesignPicture(MCpic, QStringLiteral("diagram_m"));
+    MCpic->move(498, 320);
+    if (MCpic->pixmap().isNull())
+        MCpic->resize(400, 220);
+    else
+        MCpic->resize(MCpic->pixmap().deviceIndependentSize().toSize());
+    MCpic->hide();
+
+    lvpic = new QLabel(GroupBox1);
+    lvpic->setObjectName(QStringLiteral("lvpic"));
+    lvpic->setGeometry(556, 295, 355, 245);
+    lvpic->setAlignment(Qt::AlignCenter);
+    showDesignPicture(lvpic, QStringLiteral("diagram_lv"));
+    lvpic->hide();
+
+    const QPoint markerAt[] = {{40, 339}, {40, 392}, {40, 448}, {40, 504}};
+    const QPoint optionAt[] = {{104, 339}, {104, 392}, {105, 448}, {104, 505}};
+    const char *optionNames[] = {"A1a", "A2b", "A3c", "A4d"};
+    for (int i = 0; i < 4; ++i) {
+        const int option = i + 1;
+        markers[i] = new ClickLabel(GroupBox1, [this, option] { handle([&] { choose(option); }); });
+        markers[i]->setObjectName(QStringLiteral("Image%1").arg(11 + i));
+        markers[i]->setGeometry(QRect(markerAt[i], QSize(31, 30)));
+        options[i] = place(new ClickLabel(GroupBox1, [this, option] { handle([&] { choose(option); }); }),
+                           QString::fromLatin1(optionNames[i]), QStringLiteral("Tahoma"), 24, Qt::black);
+        options[i]->move(optionAt[i]);
+        options[i]->adjustSize();
+    }
+
+    info = place(new QLabel(GroupBox1), QStringLiteral("info"), QStringLiteral("Tahoma"), 24, darkBlue);
+    info->setGeometry(631, 312, 203, 29);
+    info->setAlignment(Qt::AlignCenter);
+
+    Label12 = place(new QLabel(this), QStringLiteral("Label12"), QStringLiteral("Tahoma"), 13, Qt::black);
+    Label12->setGeometry(88, 613, 400, 18);
+    Label13 = place(new QLabel(this), QStringLiteral("Label13"), QStringLiteral("Tahoma"), 13, Qt::black);
+    Label13->setGeometry(88, 632, 400, 18);
+    Label14 = place(new QLabel(this), QStringLiteral("Label14"), QStringLiteral("Arial"), 13, Qt::white);
+    Label14->setGeometry(20, 676, 600, 18);
+    Label14->setCursor(Qt::PointingHandCursor);
+
+    SpeedButton3 = new HotSpot(QStringLiteral("SpeedButton3"), {792, 642, 60, 23}, this);
+    SpeedButton11 = new HotSpot(QStringLiteral("SpeedButton11"), {864, 642, 62, 23}, this);
+    SpeedButton2 = new HotSpot(QStringLiteral("SpeedButton2"), {932, 642, 53, 23}, this);
+    connect(SpeedButton3, &HotSpot::clicked, this, &QuestionPage::SpeedButton3Click);
+    connect(SpeedButton11, &HotSpot::clicked, this, &QuestionPage::SpeedButton11Click);
+    connect(SpeedButton2, &HotSpot::clicked, this, &QuestionPage::SpeedButton2Click);
+
+    SpeedButton1 = new QPushButton(this);
+    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
+    SpeedButton1->hide();
+    connect(SpeedButton1, &QPushButton::clicked, this, &QuestionPage::SpeedButton1Click);
+}
+
+bool QuestionPage::handle(const std::function<void()> &body)
+{
+    m_unreadableQuestion = false;
+    const bool ok = guarded(body);
+    if (m_unreadableQuestion) {
+        m_unreadableQuestion = false;
+        emit menuRequested();
+    }
+    return ok;
+}
+
+bool QuestionPage::openPractice()
+{
+    return handle([&] {
+        if (m_state.ctype == Course::motorcycle)
+            Label14->setText(QStringLiteral("Motor Cycle questions"));
+        else if (m_state.ctype == Course::light)
+            Label14->setText(QStringLiteral("Light Motor Vehicle questions"));
+        else if (m_state.ctype == Course::heavy)
+            Label14->setText(QStringLiteral("Heavy Motor Vehicle questions"));
+        m_state.mode = 1;
+        next();
+    });
+}
+
+bool QuestionPage::openTest()
+{
+    return handle([&] {
+        m_chart.resetTestResults();
+        m_state.mode = 0;
+        next();
+    });
+}
+
+void QuestionPage::SpeedButton2Click() { handle([&] { next(); }); }
+void QuestionPage::SpeedButton11Click() { handle([&] { back(); }); }
+void QuestionPage::SpeedButton1Click() { resetStep(); }
+
+void QuestionPage::SpeedButton3Click()
+{
+    const QString name = m_state.profileFileName();
+    if (!fileNameProblem(m_state.learnerName, QStringLiteral(".sav")).isEmpty() || !DataPaths::exists(name))
+        m_state.Qnumber = 0;
+    emit menuRequested();
+}
+
+void QuestionPage::A1aClick() { handle([&] { choose(1); }); }
+void QuestionPage::A2bClick() { handle([&] { choose(2); }); }
+void QuestionPage::A3cClick() { handle([&] { choose(3); }); }
+void QuestionPage::A4dClick() { handle([&] { choose(4); }); }
+void QuestionPage::Image11Click() { handle([&] { choose(1); }); }
+void QuestionPage::Image12Click() { handle([&] { choose(2); }); }
+void QuestionPage::Image13Click() { handle([&] { choose(3); }); }
+void QuestionPage::Image14Click() { handle([&] { choose(4); }); }
+
+void QuestionPage::correct() { handle([&] { judgeCorrect(); }); }
+void QuestionPage::incorrect() { handle([&] { judgeIncorrect(); }); }
+
+void QuestionPage::clearAnswerDisplay()
+{
+    showPictureFile(displayit, DataPaths::image(QStringLiteral("quest")));
+    info->clear();
+    for (QLabel *marker : markers)
+        showPictureFile(marker, DataPaths::image(QStringLiteral("dot")));
+}
+
+void QuestionPage::setStatementColour(const QColor &colour)
+{
+    for (QLabel *statement : {Q1, Q2, Q3})
+        setTextColour(statement, colour);
+}
+
+void QuestionPage::next()
+{
+    if (m_state.Qnumber > QuestionBank::CountFiles() - 1) {
+        Messages::show(QStringLiteral("You have completed the questions"));
+        m_state.Qnumber = 0;
+        emit menuRequested();
+        if (!ProgressRecords::maximaExist())
+            m_chart.saveSectionMaximumFile();
+        // The page goes on to prepare question 1 behind the menu.
+    }
+
+    displayit->show();
+    lvpic->hide();
+    MCpic->hide();
+    m_state.a = m_state.b = m_state.c = m_state.d = 0;
+
+    if (m_state.ctype == Course::light)
+        Label14->setText(QStringLiteral("Light Motor Vehicle Questions"));
+    else if (m_state.ctype == Course::heavy)
+        Label14->setText(QStringLiteral("Heavy Motor Vehicle Questions"));
+    else if (m_state.ctype == Course::motorcycle)
+        Label14->setText(QStringLiteral("Motor Cycle questions"));
+    const QuestionBank::Step step = QuestionBank::nextQuestionNumber(m_state.Qnumber, m_state.ctype);
+    m_state.Qnumber = step.number;
+    if (!step.notice.isEmpty())
+        Label14->setText(step.notice);
+
+    clearAnswerDisplay();
+    setStatementColour(Qt::black);
+
+    std::optional<QStringList> lines;
+    try {
+        lines = QuestionBank::load(m_state.Qnumber);
+    } catch (const DataError &) {
+        m_unreadableQuestion = true;
+        throw;
+    }
+    if (lines)
+        showQuestion(*lines);
+    else
+        emit menuRequested();
+
+    storeQuestionNumber();
+}
+
+void QuestionPage::showQuestion(const QStringList &lines)
+{
+    using namespace QuestionBank;
+    Label12->setText(QStringLiteral("Question no:") + QString::number(m_state.Qnumber) + QStringLiteral(" / ")
+                     + QString::number(CountFiles()));
+    m_questionbox = lines;
+    Question->setText(lines.at(QuestionLine));
+    Q1->setText(lines.at(StatementA));
+    Q2->setText(lines.at(StatementB));
+    Q3->setText(lines.at(StatementC));
+    for (int i = 0; i < 4; ++i) {
+        options[i]->setText(lines.at(Option1 + i));
+        options[i]->adjustSize();
+    }
+
+    const AnswerFlags flags = answerFlags(lines.at(KeyLine));
+    m_state.a = flags.a;
+    m_state.b = flags.b;
+    m_state.c = flags.c;
+    m_state.d = flags.d;
+
+    m_state.cattype = lines.at(SectionLine);
+    if (const std::optional<QString> type = sectionTypeText(m_state.cattype)) {
+        Label13->setText(*type);
+        if (!ProgressRecords::maximaExist())
+            m_chart.countSectionMaximum(m_state.cattype);
+    }
+
+    const QString &picture = lines.at(PictureLine);
+    switch (pictureKind(picture)) {
+    case PictureKind::Neutral:
+        MCpic->hide();
+        lvpic->hide();
+        break;
+    case PictureKind::MotorcycleDiagram:
+        MCpic->show();
+        lvpic->hide();
+        displayit->hide();
+        break;
+    case PictureKind::LightVehicleDiagram:
+        lvpic->show();
+        MCpic->hide();
+        displayit->hide();
+        break;
+    case PictureKind::File:
+        displayit->show();
+        showPictureFile(displayit, DataPaths::image(picture));
+        break;
+    }
+}
+
+bool QuestionPage::learnerSignedIn() const
+{
+    const QString &name = m_state.learnerName;
+    return !name.isEmpty() && name != promptText && m_state.Saver.size() >= 2
+        && fileNameProblem(name, QStringLiteral(".sav")).isEmpty();
+}
+
+void QuestionPage::storeQuestionNumber()
+{
+    // Without a signed-in learner there is no profile to keep the place in.
+    if (!learnerSignedIn())
+        return;
+    m_state.Saver[1] = QString::number(m_state.Qnumber);
+    LineListFile::write(DataPaths::resolve(m_state.profileFileName()), m_state.Saver);
+}
+
+void QuestionPage::back()
+{
+    m_state.Qnumber -= 2;
+    if (m_state.Qnumber < QuestionBank::CountFiles())
+        next();
+    else
+        resetStep();
+}
+
+void QuestionPage::resetStep()
+{
+    displayit->show();
+    lvpic->hide();
+    m_state.a = m_state.b = m_state.c = m_state.d = 0;
+    ++m_state.Qnumber;
+    if (m_state.Qnumber > 157) {
+        Messages::show(QStringLiteral("you have completed the questions"));
+        m_state.Qnumber = 0;
+        emit menuRequested();
+    }
+    clearAnswerDisplay();
+    setStatementColour(Qt::white);
+}
+
+void QuestionPage::choose(int option)
+{
+    for (int i = 0; i < 4; ++i)
+        showPictureFile(markers[i], DataPaths::image(i + 1 == option ? QStringLiteral("dot2") : QStringLiteral("dot")));
+    const QuestionBank::AnswerFlags flags{m_state.a, m_state.b, m_state.c, m_state.d};
+    if (flags.forOption(option) == 1)
+        judgeCorrect();
+    else
+        judgeIncorrect();
+}
+
+void QuestionPage::judgeCorrect()
+{
+    if (m_state.practiceMode()) {
+        displayit->show();
+        showPictureFile(displayit, DataPaths::image(QStringLiteral("correct")));
+        info->setText(QStringLiteral("Correct"));
+        return;
+    }
+    recordAnswer(+1);
+}
+
+void QuestionPage::judgeIncorrect()
+{
+    if (m_state.practiceMode()) {
+        displayit->show();
+        showPictureFile(displayit, DataPaths::image(QStringLiteral("incorrect")));
+        info->setText(QStringLiteral("Incorrect"));
+        setStatementColour(Qt::black);
+        return;
+    }
+    recordAnswer(-1);
+}
+
+void QuestionPage::recordAnswer(int change)
+{
+    // A question without a valid answer key is not counted at all.
+    const QuestionBank::AnswerFlags flags{m_state.a, m_state.b, m_state.c, m_state.d};
+    if (!flags.any())
+        return;
+    displayit->show();
+    showPictureFile(displayit, DataPaths::image(QStringLiteral("test")));
+    info->setText(QStringLiteral("Test Mode"));
+    const std::optional<ProgressRecords::Section> section = ProgressRecords::sectionOfCode(m_state.cattype);
+    if (!section)
+        return;
+    int *score = nullptr;
+    switch (*section) {
+    case ProgressRecords::Section::RoadRules: score = &m_state.rrscore; break;
+    case ProgressRecords::Section::VehicleControls: score = &m_state.vcscore; break;
+    case ProgressRecords::Section::RoadSigns: score = &m_state.rsscore; break;
+    }
+    if (change > 0)
+        ++*score;
+    else if (*score > 0)
+        --*score;
+    m_chart.recordSectionScore(*section);
+}
