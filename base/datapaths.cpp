@@ -1,13 +1,16 @@
 #include "base/datapaths.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 
 namespace DataPaths {
 
 QString resolve(const QString &relativePath)
 {
-    QString path = QDir::fromNativeSeparators(relativePath);
+    // Paths written for Windows use backslashes.
+    QString path = relativePath;
+    path.replace(u'\\', u'/');
     if (path.isEmpty() || QFileInfo::exists(path))
         return path;
     const QStringList parts = path.split(u'/');
@@ -44,6 +47,21 @@ QString resolve(const QString &relativePath)
 bool exists(const QString &relativePath)
 {
     return QFileInfo::exists(resolve(relativePath));
+}
+
+int countFiles(const QString &relativeDir)
+{
+    const QString dir = resolve(relativeDir);
+    if (!QFileInfo(dir).isDir())
+        return 0;
+    int count = 0;
+    QDirIterator it(dir, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        if (!it.fileInfo().isDir())
+            ++count;
+    }
+    return count;
 }
 
 QString image(const QString &name)

@@ -25,6 +25,10 @@ QString resolve(const QString &relativePath);
 // resolve() followed by an existence test.
 bool exists(const QString &relativePath);
 
+// Entries of a directory that are not directories themselves (hidden and system files count);
+// 0 when the directory is missing. Enumerates afresh on every call.
+int countFiles(const QString &relativeDir);
+
 // "images/" + name + ".png", resolved.
 QString image(const QString &name);
 

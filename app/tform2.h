@@ -1,0 +1,62 @@
+#pragma once
+
+#include "base/sessionstate.h"
+
+#include <QStackedWidget>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+class Page;
+class LoginPage;
+class TTextFader;
+class QLabel;
+class QPlainTextEdit;
+class Adverts;
+
+// The main window: one page control whose tabs are hidden, the window's timers, and the state the
+// pages share. It composes the pages and wires the steps that cross from one page to another.
+class TForm2 : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 1008;
+    static constexpr int ClientHeight = 730;
+
+    explicit TForm2(QWidget *parent = nullptr);
+    ~TForm2() override;
+
+    SessionState &state() { return m_state; }
+
+    // Makes a page the active page of PageControl1.
+    void showPage(QWidget *page);
+    QWidget *activePage() const { return PageControl1->currentWidget(); }
+
+    QStackedWidget *PageControl1;
+    Page *MotorcycleT, *Signs, *LearnersT, *MenuT, *QuestionT, *LightVT, *Cardinal, *Driving,
+        *Responsibilities, *Driverules, *exterior, *heavyVT, *Course;
+    LoginPage *Login;
+
+    QTimer *Timer2;    // adverts, 5000 ms, always on
+    QTimer *qdowload;  // start of the question download, 1000 ms, one-shot
+    QTimer *dlq;       // one question file per tick, 200 ms
+    QTimer *uptime1;   // program download and hand-over, 5000 ms, one-shot
+    QTimer *Timer1;    // gauge run-down, 1 ms
+
+    // The update panel on the main menu and its status lines.
+    QWidget *Panel2;
+    TTextFader *updatestatus;
+    QPlainTextEdit *Memo1;
+    QStringList v1;   // lines of the version file
+
+    QLabel *advert;
+
+    void Timer2Timer();
+
+private:
+    void FormCreate();
+    void openQuestionDownload(bool deleteMaxCount);
+
+    SessionState m_state;
+    std::unique_ptr<Adverts> m_adverts;
+};
