@@ -1,0 +1,176 @@
+#include "update/ftpdownload.h"
+
+#include "base/dataerror.h"
+#include "base/messages.h"
+#include "update/fmtfilesize.h"
+#include "update/ftpcurl.h"
+
+#include <QCoreApplication>
+#include <QSaveFile>
+
+#include <limits>
+#include <memory>
+
+namespace {
+
+constexpr long blockSize = 4096;
+// How long one wait for the network may keep the window from its events.
+constexpr int eventSliceMs = 10;
+
+struct EasyDeleter {
+    void operator()(CURL *h) const { curl_easy_cleanup(h); }
+};
+struct MultiDeleter {
+    void operator()(CURLM *m) const { curl_multi_cleanup(m); }
+};
+
+struct Transfer {
+    QSaveFile *file = nullptr;
+    ProgressSink *progress = nullptr;
+    qint64 received = 0;
+    qint64 total = 0;
+    bool writeFailed = false;
+};
+
+void report(ProgressSink &progress, qint64 received, qint64 total)
+{
+    progress.setPosition(downloadPercent(received, total));
+    progress.setText(downloadProgressText(received, total));
+}
+
+size_t discard(char *, size_t size, size_t count, void *) { return size * count; }
+
+size_t writeBlock(char *data, size_t size, size_t count, void *userData)
+{
+    auto *transfer = static_cast<Transfer *>(userData);
+    const qint64 length = static_cast<qint64>(size * count);
+    if (length > 0 && transfer->file->write(data, length) != length) {
+        transfer->writeFailed = true;
+        return 0;
+    }
+    transfer->received += length;
+    report(*transfer->progress, transfer->received, transfer->total);
+    return size * count;
+}
+
+// Runs one request and lets the application handle its events between the network's steps.
+CURLcode runLive(CURLM *multi, CURL *easy, const ProgressSink &progress)
+{
+    if (curl_multi_add_handle(multi, easy) != CURLM_OK)
+        return CURLE_FAILED_INIT;
+    CURLcode result = CURLE_OK;
+    for (;;) {
+        QCoreApplication::processEvents();
+        if (progress.cancelRequested()) {
+            result = CURLE_ABORTED_BY_CALLBACK;
+            break;
+        }
+        int running = 0;
+        if (curl_multi_perform(multi, &running) != CURLM_OK) {
+            result = CURLE_RECV_ERROR;
+            break;
+        }
+        if (running == 0) {
+            int left = 0;
+            result = CURLE_RECV_ERROR;
+            while (CURLMsg *message = curl_multi_info_read(multi, &left)) {
+                if (message->msg == CURLMSG_DONE && message->easy_handle == easy)
+                    result = message->data.result;
+            }
+            break;
+        }
+        curl_multi_poll(multi, nullptr, 0, eventSliceMs, nullptr);
+    }
+    curl_multi_remove_handle(multi, easy);
+    return result;
+}
+
+qint32 displayedSize(qint64 size)
+{
+    return static_cast<qint32>(qBound(qint64(0), size, qint64(std::numeric_limits<qint32>::max())));
+}
+
+} // namespace
+
+int downloadPercent(qint64 received, qint64 total)
+{
+    if (total <= 0)
+        return 100;
+    if (received <= 0)
+        return 0;
+    if (received >= total)
+        return 100;
+    const qint64 scaled = received * 100;
+    qint64 percent = scaled / total;
+    const qint64 twiceRest = 2 * (scaled % total);
+    if (twiceRest > total || (twiceRest == total && percent % 2 == 1))
+        ++percent;
+    return static_cast<int>(percent);
+}
+
+QString downloadProgressText(qint64 received, qint64 total)
+{
+    return QStringLiteral("%1 of %2 / %3 %").arg(FmtFileSize(displayedSize(received)),
+                                                 FmtFileSize(displayedSize(total)))
+        .arg(downloadPercent(received, total));
+}
+
+bool FtpDownloadFile(const QString &host, const QString &user, const QString &password,
+                     quint16 port, const QString &directory, const QString &fileName,
+                     const QString &localFile, ProgressSink &progress)
+{
+    FtpCurl::ensureGlobalInit();
+    std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
+    std::unique_ptr<CURLM, MultiDeleter> multi(curl_multi_init());
+    if (!easy || !multi) {
+        Messages::show(QStringLiteral("Unable to get access to WinInet.Dll"));
+        return false;
+    }
+    char errorBuffer[CURL_ERROR_SIZE] = {};
+    CURL *h = easy.get();
+    FtpCurl::applyCommonOptions(h, user, password, FtpCurl::Timeouts(), errorBuffer);
+    curl_easy_setopt(h, CURLOPT_TRANSFERTEXT, 0L);
+    curl_easy_setopt(h, CURLOPT_BUFFERSIZE, blockSize);
+    curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, discard);
+    curl_easy_setopt(h, CURLOPT_NOBODY, 1L);
+
+    // Log in, enter the directory and look the file up as separate steps, each with its own
+    // message; the connection carries over from one step to the next.
+    curl_easy_setopt(h, CURLOPT_URL, FtpCurl::url(host, port, QString()).constData());
+    if (runLive(multi.get(), h, progress) != CURLE_OK) {
+        Messages::show(QStringLiteral("Host \"%1\" is not available").arg(host));
+        return false;
+    }
+    const QString dir = FtpCurl::joinDir(QString(), directory);
+    curl_easy_setopt(h, CURLOPT_URL, FtpCurl::url(host, port, dir).constData());
+    if (runLive(multi.get(), h, progress) != CURLE_OK) {
+        Messages::show(QStringLiteral("Cannot set directory to %1.").arg(directory));
+        return false;
+    }
+    curl_easy_setopt(h, CURLOPT_URL, FtpCurl::url(host, port, dir, fileName).constData());
+    if (runLive(multi.get(), h, progress) != CURLE_OK) {
+        Messages::show(QStringLiteral("Cannot find file ") + fileName);
+        return false;
+    }
+    curl_off_t size = -1;
+    curl_easy_getinfo(h, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &size);
+
+    QSaveFile file(localFile);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    Transfer transfer{&file, &progress, 0, qMax<qint64>(size, 0), false};
+    curl_easy_setopt(h, CURLOPT_NOBODY, 0L);
+    curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, writeBlock);
+    curl_easy_setopt(h, CURLOPT_WRITEDATA, &transfer);
+    const CURLcode result = runLive(multi.get(), h, progress);
+    if (transfer.writeFailed)
+        throw DataError(QStringLiteral("Cannot write %1: %2").arg(localFile, file.errorString()));
+    // A transfer that broke off, or that brought less than the server listed, is not installed:
+    // the temporary file is dropped and the old file of that name stays as it was.
+    if (result != CURLE_OK || (size >= 0 && transfer.received != size))
+        return false;
+    report(progress, transfer.received, transfer.total);
+    if (!file.commit())
+        throw DataError(QStringLiteral("Cannot write %1: %2").arg(localFile, file.errorString()));
+    return true;
+}

@@ -1,0 +1,141 @@
+#include "update/updater/programreplacer.h"
+
+#include "base/dataerror.h"
+#include "base/datapaths.h"
+#include "base/linelistfile.h"
+#include "base/safename.h"
+#include "update/programlock.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
+
+namespace {
+const QString programName = QStringLiteral("tarmika");
+
+QString fail(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+    return QString();
+}
+} // namespace
+
+ProgramReplacer::ProgramReplacer(const QString &programDir, const QString &dataDir)
+    : m_programDir(programDir), m_dataDir(dataDir)
+{
+}
+
+QString ProgramReplacer::programPath() const { return QDir(m_programDir).filePath(programName); }
+QString ProgramReplacer::backupPath() const { return programPath() + QStringLiteral(".old"); }
+QString ProgramReplacer::stagingPath() const { return programPath() + QStringLiteral(".new"); }
+
+QString ProgramReplacer::downloadedBuildName(QString *error) const
+{
+    const QString versionFile = DataPaths::resolve(QDir(m_dataDir).filePath(DataPaths::versionFile));
+    QString version;
+    try {
+        version = LineListFile::lineAt(LineListFile::read(versionFile), 0, versionFile);
+    } catch (const DataError &e) {
+        return fail(error, e.text());
+    }
+    // The version text came from the server: it must not lead the file name out of the data
+    // directory.
+    const QString name = QStringLiteral("Tarmika") + version;
+    const QString problem = fileNameProblem(name, QStringLiteral(".exe"));
+    if (!problem.isEmpty())
+        return fail(error, QStringLiteral("The version \"%1\" cannot name a file: %2").arg(version, problem));
+    return name + QStringLiteral(".exe");
+}
+
+bool ProgramReplacer::waitForProgramExit(int timeoutMs) const
+{
+    QLockFile lock(QDir(m_dataDir).filePath(programLockFileName));
+    // Only a lock whose holder is gone counts as stale, however long the program ran.
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(timeoutMs))
+        return false;
+    lock.unlock();
+    return true;
+}
+
+bool ProgramReplacer::moveFile(const QString &from, const QString &to)
+{
+    return QFile::rename(from, to);
+}
+
+bool ProgramReplacer::install(const QString &buildFile, QString *error)
+{
+    auto failed = [error](const QString &text) {
+        if (error)
+            *error = text;
+        return false;
+    };
+    if (!QFileInfo(buildFile).isFile())
+        return failed(QStringLiteral("The new build %1 is missing.").arg(buildFile));
+
+    // The new build is copied beside the program first, so the old program file is touched only
+    // once a complete, executable copy is ready to take its place.
+    QFile::remove(stagingPath());
+    if (!QFile::copy(buildFile, stagingPath()))
+        return failed(QStringLiteral("Cannot copy %1 to %2.").arg(buildFile, stagingPath()));
+    const QFile::Permissions executable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+        | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser | QFile::ReadGroup | QFile::ExeGroup
+        | QFile::ReadOther | QFile::ExeOther;
+    if (!QFile::setPermissions(stagingPath(), executable)) {
+        QFile::remove(stagingPath());
+        return failed(QStringLiteral("Cannot make %1 executable.").arg(stagingPath()));
+    }
+
+    const bool hadProgram = QFileInfo::exists(programPath());
+    if (hadProgram) {
+        QFile::remove(backupPath());
+        if (!moveFile(programPath(), backupPath())) {
+            QFile::remove(stagingPath());
+            return failed(QStringLiteral("Cannot move %1 aside.").arg(programPath()));
+        }
+    }
+    if (!moveFile(stagingPath(), programPath())) {
+        QString text = QStringLiteral("Cannot put the new build in place of %1.").arg(programPath());
+        if (hadProgram && !moveFile(backupPath(), programPath()))
+            text += QStringLiteral(" The old program is kept as %1.").arg(backupPath());
+        QFile::remove(stagingPath());
+        return failed(text);
+    }
+    if (hadProgram)
+        QFile::remove(backupPath());
+    QFile::remove(buildFile);
+    return true;
+}
+
+bool ProgramReplacer::startProgram() const
+{
+    return QProcess::startDetached(programPath(), QStringList(), m_dataDir);
+}
+
+int ProgramReplacer::run(int waitMs)
+{
+    m_lastError.clear();
+    const bool closed = waitForProgramExit(waitMs);
+    QString error;
+    const QString build = downloadedBuildName(&error);
+    bool installed = false;
+    if (!build.isEmpty())
+        installed = install(QDir(m_dataDir).filePath(build), &error);
+    m_lastError = error;
+    // Replacing the file is safe while the old program still runs (it keeps its own copy open),
+    // but a second instance beside it is not.
+    if (!closed) {
+        m_lastError += (m_lastError.isEmpty() ? QString() : QStringLiteral(" "))
+            + QStringLiteral("The program did not close; start it again yourself.");
+        return StillRunning;
+    }
+    if (!startProgram()) {
+        m_lastError += (m_lastError.isEmpty() ? QString() : QStringLiteral(" "))
+            + QStringLiteral("Cannot start %1.").arg(programPath());
+        return NotInstalled;
+    }
+    return installed ? Done : NotInstalled;
+}
