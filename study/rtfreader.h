@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QTextDocument;
+
+// Builds a QTextDocument from Rich Text Format, the format the study documents are authored in.
+//
+// The reader covers what word processors write for plain study documents: character formatting
+// (bold, italic, underline, strike-through, font, size, colours), paragraph formatting
+// (alignment, indents, spacing, tab stops), code-page escapes and Unicode characters, list
+// numbers and bullets, tables and embedded PNG or JPEG pictures. Everything else is skipped.
+//
+// The documents come from a directory anyone can write to, so damaged or hostile input is
+// expected: the reader never crashes, always finishes in time proportional to the input, and
+// bounds what it allocates (group depth, picture data, decoded picture size). A truncated
+// document or one with unbalanced braces keeps everything read up to the damage.
+namespace RtfReader {
+
+// The limits that keep hostile input harmless.
+inline constexpr int maxGroupDepth = 1000;
+inline constexpr qsizetype maxPictureBytes = 16 * 1024 * 1024;
+inline constexpr qint64 maxPicturePixels = 25'000'000;       // one decoded picture
+inline constexpr qint64 maxDocumentPicturePixels = 60'000'000; // all pictures of one document
+inline constexpr int maxPictureSide = 4096;                  // shown width or height, pixels
+inline constexpr int maxTableColumns = 64;
+
+// Replaces the content of `document` with the RTF document `rtf`. Returns false, with a reason
+// in `error` and an empty document, when `rtf` is not an RTF document at all; damage inside an
+// RTF document is not an error, what could be read is kept.
+bool load(const QByteArray &rtf, QTextDocument *document, QString *error = nullptr);
+
+// Reads the file at `path` and loads it; false with the file error when it cannot be read.
+bool loadFile(const QString &path, QTextDocument *document, QString *error = nullptr);
+
+} // namespace RtfReader
