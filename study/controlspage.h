@@ -1,0 +1,80 @@
+#pragma once
+
+#include "base/page.h"
+
+#include <QList>
+#include <QRect>
+#include <QString>
+
+class QFrame;
+class QLabel;
+
+// The vehicle-controls pages: a framed column of control names, and while the pointer rests on a
+// name, the control's picture and a sentence on its use. MotorcycleT serves the motorcycle course,
+// LightVT the light and the heavy motor vehicle courses.
+class ControlsPage : public Page {
+    Q_OBJECT
+public:
+    enum class Kind { MotorcycleT, LightVT };
+
+    // One name of the column with what pointing at it shows.
+    struct Control {
+        QString label;
+        QString caption;
+        QString picture;          // data path of the control's picture
+        QString explanation;
+        bool highlight = true;    // the name lights up while pointed at
+        bool restoresCaption = false; // leaving it brings back the page's starting caption
+        QRect geometry;           // an empty size: sized to the caption
+    };
+
+    struct Look {
+        QString page, caption, backgroundName;
+        QString pictureBoxName;
+        QRect pictureGeometry;    // the size with the resting picture
+        QString restingPicture;
+        QString explanationName;
+        QRect explanationGeometry;
+        QString startingCaption;
+        QRect frameGeometry;
+        QList<Control> controls;
+        QString backName;
+        QRect backGeometry;
+    };
+
+    static Look look(Kind kind);
+
+    explicit ControlsPage(Kind kind, QWidget *parent = nullptr);
+
+    // The page that shows the controls of a course selection: the heavy (0) and the light (1)
+    // motor vehicle courses share LightVT; the motorcycle course (2) has MotorcycleT.
+    static Kind kindForCourse(int courseSelection);
+
+    // The pointer entered or left a control name (Label17MouseEnter, Label17MouseLeave, ...).
+    void labelMouseEnter(QLabel *label);
+    void labelMouseLeave(QLabel *label);
+
+    QLabel *pictureBox() const { return m_picture; }
+    QLabel *explanation() const { return m_explanation; }
+    QFrame *frame() const { return m_frame; }
+    QList<QLabel *> controlLabels() const { return m_labels; }
+    QLabel *controlLabel(const QString &name) const;
+    HotSpot *backButton() const { return m_back; }
+    const Look &pageLook() const { return m_look; }
+
+signals:
+    void menuRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    const Control *controlOf(const QLabel *label) const;
+
+    Look m_look;
+    QLabel *m_picture;
+    QLabel *m_explanation;
+    QFrame *m_frame;
+    QList<QLabel *> m_labels;
+    HotSpot *m_back;
+};

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "base/page.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QStringList>
+
+class QLabel;
+class StudyListBox;
+class TTextFader;
+
+// The study pages built on one pattern: a list of topic titles, one study text per topic, a label
+// that shows the chosen topic's text, and optionally a picture chosen by the topic's row, a fixed
+// illustration and a banner.
+class RulePage : public Page {
+    Q_OBJECT
+public:
+    enum class Kind { Cardinal, Driving, Responsibilities, Driverules, LearnersT };
+
+    // Everything that tells one such page from another.
+    struct Look {
+        QString page, caption, backgroundName;
+        QString textSet;                 // the compiled-in titles and texts
+        QString topicListName, textListName, textLabelName;
+        QRect topicGeometry;
+        QFont topicFont;
+        QColor topicColour;
+        bool topicBorder = false;
+        int topicItemHeight = 0;         // 0: the font's height
+        QRect textGeometry;
+        QFont textFont;
+        // Picture chosen by topic row; no box when the name is empty.
+        QString pictureBoxName;
+        QRect pictureGeometry;
+        QStringList pictures;            // picture names by topic row
+        QString startingPicture;         // shown before any topic is chosen; may be empty
+        // A fixed illustration of the program's own design; none when the name is empty.
+        QString fixedPictureName;
+        QRect fixedPictureGeometry;
+        // Banner; none when the name is empty.
+        QString bannerName;
+        QRect bannerGeometry;
+        QStringList bannerLines;
+        int bannerPixels = 21;
+        QColor bannerColour;
+        bool bannerFollowsTopic = false; // choosing a topic shows its title in the banner
+        QString backName;
+        QRect backGeometry;
+    };
+
+    static Look look(Kind kind);
+
+    explicit RulePage(Kind kind, QWidget *parent = nullptr);
+    explicit RulePage(const Look &pageLook, QWidget *parent = nullptr);
+
+    // What the menu entry does after its check: the first topic's text, with the picture and
+    // banner left as the last visit left them. The window switches to the page.
+    void open();
+
+    // The learner chose the topic in the current row of the topic list.
+    void topicClicked();
+    // The page's own name for it: ListBox7Click, ListBox5Click, ListBox9Click, ListBox11Click or
+    // ListBox3Click.
+    QString topicHandlerName() const { return m_look.topicListName + QStringLiteral("Click"); }
+
+    StudyListBox *topicList() const { return m_topics; }
+    QLabel *textLabel() const { return m_text; }
+    QLabel *pictureBox() const { return m_picture; }        // nullptr without a picture table
+    QLabel *fixedPicture() const { return m_fixedPicture; } // nullptr without one
+    TTextFader *banner() const { return m_banner; }         // nullptr without one
+    HotSpot *backButton() const { return m_back; }
+
+    // The hidden text list: row i holds the text of topic i.
+    const QStringList &texts() const { return m_texts; }
+    QString textListName() const { return m_look.textListName; }
+    // Row of the hidden text list that goes with the topic shown; -1 before the first topic.
+    int textRow() const { return m_textRow; }
+    const Look &pageLook() const { return m_look; }
+
+signals:
+    void menuRequested();
+
+private:
+    void showText(int row);
+
+    Look m_look;
+    QStringList m_titles;
+    QStringList m_texts;
+    int m_textRow = -1;
+    StudyListBox *m_topics;
+    QLabel *m_text;
+    QLabel *m_picture = nullptr;
+    QLabel *m_fixedPicture = nullptr;
+    TTextFader *m_banner = nullptr;
+    HotSpot *m_back;
+};
