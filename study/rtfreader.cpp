@@ -1086,15 +1086,18 @@ QTextBlockFormat Parser::blockFormat(const ParaProps &props) const
     format.setTextIndent(pixels(props.first));
     format.setTopMargin(std::max(0.0, pixels(props.before)));
     format.setBottomMargin(std::max(0.0, pixels(props.after)));
+    // RTF measures tab stops from the page margin, Qt from where the line starts; the first line
+    // is the one that matters (list bullets and numbers), so stops are moved by its indent.
+    const int lineStart = props.left + props.first;
     QList<QTextOption::Tab> tabs;
     for (const int tab : props.tabs) {
-        if (tab > 0)
-            tabs.append(QTextOption::Tab(pixels(tab), QTextOption::LeftTab));
+        if (tab > lineStart)
+            tabs.append(QTextOption::Tab(pixels(tab - lineStart), QTextOption::LeftTab));
     }
     // A hanging indent without tab stops gets one at the indent, as word processors do, so
     // list bullets followed by \tab line their text up with the wrapped lines.
     if (tabs.isEmpty() && props.first < 0 && props.left > 0)
-        tabs.append(QTextOption::Tab(pixels(props.left), QTextOption::LeftTab));
+        tabs.append(QTextOption::Tab(pixels(-props.first), QTextOption::LeftTab));
     std::sort(tabs.begin(), tabs.end(), [](const QTextOption::Tab &a, const QTextOption::Tab &b) {
         return a.position < b.position;
     });
