@@ -28,8 +28,9 @@ class DroppingFile:
     def read(self, size=-1):
         if self._sent >= self._limit:
             # Closing the control connection also closes the data connection, as a lost
-            # network would.
-            self._handler.ioloop.call_later(0, self._handler.close)
+            # network would, and no final reply tells the client the transfer completed.
+            if not self._handler._closed:
+                self._handler.close()
             return b""
         want = self._limit - self._sent if size < 0 else min(size, self._limit - self._sent)
         data = self._fd.read(want)
