@@ -304,7 +304,7 @@ QImage cardinalPicture(int n)
     case 3: {
         tag(p, QStringLiteral("THE MOST IMPORTANT RULES"));
         const QStringList caps{QStringLiteral("Keep left"), QStringLiteral("Buckle up"),
-                               QStringLiteral("Keep to the limit"), QStringLiteral("Keep your distance")};
+                               QStringLiteral("Keep to the limit"), QStringLiteral("Safe distance")};
         for (int i = 0; i < 4; ++i) {
             const QRectF r(14 + i * 136, 52, 124, 176);
             iconCard(p, r, caps[i]);
@@ -390,7 +390,7 @@ QImage cardinalPicture(int n)
         speedometer(p, QPointF(130, 140), 78, 0.9);
         // A fine.
         p.save();
-        p.translate(410, 130);
+        p.translate(410, 116);
         p.rotate(-6);
         softShadow(p, QRectF(-90, -70, 180, 140), 8, 5);
         roundBox(p, QRectF(-90, -70, 180, 140), 8, Qt::white, LightBlue, 1.5);
@@ -399,7 +399,7 @@ QImage cardinalPicture(int n)
         for (int i = 0; i < 4; ++i)
             p.fillRect(QRectF(-74, -26 + i * 18, 148 - (i % 2) * 50, 5), QColor(200, 206, 220));
         p.restore();
-        note(p, QRectF(250, 200, 300, 34), QStringLiteral("Every km/h over the limit costs stopping distance."), 13);
+        note(p, QRectF(270, 204, 280, 34), QStringLiteral("Every km/h over the limit adds to your stopping distance."), 13);
         break;
     }
     case 9: {
@@ -426,13 +426,14 @@ QImage cardinalPicture(int n)
         roadBand(p, QRectF(0, 100, w, 110));
         for (int i = 0; i < 3; ++i)
             truck(p, QRectF(8 + i * 190, 96, 130, 60), i == 1 ? DarkBlue : Maroon);
-        p.setPen(QPen(Green, 2.5));
+        p.setPen(QPen(Green, 3));
         for (int i = 0; i < 2; ++i) {
-            const qreal x1 = 140 + i * 190;
-            p.drawLine(QPointF(x1, 176), QPointF(x1 + 56, 176));
+            const qreal x1 = 142 + i * 190;
+            p.drawLine(QPointF(x1, 164), QPointF(x1 + 54, 164));
+            p.drawLine(QPointF(x1, 158), QPointF(x1, 170));
+            p.drawLine(QPointF(x1 + 54, 158), QPointF(x1 + 54, 170));
         }
-        note(p, QRectF(20, 190, 530, 44), QStringLiteral("Leave gaps between the vehicles so that others can overtake safely."), 14,
-             Qt::white);
+        note(p, QRectF(20, 48, 530, 40), QStringLiteral("Leave gaps between the vehicles so that others can overtake safely."), 14);
         break;
     }
     }
@@ -465,17 +466,17 @@ QImage responsibilityPicture(int n)
     }
     case 2: {
         tag(p, QStringLiteral("AVOID DISTRACTIONS"));
-        const QPointF c(280, 140);
-        p.setPen(QPen(QColor(40, 42, 50), 14));
+        const QPointF c(280, 118);
+        p.setPen(QPen(QColor(40, 42, 50), 12));
         p.setBrush(Qt::NoBrush);
-        p.drawEllipse(c, 70, 70);
-        p.setPen(QPen(QColor(40, 42, 50), 12, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(c, c + QPointF(-70, 6));
-        p.drawLine(c, c + QPointF(70, 6));
-        p.drawLine(c, c + QPointF(0, 70));
+        p.drawEllipse(c, 58, 58);
+        p.setPen(QPen(QColor(40, 42, 50), 10, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(c, c + QPointF(-58, 5));
+        p.drawLine(c, c + QPointF(58, 5));
+        p.drawLine(c, c + QPointF(0, 58));
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(60, 62, 72));
-        p.drawEllipse(c, 22, 22);
+        p.drawEllipse(c, 18, 18);
         phone(p, QPointF(90, 110), 60);
         prohibit(p, QPointF(90, 110), 40);
         cup(p, QPointF(470, 120), 56);
@@ -563,15 +564,21 @@ QImage responsibilityPicture(int n)
         // Helmet.
         const QPointF c(420, 130);
         QPainterPath helmet;
-        helmet.moveTo(c + QPointF(-62, 30));
-        helmet.cubicTo(c + QPointF(-66, -50), c + QPointF(50, -66), c + QPointF(64, 10));
-        helmet.lineTo(c + QPointF(64, 30));
-        helmet.closeSubpath();
+        helmet.moveTo(c + QPointF(-60, 34));
+        helmet.cubicTo(c + QPointF(-70, -50), c + QPointF(48, -70), c + QPointF(62, 6));
+        helmet.cubicTo(c + QPointF(66, 30), c + QPointF(56, 44), c + QPointF(30, 44));
+        helmet.lineTo(c + QPointF(-40, 44));
+        helmet.cubicTo(c + QPointF(-52, 44), c + QPointF(-58, 40), c + QPointF(-60, 34));
         p.setPen(Qt::NoPen);
         p.setBrush(DarkBlue);
         p.drawPath(helmet);
         p.setBrush(QColor(40, 44, 60));
-        p.drawRoundedRect(QRectF(c.x() + 6, c.y() - 14, 58, 30), 10, 10);
+        p.drawRoundedRect(QRectF(c.x() + 4, c.y() - 16, 60, 30), 12, 12);
+        p.setBrush(QColor(255, 255, 255, 90));
+        p.drawRoundedRect(QRectF(c.x() + 14, c.y() - 12, 30, 7), 3, 3);
+        p.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(c.x() - 56, c.y() - 52, 100, 100), 100 * 16, 70 * 16);
         note(p, QRectF(330, 180, 220, 24), QStringLiteral("Helmet on, lights on."), 15, Maroon, Qt::AlignCenter);
         break;
     }
@@ -675,7 +682,7 @@ QImage responsibilityPicture(int n)
         p.setBrush(Amber);
         p.drawPolygon(star);
         phone(p, QPointF(470, 140), 80);
-        note(p, QRectF(380, 200, 170, 44), QStringLiteral("Stop, help, report."), 16, Maroon, Qt::AlignCenter);
+        note(p, QRectF(300, 48, 250, 34), QStringLiteral("Stop, help, report."), 18, Maroon, Qt::AlignRight | Qt::AlignVCenter);
         break;
     }
     case 14: {

@@ -397,7 +397,7 @@ QImage bgHeavyV()
     const auto at = [&](qreal x, qreal y) { return origin + QPointF(x, y) * s; };
     struct Item { QString name; QPointF mark; QPointF target; };
     const QList<Item> items{
-        {QStringLiteral("Steering wheel"), at(112, 345), at(178, 372)},
+        {QStringLiteral("Steering wheel"), at(112, 345), at(171, 380)},
         {QStringLiteral("Hooter"), at(200, 262), at(232, 298)},
         {QStringLiteral("Indicator lever"), at(50, 290), at(122, 281)},
         {QStringLiteral("Light switch"), at(40, 196), at(80, 206)},
@@ -421,7 +421,7 @@ QImage bgHeavyV()
         callout(p, QPointF(728, y), QPointF(728, y), i + 1, 10);
         text(p, QRectF(746, y - 12, 234, 24), items[i].name, sans(15), Ink, Qt::AlignLeft | Qt::AlignVCenter);
     }
-    text(p, QRectF(40, 548, 940, 110),
+    text(p, QRectF(40, 558, 940, 100),
          QStringLiteral("A loaded truck needs far more room to stop than a car. Keep the air pressure in the green "
                         "before you move off, use the exhaust brake on long downhill stretches, and always apply the "
                         "parking brake before you leave the cab."),

@@ -67,16 +67,18 @@ QImage courseTile(const QString &kind, int state)
     }
     const QColor body = lit ? Qt::white : QColor(168, 170, 178);
     const QColor glass = lit ? LightBlue : QColor(214, 216, 222);
-    const QColor tyre = lit ? QColor(40, 10, 10) : QColor(140, 142, 150);
+    // The motorcycle's wheels are open rings, which only read on the maroon tile when they are light.
+    const QColor tyre = lit ? (kind == QLatin1String("m") ? QColor(246, 236, 236) : QColor(40, 10, 10))
+                            : QColor(140, 142, 150);
     vehicle(p, kind, QRectF(24, 46, 152, 96), body, glass, tyre);
     text(p, QRectF(6, 150, 188, 30), vehicleWord(kind), sans(16, QFont::Bold),
          lit ? Qt::white : QColor(150, 152, 160), Qt::AlignCenter);
     if (state == 2) {
-        const QPointF c(148, 150);
+        const QPointF c(156, 46);
         p.setPen(QPen(Qt::white, 4));
         p.setBrush(DarkBlue);
-        p.drawEllipse(c, 38, 38);
-        tick(p, QRectF(c.x() - 22, c.y() - 20, 44, 40), Qt::white, 9);
+        p.drawEllipse(c, 34, 34);
+        tick(p, QRectF(c.x() - 20, c.y() - 18, 40, 36), Qt::white, 9);
     }
     return img;
 }
@@ -92,7 +94,8 @@ QImage courseIcon(const QString &kind, bool selected)
         g.setColorAt(0, QColor(176, 28, 28));
         g.setColorAt(1, QColor(112, 0, 0));
         roundBox(p, r, 14, g, LightBlue, 2);
-        vehicle(p, kind, r.adjusted(12, 10, -12, -12), Qt::white, LightBlue, QColor(40, 10, 10));
+        vehicle(p, kind, r.adjusted(12, 10, -12, -12), Qt::white, LightBlue,
+                kind == QLatin1String("m") ? QColor(246, 236, 236) : QColor(40, 10, 10));
     } else {
         roundBox(p, r, 14, QColor(232, 233, 237), QColor(200, 202, 210), 1.5);
         vehicle(p, kind, r.adjusted(12, 10, -12, -12), QColor(168, 170, 178), QColor(214, 216, 222),
@@ -205,14 +208,14 @@ QImage verdictPicture(int verdict)
     prepare(p);
     const QRectF r(2, 2, 251, 162);
     const QColor base = verdict == 0 ? Green : verdict == 1 ? Red : DarkBlue;
+    const auto pale = [&](qreal amount) {
+        return QColor::fromRgbF(base.redF() + (1 - base.redF()) * amount, base.greenF() + (1 - base.greenF()) * amount,
+                                base.blueF() + (1 - base.blueF()) * amount);
+    };
     QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, base.lighter(185));
-    g.setColorAt(1, base.lighter(160));
-    if (verdict == 2) {
-        g.setColorAt(0, QColor(236, 241, 253));
-        g.setColorAt(1, QColor(214, 226, 250));
-    }
-    roundBox(p, r, 16, g, base.lighter(130), 2);
+    g.setColorAt(0, pale(0.9));
+    g.setColorAt(1, pale(0.75));
+    roundBox(p, r, 16, g, pale(0.4), 2);
     // Small decorative sparks around the badge.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 160));
@@ -482,7 +485,7 @@ QImage advert(int n)
     g.setColorAt(1, QColor(244, 236, 214));
     p.fillRect(r, g);
     p.fillRect(QRectF(0, 0, 10, 114), Maroon);
-    truck(p, QRectF(370, 20, 120, 60), Maroon);
+    truck(p, QRectF(352, 20, 120, 60), Maroon);
     motorcycle(p, QRectF(478, 36, 76, 48), DarkBlue);
     p.fillRect(QRectF(360, 86, 196, 4), Asphalt);
     text(p, QRectF(26, 10, 340, 36), QStringLiteral("Drive Right Academy"), sans(27, QFont::Bold), Maroon,

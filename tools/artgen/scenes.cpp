@@ -212,6 +212,7 @@ QMap<QString, QPainterPath> cockpit(QPainter &p, bool heavy)
 {
     QMap<QString, QPainterPath> parts;
     p.save();
+    p.setClipRect(QRectF(0, 0, 690, 483), Qt::IntersectClip);
     p.setPen(Qt::NoPen);
     const QColor trim(58, 60, 70);
     // The view through the windscreen: sky, veld and the road ahead.
