@@ -272,11 +272,11 @@ BikePart bikePart(const QString &id)
 {
     static const QList<BikePart> parts{
         {QStringLiteral("throttle"), QStringLiteral("Accelerator throttle"), QPointF(284, 128), 3.2},
-        {QStringLiteral("handlebars"), QStringLiteral("Handlebars"), QPointF(200, 124), 1.25},
+        {QStringLiteral("handlebars"), QStringLiteral("Handlebars"), QPointF(200, 118), 0.95},
         {QStringLiteral("indicator"), QStringLiteral("Indicator switch"), QPointF(146, 128), 4.5},
         {QStringLiteral("gear"), QStringLiteral("Gear selector"), QPointF(140, 248), 3.2},
         {QStringLiteral("rearbrake"), QStringLiteral("Foot brake pedal"), QPointF(260, 248), 3.2},
-        {QStringLiteral("mirrors"), QStringLiteral("Mirrors"), QPointF(200, 86), 1.35},
+        {QStringLiteral("mirrors"), QStringLiteral("Mirrors"), QPointF(200, 96), 0.95},
         {QStringLiteral("clutch"), QStringLiteral("Clutch lever"), QPointF(122, 118), 3.0},
         {QStringLiteral("frontbrake"), QStringLiteral("Hand brake lever"), QPointF(278, 118), 3.0},
     };
