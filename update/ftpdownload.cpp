@@ -6,6 +6,7 @@
 #include "update/ftpcurl.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <limits>
@@ -155,6 +156,10 @@ bool FtpDownloadFile(const QString &host, const QString &user, const QString &pa
     curl_off_t size = -1;
     curl_easy_getinfo(h, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &size);
 
+    // A read-only file of that name is not replaced, even for a user whose rights would allow it.
+    const QFileInfo existing(localFile);
+    if (existing.exists() && !(existing.permissions() & QFile::WriteOwner))
+        return false;
     QSaveFile file(localFile);
     if (!file.open(QIODevice::WriteOnly))
         return false;

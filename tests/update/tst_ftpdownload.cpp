@@ -177,8 +177,6 @@ void FtpDownloadTest::readOnlyLocalFileFailsWithoutMessage()
     old.write("kept");
     old.close();
     QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadUser));
-    if (QFileInfo(target).isWritable())
-        QSKIP("Running with rights that ignore read-only files.");
     MessageRecorder messages;
     RecordingSink progress;
 
@@ -186,6 +184,13 @@ void FtpDownloadTest::readOnlyLocalFileFailsWithoutMessage()
                              "Tarmika1002.exe", target, progress));
     QVERIFY(messages.all().isEmpty());
     QCOMPARE(contents(target), QByteArray("kept"));
+    QCOMPARE(QDir(local.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Tarmika1002.exe"});
+
+    // A local folder that does not exist fails the same way.
+    QVERIFY(!FtpDownloadFile(server.host(), server.user(), server.password(), server.port(), updates,
+                             "Tarmika1002.exe", local.filePath("gone/Tarmika1002.exe"), progress));
+    QVERIFY(messages.all().isEmpty());
+    QVERIFY(!QFile::exists(local.filePath("gone")));
 }
 
 void FtpDownloadTest::emptyFileShowsComplete()
