@@ -493,6 +493,23 @@ void TTextFader::DrawTransparent(QImage &target, const QImage &source, int amoun
     // Rows and columns of the source, but never past the target's edge.
     const int rows = std::min(src.height(), target.height());
     const int columns = std::min(src.width(), target.width());
+
+    if (target.format() == QImage::Format_RGB32 && src.format() == QImage::Format_RGB32) {
+        // Both fourth bytes are 0xff here, and 0xff blends to 0xff, so every byte can go through
+        // the same plain loop, which the compiler turns into wide vector arithmetic. The fader's
+        // own images always take this way.
+        const int bytes = columns * 4;
+        const quint16 keep16 = quint16(keep);
+        const quint16 take16 = quint16(take);
+        for (int y = 0; y < rows; ++y) {
+            uchar *out = target.scanLine(y);
+            const uchar *in = src.constScanLine(y);
+            for (int i = 0; i < bytes; ++i)
+                out[i] = uchar(quint16(out[i] * keep16 + in[i] * take16) / 100);
+        }
+        return;
+    }
+
     for (int y = 0; y < rows; ++y) {
         auto *out = reinterpret_cast<quint32 *>(target.scanLine(y));
         const auto *in = reinterpret_cast<const quint32 *>(src.constScanLine(y));

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
@@ -130,6 +131,8 @@ private slots:
 
     void blendIsPerByteWithTruncation_data();
     void blendIsPerByteWithTruncation();
+    void blendMatchesTheFormulaOnAnyPixels_data();
+    void blendMatchesTheFormulaOnAnyPixels();
     void fadeStepBlendsOldAndNewLine_data();
     void fadeStepBlendsOldAndNewLine();
     void neverActiveControlPaintsOnlyItsBackground();
@@ -693,6 +696,44 @@ void TextFaderTest::blendIsPerByteWithTruncation()
     TTextFader::DrawTransparent(large, solid(QSize(2, 2), source), amount);
     QCOMPARE(large.pixel(1, 1), expected);
     QCOMPARE(large.pixel(2, 2), target);
+}
+
+void TextFaderTest::blendMatchesTheFormulaOnAnyPixels_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::newRow("opaque images") << int(QImage::Format_RGB32);
+    QTest::newRow("images with alpha") << int(QImage::Format_ARGB32);
+}
+
+void TextFaderTest::blendMatchesTheFormulaOnAnyPixels()
+{
+    QFETCH(int, format);
+
+    QRandomGenerator random(20240611);
+    auto noise = [&random, format](int width, int height) {
+        QImage image(width, height, QImage::Format(format));
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                image.setPixel(x, y, random.generate());
+        return image;
+    };
+    const QImage target = noise(37, 5);   // an odd width leaves a tail after any vector loop
+    const QImage source = noise(37, 5);
+    auto mix = [](int t, int s, int amount) { return (t * (100 - amount) + s * amount) / 100; };
+
+    for (int amount = 0; amount <= 100; amount += 7) {
+        QImage blended = target;
+        TTextFader::DrawTransparent(blended, source, amount);
+        for (int y = 0; y < target.height(); ++y) {
+            for (int x = 0; x < target.width(); ++x) {
+                const QRgb t = target.pixel(x, y);
+                const QRgb s = source.pixel(x, y);
+                const QRgb expected = qRgba(mix(qRed(t), qRed(s), amount), mix(qGreen(t), qGreen(s), amount),
+                                            mix(qBlue(t), qBlue(s), amount), qAlpha(t));
+                QCOMPARE(blended.pixel(x, y), expected);
+            }
+        }
+    }
 }
 
 void TextFaderTest::fadeStepBlendsOldAndNewLine_data()
