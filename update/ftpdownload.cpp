@@ -28,8 +28,9 @@ struct MultiDeleter {
 struct Transfer {
     QSaveFile *file = nullptr;
     ProgressSink *progress = nullptr;
+    CURL *easy = nullptr;
     qint64 received = 0;
-    qint64 total = 0;
+    qint64 total = -1;   // -1 until known
     bool writeFailed = false;
 };
 
@@ -50,7 +51,13 @@ size_t writeBlock(char *data, size_t size, size_t count, void *userData)
         return 0;
     }
     transfer->received += length;
-    report(*transfer->progress, transfer->received, transfer->total);
+    if (transfer->total < 0) {
+        // A server without SIZE still announces the length when the transfer starts.
+        curl_off_t announced = -1;
+        curl_easy_getinfo(transfer->easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced);
+        transfer->total = announced;
+    }
+    report(*transfer->progress, transfer->received, qMax<qint64>(transfer->total, 0));
     return size * count;
 }
 
@@ -163,7 +170,7 @@ bool FtpDownloadFile(const QString &host, const QString &user, const QString &pa
     QSaveFile file(localFile);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    Transfer transfer{&file, &progress, 0, qMax<qint64>(size, 0), false};
+    Transfer transfer{&file, &progress, h, 0, size, false};
     curl_easy_setopt(h, CURLOPT_NOBODY, 0L);
     curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, writeBlock);
     curl_easy_setopt(h, CURLOPT_WRITEDATA, &transfer);
@@ -174,7 +181,7 @@ bool FtpDownloadFile(const QString &host, const QString &user, const QString &pa
     // the temporary file is dropped and the old file of that name stays as it was.
     if (result != CURLE_OK || (size >= 0 && transfer.received != size))
         return false;
-    report(progress, transfer.received, transfer.total);
+    report(progress, transfer.received, transfer.received);
     if (!file.commit())
         throw DataError(QStringLiteral("Cannot write %1: %2").arg(localFile, file.errorString()));
     return true;

@@ -84,6 +84,7 @@ private slots:
     void missingBuildChangesNothing();
     void waitsForTheProgramToRelease_data();
     void waitsForTheProgramToRelease();
+    void programThatDoesNotCloseIsReplacedButNotStartedTwice();
     void updaterProgramReplacesAndRestarts();
     void updaterProgramWithoutBuildRestartsTheOldProgram();
 };
@@ -189,6 +190,22 @@ void UpdaterTest::waitsForTheProgramToRelease()
     // The updater does not keep the lock: the new build must be able to take it.
     programLock.unlock();
     QVERIFY(programLock.tryLock(0));
+}
+
+void UpdaterTest::programThatDoesNotCloseIsReplacedButNotStartedTwice()
+{
+    QTemporaryDir dir;
+    QLockFile programLock(dir.filePath(programLockFileName));
+    QVERIFY(programLock.tryLock(0));
+    ProgramReplacer replacer(dir.path(), dir.path());
+    writeFile(replacer.programPath(), programScript("old"));
+    writeFile(dir.filePath("Tarmika1002.exe"), programScript("new"));
+    writeFile(dir.filePath("doc/ver.txt"), "1002\r\n");
+
+    QCOMPARE(replacer.run(200), int(ProgramReplacer::StillRunning));
+    QVERIFY(!replacer.lastError().isEmpty());
+    QCOMPARE(contents(replacer.programPath()), programScript("new"));
+    QVERIFY(!waitForFile(dir.filePath("started.txt"), 500));
 }
 
 void UpdaterTest::updaterProgramReplacesAndRestarts()
