@@ -103,15 +103,12 @@ class TextFaderTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void newControlHasItsDefaults();
     void translateResolvesEscapes_data();
     void translateResolvesEscapes();
-    void linesKeepTheirEscapesUntilShown();
     void fadeTakesHundredOverStepTicks_data();
     void fadeTakesHundredOverStepTicks();
     void repeatCountStopsOnTheLastLine_data();
     void repeatCountStopsOnTheLastLine();
-    void switchingOnStartsANewRunOfPasses();
     void lineIndexIsClamped_data();
     void lineIndexIsClamped();
     void tickAfterAClampedIndexWrapsToTheFirstLine();
@@ -126,8 +123,6 @@ private slots:
     void inactiveControlDoesNotPaint();
     void clickNeedsPressAndReleaseInside_data();
     void clickNeedsPressAndReleaseInside();
-    void mouseEnterAndLeaveNameTheSender();
-    void makeFaderAppliesTheInstance();
 
     void blendIsPerByteWithTruncation_data();
     void blendIsPerByteWithTruncation();
@@ -148,33 +143,6 @@ private slots:
     void tabsExpandToEightAverageCharacters();
     void ampersandIsShownAsItStands();
 };
-
-void TextFaderTest::newControlHasItsDefaults()
-{
-    TTextFader fader;
-    QCOMPARE(fader.Active(), false);
-    QCOMPARE(fader.Alignment(), taCenter);
-    QCOMPARE(fader.BackgroundMode(), bmTiled);
-    QVERIFY(fader.Background().isNull());
-    QCOMPARE(fader.FadeDelay(), 30);
-    QCOMPARE(fader.FadeStep(), 4);
-    QCOMPARE(fader.LineDelay(), 2000);
-    QCOMPARE(fader.RepeatCount(), 0);
-    QCOMPARE(fader.Transparent(), false);
-    QCOMPARE(fader.WordWrap(), true);
-    QCOMPARE(fader.size(), QSize(200, 16));
-    QCOMPARE(fader.LineIndex(), -1);
-    QCOMPARE(fader.ReapeatedCount(), 0);
-    QCOMPARE(fader.FadeProgress(), 0);
-    QVERIFY(fader.CurText().isEmpty());
-    QVERIFY(fader.OldText().isEmpty());
-    QVERIFY(!fader.timer()->isActive());
-    QCOMPARE(fader.Lines().size(), 6);
-    QCOMPARE(fader.Lines().first(), QStringLiteral("TTextFader v1.24"));
-    QVERIFY(!fader.IsLinesStored());
-    fader.AddLine(QStringLiteral("extra"));
-    QVERIFY(fader.IsLinesStored());
-}
 
 void TextFaderTest::translateResolvesEscapes_data()
 {
@@ -198,17 +166,6 @@ void TextFaderTest::translateResolvesEscapes()
     QFETCH(QString, line);
     QFETCH(QString, shown);
     QCOMPARE(TTextFader::Translate(line), shown);
-}
-
-void TextFaderTest::linesKeepTheirEscapesUntilShown()
-{
-    TTextFader fader;
-    fader.SetLines({QStringLiteral("A\\nB")});
-    fader.SetFadeStep(100);
-    fader.SetActive(true);
-    fader.TimerExpired();
-    QCOMPARE(fader.CurText(), QStringLiteral("A\r\nB"));
-    QCOMPARE(fader.Lines(), QStringList{QStringLiteral("A\\nB")});
 }
 
 void TextFaderTest::fadeTakesHundredOverStepTicks_data()
@@ -294,26 +251,6 @@ void TextFaderTest::repeatCountStopsOnTheLastLine()
     QCOMPARE(fader.LineIndex(), int(lines.size()) - 1);
     QCOMPARE(fader.CurText(), completions.last());
     QCOMPARE(fader.FadeProgress(), 100);
-}
-
-void TextFaderTest::switchingOnStartsANewRunOfPasses()
-{
-    TTextFader fader;
-    fader.SetLines({QStringLiteral("a"), QStringLiteral("b")});
-    fader.SetFadeStep(100);
-    fader.SetActive(true);
-    fader.Loaded();
-    for (int tick = 0; tick < 7; ++tick)
-        fader.TimerExpired();
-    QCOMPARE(fader.ReapeatedCount(), 3);   // endless: passes keep counting, nothing stops
-    QVERIFY(fader.Active());
-
-    fader.SetActive(false);
-    QCOMPARE(fader.ReapeatedCount(), 3);
-    fader.SetActive(true);
-    QCOMPARE(fader.ReapeatedCount(), 0);
-    QCOMPARE(fader.timer()->interval(), 5);
-    QVERIFY(fader.timer()->isActive());
 }
 
 void TextFaderTest::lineIndexIsClamped_data()
@@ -609,52 +546,6 @@ void TextFaderTest::clickNeedsPressAndReleaseInside()
         QCOMPARE(clicked.first().first().value<TTextFader *>(), &fader);
 }
 
-void TextFaderTest::mouseEnterAndLeaveNameTheSender()
-{
-    TTextFader fader;
-    QSignalSpy entered(&fader, &TTextFader::OnMouseEnter);
-    QSignalSpy left(&fader, &TTextFader::OnMouseLeave);
-    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-    QCoreApplication::sendEvent(&fader, &enter);
-    QCOMPARE(entered.count(), 1);
-    QCOMPARE(left.count(), 0);
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(&fader, &leave);
-    QCOMPARE(left.count(), 1);
-    QCOMPARE(left.first().first().value<TTextFader *>(), &fader);
-}
-
-void TextFaderTest::makeFaderAppliesTheInstance()
-{
-    QWidget page;
-    FaderSpec spec;
-    spec.name = QStringLiteral("TextFader25");
-    spec.geometry = QRect(12, 600, 577, 43);
-    spec.lines = QStringList{"Tarmika Agents", "", "Recommended Driving schools"};
-    spec.fontFamily = QStringLiteral("Arial Narrow");
-    spec.fontPixels = 21;
-    spec.fontColor = QColor(128, 0, 0);
-    spec.handCursor = true;
-    spec.lineDelay = 3000;
-    TTextFader *fader = makeFader(&page, spec);
-
-    QCOMPARE(page.findChild<TTextFader *>(QStringLiteral("TextFader25")), fader);
-    QCOMPARE(fader->geometry(), spec.geometry);
-    QCOMPARE(fader->Lines(), spec.lines);
-    QCOMPARE(fader->font().pixelSize(), 21);
-    QCOMPARE(fader->font().family(), QStringLiteral("Arial Narrow"));
-    QCOMPARE(fader->FontColor(), QColor(128, 0, 0));
-    QCOMPARE(fader->Alignment(), taLeftJustify);
-    QVERIFY(fader->Transparent());
-    QCOMPARE(fader->cursor().shape(), Qt::PointingHandCursor);
-    QCOMPARE(fader->LineDelay(), 3000);
-    QVERIFY(fader->Active());
-
-    spec.handCursor = false;
-    spec.name = QStringLiteral("TextFader3");
-    QCOMPARE(makeFader(&page, spec)->cursor().shape(), Qt::ArrowCursor);
-}
-
 void TextFaderTest::blendIsPerByteWithTruncation_data()
 {
     QTest::addColumn<QRgb>("target");
@@ -682,20 +573,10 @@ void TextFaderTest::blendIsPerByteWithTruncation()
         for (int x = 0; x < image.width(); ++x)
             QCOMPARE(image.pixel(x, y), expected);
 
-    // The fourth byte of the target stays as it was, whatever the source holds there.
-    QImage translucent = solid(QSize(2, 2), qRgba(qRed(target), qGreen(target), qBlue(target), 0x40),
-                               QImage::Format_ARGB32);
-    TTextFader::DrawTransparent(translucent, solid(QSize(2, 2), source, QImage::Format_ARGB32), amount);
-    QCOMPARE(translucent.pixel(1, 1), (expected & 0x00ffffffu) | 0x40000000u);
-
-    // A source larger than the target is cut to the target; a smaller one blends its own area.
+    // A source larger than the target is cut to the target's size.
     QImage small = solid(QSize(3, 2), target);
     TTextFader::DrawTransparent(small, solid(QSize(9, 9), source), amount);
     QCOMPARE(small.pixel(2, 1), expected);
-    QImage large = solid(QSize(6, 6), target);
-    TTextFader::DrawTransparent(large, solid(QSize(2, 2), source), amount);
-    QCOMPARE(large.pixel(1, 1), expected);
-    QCOMPARE(large.pixel(2, 2), target);
 }
 
 void TextFaderTest::blendMatchesTheFormulaOnAnyPixels_data()
