@@ -8,6 +8,7 @@
 #include <QImageReader>
 #include <QList>
 #include <QStringDecoder>
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -914,6 +915,16 @@ void Parser::enterContext()
             }
             if (!widths.isEmpty())
                 format.setColumnWidthConstraints(widths);
+            // Qt puts a table after the cursor's block; the empty block left by the paragraph
+            // before would show as a blank line, so the table goes to the end of that paragraph.
+            // Only a plain neighbour in the same frame is merged, never a table's last cell.
+            const QTextBlock block = m_cursor.block();
+            const QTextBlock before = block.previous();
+            if (block.length() == 1 && before.isValid()
+                && before.position() + before.length() == block.position()
+                && QTextCursor(before).currentFrame() == m_cursor.currentFrame()) {
+                m_cursor.deletePreviousChar();
+            }
             m_table = m_cursor.insertTable(1, columns, format);
             m_row = 0;
             m_column = 0;

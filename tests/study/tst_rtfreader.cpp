@@ -174,6 +174,8 @@ private slots:
     void pictureResourceHoldsTheDecodedImage();
     void buildsTables_data();
     void buildsTables();
+    void tableFollowsItsParagraphWithoutBlankLine_data();
+    void tableFollowsItsParagraphWithoutBlankLine();
     void loadReplacesPreviousContent();
     void loadFileReportsUnreadableFile();
     void survivesDamagedInput_data();
@@ -558,13 +560,46 @@ void TestRtfReader::buildsTables()
     QVERIFY(!QTextCursor(last).currentTable());
 }
 
+void TestRtfReader::tableFollowsItsParagraphWithoutBlankLine_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("blocksBeforeFirstCell");
+    const QByteArray row = "\\trowd\\cellx1000\\intbl A\\cell\\row\\pard ";
+    QTest::newRow("after a paragraph") << rtf("Before\\par " + row + "After") << QStringList{"Before"};
+    QTest::newRow("after an empty paragraph") << rtf("Before\\par\\par " + row) << QStringList{"Before", ""};
+    QTest::newRow("at the start") << rtf(row) << QStringList{""};
+    QTest::newRow("right after another table") << rtf(row + "\\par " + row)
+                                               << QStringList{"", "A", ""};
+}
+
+void TestRtfReader::tableFollowsItsParagraphWithoutBlankLine()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, blocksBeforeFirstCell);
+    QTextDocument document;
+    QVERIFY(RtfReader::load(input, &document));
+    const QList<QTextTable *> tables = tablesOf(document);
+    QVERIFY(!tables.isEmpty());
+    QStringList before;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (QTextCursor(block).currentTable() == tables.last())
+            break;
+        before.append(block.text());
+    }
+    QCOMPARE(before, blocksBeforeFirstCell);
+    QCOMPARE(tables.last()->cellAt(0, 0).firstCursorPosition().block().text(), QStringLiteral("A"));
+}
+
 void TestRtfReader::loadReplacesPreviousContent()
 {
     QTextDocument document;
     QVERIFY(RtfReader::load(rtf("first{\\pict\\pngblip " + pngOf(2, 2).toHex() + "}"), &document));
+    const QString firstImage = imagesOf(document).value(0).name();
+    QVERIFY(!firstImage.isEmpty());
     QVERIFY(RtfReader::load(rtf("\\b second"), &document));
     QCOMPARE(textOf(document), QStringLiteral("second"));
     QVERIFY(imagesOf(document).isEmpty());
+    QVERIFY(document.resource(QTextDocument::ImageResource, QUrl(firstImage)).isNull());
     QCOMPARE(fragmentOf(document, "second").charFormat().fontWeight(), int(QFont::Bold));
 }
 
