@@ -247,6 +247,7 @@ private:
     void endCell();
     void endRow();
     void leaveTable();
+    bool reserveCells(int count);
     void finishPicture();
     void finishDocument();
     void commitFontEntry();
@@ -290,6 +291,8 @@ private:
     int m_column = 0;
     bool m_rowPending = false; // \row seen: the next table content starts a new row
     bool m_cellPending = false; // \cell seen: the next table content goes to the next cell
+    qint64 m_tableCells = 0;
+    bool m_tablesAsText = false; // the cell limit was reached: cells become tab-separated text
 
     struct Picture {
         bool active = false;
@@ -891,10 +894,12 @@ void Parser::flushText()
 // or cell, or out of a table the text no longer belongs to.
 void Parser::enterContext()
 {
-    if (state().para.inTable) {
+    if (state().para.inTable && !m_tablesAsText) {
         if (!m_table) {
             flushText();
             const int columns = std::max<int>(1, int(m_cellEdges.size()));
+            if (!reserveCells(columns))
+                return;
             QTextTableFormat format;
             format.setBorder(1);
             format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
@@ -935,10 +940,16 @@ void Parser::enterContext()
         }
         if (m_rowPending) {
             flushText();
+            const int wanted = std::min<int>(int(m_cellEdges.size()), RtfReader::maxTableColumns);
+            const int rowCells = std::max(wanted, m_table->columns());
+            const int newColumnCells = std::max(0, wanted - m_table->columns()) * m_table->rows();
+            if (!reserveCells(rowCells + newColumnCells)) {
+                leaveTable();
+                return;
+            }
             m_table->appendRows(1);
             m_row = m_table->rows() - 1;
             m_column = 0;
-            const int wanted = std::min<int>(int(m_cellEdges.size()), RtfReader::maxTableColumns);
             if (wanted > m_table->columns()) {
                 m_table->appendColumns(wanted - m_table->columns());
                 QTextTableFormat format = m_table->format();
@@ -952,13 +963,13 @@ void Parser::enterContext()
             flushText();
             m_cellPending = false;
             if (m_column >= m_table->columns()) {
-                if (m_table->columns() < RtfReader::maxTableColumns) {
+                if (m_table->columns() < RtfReader::maxTableColumns && reserveCells(m_table->rows())) {
                     m_table->appendColumns(1);
                     QTextTableFormat format = m_table->format();
                     format.clearColumnWidthConstraints();
                     m_table->setFormat(format);
                 } else {
-                    // Cells beyond the column limit share the last cell, tab-separated.
+                    // Cells beyond the column limits share the last cell, tab-separated.
                     m_column = m_table->columns() - 1;
                     m_cursor = m_table->cellAt(m_row, m_column).lastCursorPosition();
                     m_cursor.insertText(QStringLiteral("\t"));
@@ -971,6 +982,17 @@ void Parser::enterContext()
         flushText();
         leaveTable();
     }
+}
+
+// Counts cells against the document's limit; once it is reached, tables are read as text.
+bool Parser::reserveCells(int count)
+{
+    if (m_tableCells + count > RtfReader::maxTableCells) {
+        m_tablesAsText = true;
+        return false;
+    }
+    m_tableCells += count;
+    return true;
 }
 
 void Parser::leaveTable()
@@ -992,6 +1014,10 @@ void Parser::endParagraph()
 
 void Parser::endCell()
 {
+    if (m_tablesAsText) {
+        emitChar(u'\t');
+        return;
+    }
     // A cell ends a table paragraph even when \intbl was left out.
     state().para.inTable = true;
     enterContext();
@@ -1003,6 +1029,10 @@ void Parser::endCell()
 
 void Parser::endRow()
 {
+    if (m_tablesAsText) {
+        endParagraph();
+        return;
+    }
     if (!m_table)
         return;
     flushText();

@@ -25,6 +25,7 @@ inline constexpr qint64 maxPicturePixels = 25'000'000;       // one decoded pict
 inline constexpr qint64 maxDocumentPicturePixels = 60'000'000; // all pictures of one document
 inline constexpr int maxPictureSide = 4096;                  // shown width or height, pixels
 inline constexpr int maxTableColumns = 64;
+inline constexpr int maxTableCells = 5'000;                  // all tables of one document
 
 // Replaces the content of `document` with the RTF document `rtf`. Returns false, with a reason
 // in `error` and an empty document, when `rtf` is not an RTF document at all; damage inside an

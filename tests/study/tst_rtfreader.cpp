@@ -176,6 +176,8 @@ private slots:
     void buildsTables();
     void tableFollowsItsParagraphWithoutBlankLine_data();
     void tableFollowsItsParagraphWithoutBlankLine();
+    void tableCellsAreBounded_data();
+    void tableCellsAreBounded();
     void loadReplacesPreviousContent();
     void loadFileReportsUnreadableFile();
     void survivesDamagedInput_data();
@@ -588,6 +590,39 @@ void TestRtfReader::tableFollowsItsParagraphWithoutBlankLine()
     }
     QCOMPARE(before, blocksBeforeFirstCell);
     QCOMPARE(tables.last()->cellAt(0, 0).firstCursorPosition().block().text(), QStringLiteral("A"));
+}
+
+void TestRtfReader::tableCellsAreBounded_data()
+{
+    // A few bytes per row must not turn into a table of a million cells.
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("xs");
+    QTest::newRow("many rows") << "{\\rtf1\\intbl " + QByteArray("x\\cell\\row ").repeated(30000) + "}" << 30000;
+    QTest::newRow("one wide row, then narrow rows")
+        << "{\\rtf1\\intbl " + QByteArray("x\\cell ").repeated(64) + "\\row "
+               + QByteArray("x\\cell\\row ").repeated(3000) + "}"
+        << 3064;
+    QTest::newRow("wide row definitions") << "{\\rtf1" + QByteArray("\\trowd" + QByteArray("\\cellx9").repeated(64)
+                                                                    + "\\intbl x\\cell\\row ").repeated(3000) + "}"
+                                          << 3000;
+}
+
+void TestRtfReader::tableCellsAreBounded()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(int, xs);
+    QTextDocument document;
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(RtfReader::load(input, &document));
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    int cells = 0;
+    for (QTextTable *table : tablesOf(document))
+        cells += table->rows() * table->columns();
+    QVERIFY(cells > 0);
+    QVERIFY(cells <= RtfReader::maxTableCells);
+    // Nothing is lost: what does not fit in a table follows it as text.
+    QCOMPARE(int(textOf(document).count(u'x')), xs);
 }
 
 void TestRtfReader::loadReplacesPreviousContent()
