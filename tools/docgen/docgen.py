@@ -62,8 +62,9 @@ def introduction():
         "identity document, the photographs asked for and the fee. Your eyesight is tested on the day.",
         "**Three sections:** rules of the road, road signs, signals and markings, and the controls of "
         "the vehicle. You must pass **every** section; a high score in one does not make up for another.",
-        "**The questions:** each question has several answers and you choose the right one or ones. "
-        "Read every answer before you choose: often two look alike and differ in one word.",
+        "**The questions:** each question offers several answers and one of them is right; some "
+        "questions list statements and ask which of them are true. Read every answer before you "
+        "choose: often two look alike and differ in one word.",
         "**Validity:** the learner's licence is valid for **24 months**. Take your driving test before "
         "it expires.",
         "**While learning:** when you drive a car or truck, a person with a valid driving licence for "
