@@ -1,14 +1,18 @@
 #include "app/tform2.h"
 
 #include "app/adverts.h"
+#include "app/menupage.h"
 #include "base/datapaths.h"
 #include "base/guard.h"
 #include "base/linelistfile.h"
 #include "base/messages.h"
 #include "base/page.h"
 #include "controls/textfader.h"
+#include "learner/coursepage.h"
 #include "learner/loginpage.h"
+#include "testing/progresschart.h"
 #include "testing/questionbank.h"
+#include "testing/questionpage.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,8 +62,10 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent)
     MotorcycleT = page(QStringLiteral("MotorcycleT"), QStringLiteral("Motorcycle"), QStringLiteral("Image2"));
     Signs = page(QStringLiteral("Signs"), QStringLiteral("Signs"), QStringLiteral("Image1"));
     LearnersT = page(QStringLiteral("LearnersT"), QStringLiteral("Learners"), QStringLiteral("Image4"));
-    MenuT = page(QStringLiteral("MenuT"), QStringLiteral("Main Menu"), QStringLiteral("Image17"));
-    QuestionT = page(QStringLiteral("QuestionT"), QStringLiteral("Question"), QStringLiteral("Image10"));
+    MenuT = new MenuPage(m_state, PageControl1);
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1);
+    chart = new ProgressChart(m_state, Timer1, MenuT);
+    QuestionT = new QuestionPage(m_state, *chart, PageControl1);
     LightVT = page(QStringLiteral("LightVT"), QStringLiteral("Light Vehicle "), QStringLiteral("Image6"));
     Cardinal = page(QStringLiteral("Cardinal"), QStringLiteral("Cardinal"), QStringLiteral("Image7"));
     Driving = page(QStringLiteral("Driving"), QStringLiteral("Driving"), QStringLiteral("Image8"));
@@ -68,20 +74,13 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent)
     exterior = page(QStringLiteral("exterior"), QStringLiteral("exterior"), QStringLiteral("Image13"));
     heavyVT = page(QStringLiteral("heavyVT"), QStringLiteral("heavyVT"), QStringLiteral("Image16"));
     Login = new LoginPage(m_state, PageControl1);
-    Course = page(QStringLiteral("Course"), QStringLiteral("Course"), QStringLiteral("Image30"));
-    for (QWidget *p : {static_cast<QWidget *>(MotorcycleT), static_cast<QWidget *>(Signs), static_cast<QWidget *>(LearnersT),
-                       static_cast<QWidget *>(MenuT), static_cast<QWidget *>(QuestionT), static_cast<QWidget *>(LightVT),
-                       static_cast<QWidget *>(Cardinal), static_cast<QWidget *>(Driving), static_cast<QWidget *>(Responsibilities),
-                       static_cast<QWidget *>(Driverules), static_cast<QWidget *>(exterior), static_cast<QWidget *>(heavyVT),
-                       static_cast<QWidget *>(Login), static_cast<QWidget *>(Course)})
+    Course = new CoursePage(m_state, PageControl1);
+    const QList<QWidget *> pages{MotorcycleT, Signs, LearnersT, MenuT, QuestionT, LightVT, Cardinal, Driving,
+                                 Responsibilities, Driverules, exterior, heavyVT, Login, Course};
+    for (QWidget *p : pages)
         PageControl1->addWidget(p);
 
-    advert = new QLabel(MenuT);
-    advert->setObjectName(QStringLiteral("advert"));
-    advert->setGeometry(72, 272, 560, 114);
-    advert->setCursor(Qt::PointingHandCursor);
-    advert->setPixmap(designPicture(QStringLiteral("advert_placeholder")));
-    m_adverts = std::make_unique<Adverts>(advert);
+    m_adverts = std::make_unique<Adverts>(MenuT->advert);
 
     Panel2 = new QWidget(MenuT);
     Panel2->setObjectName(QStringLiteral("Panel2"));
@@ -103,11 +102,128 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent)
     qdowload = makeTimer(this, QStringLiteral("qdowload"), 1000);
     dlq = makeTimer(this, QStringLiteral("dlq"), 200);
     uptime1 = makeTimer(this, QStringLiteral("uptime1"), 5000);
-    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1);
     connect(Timer2, &QTimer::timeout, this, &TForm2::Timer2Timer);
     Timer2->start();
 
+    wirePages();
     FormCreate();
+}
+
+void TForm2::wirePages()
+{
+    connect(Login, &LoginPage::learnersQuestionsRequested, this, &TForm2::TextFader11Click);
+    connect(Login, &LoginPage::signedIn, this, &TForm2::greet);
+    connect(Course, &CoursePage::courseSelected, this, &TForm2::courseSelected);
+    connect(Course, &CoursePage::courseConfirmed, this, &TForm2::courseConfirmed);
+    connect(MenuT->Button1, &QPushButton::clicked, chart, &ProgressChart::Button1Click);
+    connect(QuestionT, &QuestionPage::menuRequested, this, [this] { showPage(MenuT); });
+
+    const std::pair<TTextFader *, void (TForm2::*)()> entries[] = {
+        {MenuT->TextFader4, &TForm2::TextFader4Click},   {MenuT->TextFader6, &TForm2::TextFader6Click},
+        {MenuT->TextFader7, &TForm2::TextFader7Click},   {MenuT->TextFader8, &TForm2::TextFader8Click},
+        {MenuT->TextFader9, &TForm2::TextFader9Click},   {MenuT->TextFader11, &TForm2::TextFader11Click},
+        {MenuT->TextFader12, &TForm2::TextFader12Click}, {MenuT->TextFader14, &TForm2::TextFader14Click},
+        {MenuT->TextFader15, &TForm2::TextFader15Click}, {MenuT->TextFader16, &TForm2::TextFader16Click},
+        {MenuT->TextFader17, &TForm2::TextFader17Click}, {MenuT->TextFader18, &TForm2::TextFader18Click},
+        {MenuT->TextFader21, &TForm2::TextFader21Click}, {MenuT->TextFader22, &TForm2::TextFader22Click},
+    };
+    for (const auto &[fader, handler] : entries)
+        connect(fader, &TTextFader::OnClick, this, handler);
+}
+
+void TForm2::greet(const QString &name)
+{
+    const QString greeting = QStringLiteral("Welcome ") + name;
+    Course->TextFader1->SetLines({greeting});
+    MenuT->TextFader26->SetLines({greeting});
+    showPage(Course);
+}
+
+void TForm2::courseSelected(int index)
+{
+    // The chosen course shows its selected icon, the others their plain one.
+    static const char *const icons[3][3] = {
+        {"lvb", "hvs", "mb"},   // heavy motor vehicle
+        {"lvs", "hb", "mb"},    // light motor vehicle
+        {"lvb", "hb", "mcs"},   // motorcycle
+    };
+    static const char *const banners[3][2] = {
+        {"Heavy Motor Vehicle Course", "Heavy Vehicle Controls"},
+        {"Light Motor Vehicle Course", "Light Vehicle Controls"},
+        {"Motorcycle Course", "Motorcycle Controls"},
+    };
+    if (index < 0 || index > 2)
+        return;
+    guarded([&] {
+        QLabel *boxes[3] = {MenuT->Image5, MenuT->Image19, MenuT->Image20};
+        for (int i = 0; i < 3; ++i) {
+            const QString path = DataPaths::image(QString::fromLatin1(icons[index][i]));
+            const QPixmap picture(path);
+            if (picture.isNull())
+                throw DataError(QStringLiteral("Cannot open the picture \"%1\".").arg(path));
+            boxes[i]->setPixmap(picture);
+        }
+        MenuT->TextFader3->ClearLines();
+        MenuT->TextFader6->ClearLines();
+        MenuT->TextFader3->AddLine(QString::fromLatin1(banners[index][0]));
+        MenuT->TextFader6->AddLine(QString::fromLatin1(banners[index][1]));
+    });
+}
+
+void TForm2::courseConfirmed()
+{
+    showPage(MenuT);
+    MenuT->Button1->click();
+    MenuT->Button1->hide();
+}
+
+void TForm2::TextFader11Click()
+{
+    // A damaged question file was reported: the learner stays on the main menu.
+    if (!QuestionT->openPractice()) {
+        showPage(MenuT);
+        return;
+    }
+    showPage(QuestionT);
+    hideDocumentViewer();
+}
+
+void TForm2::TextFader12Click()
+{
+    if (!MenuT->gate())
+        return;
+    if (!QuestionT->openTest()) {
+        showPage(MenuT);
+        return;
+    }
+    showPage(QuestionT);
+    hideDocumentViewer();
+}
+
+void TForm2::TextFader9Click()
+{
+    close();
+}
+
+void TForm2::TextFader22Click()
+{
+    Panel2->show();
+}
+
+// Entries whose pages are still to come pass the gate and change nothing.
+void TForm2::TextFader4Click() { MenuT->gate(); }
+void TForm2::TextFader6Click() { MenuT->gate(); }
+void TForm2::TextFader7Click() { MenuT->gate(true); }
+void TForm2::TextFader8Click() { MenuT->gate(); }
+void TForm2::TextFader14Click() {}
+void TForm2::TextFader15Click() {}
+void TForm2::TextFader16Click() { MenuT->gate(); }
+void TForm2::TextFader17Click() { MenuT->gate(); }
+void TForm2::TextFader18Click() { MenuT->gate(); }
+void TForm2::TextFader21Click() { MenuT->gate(); }
+
+void TForm2::hideDocumentViewer()
+{
 }
 
 TForm2::~TForm2()

@@ -10,8 +10,11 @@
 
 class Page;
 class LoginPage;
+class CoursePage;
+class MenuPage;
+class QuestionPage;
+class ProgressChart;
 class TTextFader;
-class QLabel;
 class QPlainTextEdit;
 class Adverts;
 
@@ -33,9 +36,13 @@ public:
     QWidget *activePage() const { return PageControl1->currentWidget(); }
 
     QStackedWidget *PageControl1;
-    Page *MotorcycleT, *Signs, *LearnersT, *MenuT, *QuestionT, *LightVT, *Cardinal, *Driving,
-        *Responsibilities, *Driverules, *exterior, *heavyVT, *Course;
+    Page *MotorcycleT, *Signs, *LearnersT, *LightVT, *Cardinal, *Driving, *Responsibilities, *Driverules,
+        *exterior, *heavyVT;
+    MenuPage *MenuT;
+    QuestionPage *QuestionT;
     LoginPage *Login;
+    CoursePage *Course;
+    ProgressChart *chart;
 
     QTimer *Timer2;    // adverts, 5000 ms, always on
     QTimer *qdowload;  // start of the question download, 1000 ms, one-shot
@@ -49,11 +56,30 @@ public:
     QPlainTextEdit *Memo1;
     QStringList v1;   // lines of the version file
 
-    QLabel *advert;
+    // Main menu entries.
+    void TextFader4Click();    // Road Signs / Signals
+    void TextFader6Click();    // Controls
+    void TextFader7Click();    // Defensive Driving
+    void TextFader8Click();    // Exterior Inspection
+    void TextFader9Click();    // Exit Program
+    void TextFader11Click();   // Learners Questions
+    void TextFader12Click();   // Test yourself
+    void TextFader14Click();   // The Learner's Exam
+    void TextFader15Click();   // Introduction
+    void TextFader16Click();   // Cardinal Rules
+    void TextFader17Click();   // Driving Rules
+    void TextFader18Click();   // Driver Responsibilities
+    void TextFader21Click();   // Interior Inpection
+    void TextFader22Click();   // Options
 
     void Timer2Timer();
 
 private:
+    void wirePages();
+    void courseSelected(int index);
+    void courseConfirmed();
+    void greet(const QString &name);
+    void hideDocumentViewer();
     void FormCreate();
     void openQuestionDownload(bool deleteMaxCount);
 

@@ -22,7 +22,7 @@ LoginPage::LoginPage(SessionState &state, QWidget *parent)
                                    .lines = {QStringLiteral("Welcome")}, .fontFamily = QStringLiteral("Arial Narrow"),
                                    .fontPixels = 32, .fontColor = maroon});
     TextFader24 = makeFader(this, {.name = QStringLiteral("TextFader24"), .geometry = {63, 47, 276, 42},
-                                   .lines = {QStringLiteral("to your learner's licence coach")},
+                                   .lines = {QStringLiteral("to Tarmika")},
                                    .fontFamily = QStringLiteral("Arial Narrow"), .fontPixels = 32, .fontColor = maroon});
 
     edit2 = new QLineEdit(promptText, this);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "base/page.h"
+
+#include <QLabel>
+#include <QMap>
+#include <QPushButton>
+
+struct SessionState;
+class TTextFader;
+
+// The main menu: the entry column on the right, greeting and course banner, the Options entry, the
+// agents banner, the advert, the build label and the hidden progress loader. What each entry opens
+// is wired by the main window.
+class MenuPage : public Page {
+    Q_OBJECT
+public:
+    explicit MenuPage(SessionState &state, QWidget *parent = nullptr);
+
+    // The entry check of most entries: a name entered and a course chosen. Shows the message that
+    // fits and returns false when the entry may not open. "Defensive Driving" words its no-course
+    // message with a capital letter.
+    bool gate(bool capitalised = false) const;
+
+    void TextFader25Click();
+
+    // The entries by object name ("TextFader4" ...).
+    TTextFader *entry(const QString &name) const { return m_entries.value(name); }
+
+    QLabel *Shape6;
+    TTextFader *TextFader4, *TextFader6, *TextFader7, *TextFader8, *TextFader9, *TextFader11, *TextFader12,
+        *TextFader14, *TextFader15, *TextFader16, *TextFader17, *TextFader18, *TextFader21;
+    TTextFader *TextFader22;   // Options
+    TTextFader *TextFader25;   // agents banner
+    TTextFader *TextFader26;   // greeting
+    TTextFader *TextFader3;    // course banner
+    QLabel *advert;
+    QLabel *ver;
+    QPushButton *Button1;      // progress loader
+    QLabel *Image5, *Image19, *Image20;       // course icons: light, heavy, motorcycle
+    QLabel *Label40, *Label41, *Label42;
+
+private:
+    void hover(TTextFader *entry, const QColor &leaveColour);
+
+    SessionState &m_state;
+    QMap<QString, TTextFader *> m_entries;
+};
