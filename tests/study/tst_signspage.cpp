@@ -335,6 +335,7 @@ void TestSignsPage::learnerChoosesByMouseAndKeyboard()
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     page.open();
 
+    QCOMPARE(page.discbox->visualItemRect(page.discbox->item(0)).height(), 17);
     const QPoint second = page.discbox->visualItemRect(page.discbox->item(1)).center();
     QTest::mouseClick(page.discbox->viewport(), Qt::LeftButton, {}, second);
     QCOMPARE(page.Label2->text(), QStringLiteral("combo 1"));
