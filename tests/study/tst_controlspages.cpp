@@ -1,0 +1,326 @@
+#include "base/messages.h"
+#include "study/controlspage.h"
+#include "tests/study/studyfixtures.h"
+#include "tests/support/tempdatadir.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using Kind = ControlsPage::Kind;
+
+Q_DECLARE_METATYPE(ControlsPage::Kind)
+
+namespace {
+
+const QString lightStart = u"Familiarize yourself with the vehicles controls, mouse over the control names on the right"_s;
+const QString motorcycleStart =
+    u"Familiarize yourself with the Motorcycles controls, mouse over the control names on the right"_s;
+
+// The pointer moving onto and off a label, delivered the way the window system does.
+void enter(QLabel *label)
+{
+    QEnterEvent event(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QCoreApplication::sendEvent(label, &event);
+}
+
+void leave(QLabel *label)
+{
+    QEvent event(QEvent::Leave);
+    QCoreApplication::sendEvent(label, &event);
+}
+
+// Every picture either page can show, each with a size of its own.
+void writeControlPictures(const TempDataDir &dir)
+{
+    const QStringList names{u"m0"_s, u"m1"_s, u"m3"_s, u"m4"_s, u"m5"_s, u"m6"_s, u"m8"_s, u"m9"_s, u"m10"_s,
+                            u"defpic"_s, u"Cflicker"_s, u"Csteer"_s, u"Crear"_s, u"Cmirror"_s, u"Cclutch"_s,
+                            u"Cgear"_s, u"Cbrake"_s, u"Cpetrol"_s, u"Cwiper"_s, u"Chbrake"_s, u"Choot"_s};
+    for (int i = 0; i < names.size(); ++i)
+        writePicture(dir, u"images/"_s + names.at(i) + u".png"_s, QSize(30 + i, 20 + i));
+}
+
+} // namespace
+
+class TestControlsPages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pointingShowsPictureAndExplanation_data();
+    void pointingShowsPictureAndExplanation();
+    void startingCaptionComesBackOnlyFromSteeringWheel();
+    void movingStraightToTheNextName();
+    void pagesStartAtRest_data();
+    void pagesStartAtRest();
+    void unopenablePictureStillExplains();
+    void courseSelectsThePage_data();
+    void courseSelectsThePage();
+    void backButtonAsksForTheMenu_data();
+    void backButtonAsksForTheMenu();
+};
+
+void TestControlsPages::pointingShowsPictureAndExplanation_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("explanation");
+    QTest::addColumn<bool>("highlight");
+    QTest::addColumn<QString>("afterLeave");
+
+    const Kind m = Kind::MotorcycleT;
+    QTest::newRow("Label17") << m << "Label17" << "Indicator Controller" << "images/m4.png"
+        << "Use the indicators to signal to others your intention to change lanes or direction, once a manoeuvre has "
+           "been completed, make sure the indicator has been cancelled" << true << QString();
+    QTest::newRow("Label1") << m << "Label1" << "Handlebars" << "images/m3.png"
+        << "Used to steer in the direction you want to move provided its safe to do so." << true << QString();
+    QTest::newRow("Label5") << m << "Label5" << "Mirrors" << "images/m8.png"
+        << "Look in the mirrors both right and left to check that it is safe behind and to the sides of your vehicle."
+        << false << QString();
+    QTest::newRow("Label4") << m << "Label4" << "Clutch Lever" << "images/m9.png"
+        << "Use the clutch lever to disengage the drive between the engine and the gearbox in order to change gears "
+           "(Automatic Motorcycles do not have a clutch lever)" << false << QString();
+    QTest::newRow("Label34") << m << "Label34" << "Accelerator Throttle" << "images/m1.png"
+        << "use the accelerator throttle to increase speed, and release it to reduce speed." << true << QString();
+    QTest::newRow("Label35") << m << "Label35" << "Handbreak" << "images/m10.png"
+        << "Use the handbrake to reduse speed and to keep the motorcycle stationary" << true << QString();
+    QTest::newRow("Label36") << m << "Label36" << "Foot-Brake Pedal" << "images/m6.png"
+        << "Use the fooot brake to slow down the motorcycle or to stop" << true << QString();
+    QTest::newRow("Label37") << m << "Label37" << "Gear Selector" << "images/m5.png"
+        << "Use the gear selector to select or change gears" << true << QString();
+
+    const Kind l = Kind::LightVT;
+    QTest::newRow("Label24") << l << "Label24" << " Indicators" << "images/Cflicker.png"
+        << "Use the indicators to signal to others your intention to change lanes or direction, once a manoeuvre has "
+           "been completed, make sure the indicator has been cancelled" << true << QString();
+    QTest::newRow("Label28") << l << "Label28" << " Steering Wheel" << "images/Csteer.png"
+        << "Used to steer in the direction you want to move provided its safe to do so." << true << lightStart;
+    QTest::newRow("Label19") << l << "Label19" << " Rear View Mirror" << "images/Crear.png"
+        << "Look in the mirror to check that it is safe behind your vehicle." << true << QString();
+    QTest::newRow("Label20") << l << "Label20" << " Side Mirrors" << "images/Cmirror.png"
+        << "Look in the mirrors both right and left to check that it is safe behind and to the sides of your vehicle."
+        << true << QString();
+    QTest::newRow("Label21") << l << "Label21" << " Clutch Pedal" << "images/Cclutch.png"
+        << "Use the clutch pedal to disengage the drive between the engine and the gearbox in order to change gears "
+           "(Automatic vehicles do not have a clutch pedal)" << true << QString();
+    QTest::newRow("Label18") << l << "Label18" << " Gear Lever" << "images/Cgear.png"
+        << "Use the gear lever to change gears (you cant change gears without pressing down the clutch)." << true
+        << QString();
+    QTest::newRow("Label22") << l << "Label22" << " Foot Brake Pedal" << "images/Cbrake.png"
+        << "Apply the brakes to slow down or stop,Keep in mind that stopping takes longer when carrying heavy loads or "
+           "driving on wet roads" << true << QString();
+    QTest::newRow("Label23") << l << "Label23" << " Accelerator Pedal" << "images/Cpetrol.png"
+        << "Push down on the accelerator to increase speed, and release it to reduce speed." << true << QString();
+    QTest::newRow("Label25") << l << "Label25" << " Windscreen wipers" << "images/Cwiper.png"
+        << "Use the switch to turn the windscreen wiper(s) on for clear vision while driving in rain, etc." << true
+        << QString();
+    QTest::newRow("Label26") << l << "Label26" << " Hand break" << "images/Chbrake.png"
+        << "Use the handbrake to keep the vehicle stationary. Always depress the rachet release when applying the "
+           "handbrake." << true << QString();
+    QTest::newRow("Label27") << l << "Label27" << " Hooter/Horn" << "images/Choot.png"
+        << "Use to warn other road users in an emergency." << true << QString();
+}
+
+void TestControlsPages::pointingShowsPictureAndExplanation()
+{
+    QFETCH(Kind, kind);
+    QFETCH(QString, label);
+    QFETCH(QString, caption);
+    QFETCH(QString, picture);
+    QFETCH(QString, explanation);
+    QFETCH(bool, highlight);
+    QFETCH(QString, afterLeave);
+    TempDataDir dir;
+    MessageRecorder recorder;
+    writeControlPictures(dir);
+
+    ControlsPage page(kind);
+    auto *name = page.findChild<QLabel *>(label);
+    QVERIFY(name);
+    QCOMPARE(name->text(), caption);
+    QVERIFY(!name->autoFillBackground());
+    QCOMPARE(name->palette().color(QPalette::Window), QColor(143, 172, 239));
+    QCOMPARE(name->palette().color(QPalette::WindowText), QColor(33, 53, 171));
+    QCOMPARE(name->cursor().shape(), Qt::PointingHandCursor);
+
+    enter(name);
+    QCOMPARE(shownPicture(page.pictureBox()), picture);
+    QCOMPARE(page.pictureBox()->size(), QPixmap(dir.filePath(picture)).size());
+    QCOMPARE(page.explanation()->text(), explanation);
+    QCOMPARE(name->autoFillBackground(), highlight);
+
+    leave(name);
+    const QString resting = kind == Kind::LightVT ? u"images/defpic.png"_s : u"images/m0.png"_s;
+    QCOMPARE(shownPicture(page.pictureBox()), resting);
+    QCOMPARE(page.pictureBox()->size(), QPixmap(dir.filePath(resting)).size());
+    QVERIFY(!name->autoFillBackground());
+    QCOMPARE(page.explanation()->text(), afterLeave);
+    QCOMPARE(recorder.all(), QStringList());
+}
+
+void TestControlsPages::startingCaptionComesBackOnlyFromSteeringWheel()
+{
+    TempDataDir dir;
+    MessageRecorder recorder;
+    writeControlPictures(dir);
+
+    ControlsPage light(Kind::LightVT);
+    QCOMPARE(light.explanation()->text(), lightStart);
+    enter(light.controlLabel(u"Label27"_s));
+    leave(light.controlLabel(u"Label27"_s));
+    QCOMPARE(light.explanation()->text(), QString());
+    enter(light.controlLabel(u"Label28"_s));
+    leave(light.controlLabel(u"Label28"_s));
+    QCOMPARE(light.explanation()->text(), lightStart);
+
+    ControlsPage motorcycle(Kind::MotorcycleT);
+    QCOMPARE(motorcycle.explanation()->text(), motorcycleStart);
+    for (QLabel *name : motorcycle.controlLabels()) {
+        enter(name);
+        leave(name);
+        QCOMPARE(motorcycle.explanation()->text(), QString());
+    }
+}
+
+void TestControlsPages::movingStraightToTheNextName()
+{
+    TempDataDir dir;
+    MessageRecorder recorder;
+    writeControlPictures(dir);
+    ControlsPage page(Kind::LightVT);
+    QLabel *indicators = page.controlLabel(u"Label24"_s);
+    QLabel *steering = page.controlLabel(u"Label28"_s);
+    enter(indicators);
+    leave(indicators);
+    QCOMPARE(shownPicture(page.pictureBox()), u"images/defpic.png"_s);
+    QCOMPARE(page.explanation()->text(), QString());
+    enter(steering);
+    QCOMPARE(shownPicture(page.pictureBox()), u"images/Csteer.png"_s);
+    QVERIFY(steering->autoFillBackground());
+    QVERIFY(!indicators->autoFillBackground());
+}
+
+void TestControlsPages::pagesStartAtRest_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("pageName");
+    QTest::addColumn<QString>("pictureName");
+    QTest::addColumn<QPoint>("pictureCorner");
+    QTest::addColumn<QString>("resting");
+    QTest::addColumn<QString>("explanationName");
+    QTest::addColumn<QRect>("explanationGeometry");
+    QTest::addColumn<QString>("startingCaption");
+    QTest::addColumn<int>("labelCount");
+    QTest::newRow("MotorcycleT") << Kind::MotorcycleT << "MotorcycleT" << "Image3" << QPoint(64, 117)
+                                 << "images/m0.png" << "mvc" << QRect(64, 500, 922, 94) << motorcycleStart << 8;
+    QTest::newRow("LightVT") << Kind::LightVT << "LightVT" << "Image15" << QPoint(64, 62) << "images/defpic.png"
+                             << "Lvc" << QRect(72, 548, 690, 94) << lightStart << 11;
+}
+
+void TestControlsPages::pagesStartAtRest()
+{
+    QFETCH(Kind, kind);
+    QFETCH(QString, pageName);
+    QFETCH(QString, pictureName);
+    QFETCH(QPoint, pictureCorner);
+    QFETCH(QString, resting);
+    QFETCH(QString, explanationName);
+    QFETCH(QRect, explanationGeometry);
+    QFETCH(QString, startingCaption);
+    QFETCH(int, labelCount);
+    TempDataDir dir;
+    MessageRecorder recorder;
+    writeControlPictures(dir);
+
+    ControlsPage page(kind);
+    QCOMPARE(page.objectName(), pageName);
+    QCOMPARE(page.pictureBox()->objectName(), pictureName);
+    QCOMPARE(page.pictureBox()->pos(), pictureCorner);
+    QCOMPARE(shownPicture(page.pictureBox()), resting);
+    QCOMPARE(page.explanation()->objectName(), explanationName);
+    QCOMPARE(page.explanation()->geometry(), explanationGeometry);
+    QCOMPARE(page.explanation()->text(), startingCaption);
+    QCOMPARE(page.explanation()->font().pixelSize(), 29);
+    QVERIFY(page.explanation()->wordWrap());
+    QCOMPARE(page.frame()->lineWidth(), 4);
+    QCOMPARE(page.controlLabels().size(), labelCount);
+    // The column of names stands inside its frame, one name under the other.
+    int previousBottom = 0;
+    for (QLabel *name : page.controlLabels()) {
+        QVERIFY2(page.frame()->geometry().contains(name->geometry()), qPrintable(name->objectName()));
+        QVERIFY(name->y() > previousBottom - 1);
+        previousBottom = name->y() + name->height();
+        QVERIFY(!name->text().isEmpty());
+        QVERIFY(name->width() >= name->sizeHint().width() || kind == Kind::LightVT);
+    }
+    QCOMPARE(recorder.all(), QStringList());
+}
+
+void TestControlsPages::unopenablePictureStillExplains()
+{
+    TempDataDir dir;
+    MessageRecorder recorder;
+    writeControlPictures(dir);
+    QFile::remove(dir.filePath(u"images/m4.png"_s));
+
+    ControlsPage page(Kind::MotorcycleT);
+    QLabel *indicator = page.controlLabel(u"Label17"_s);
+    enter(indicator);
+    QCOMPARE(recorder.errors.size(), 1);
+    QVERIFY2(recorder.errors.first().contains(u"images/m4.png"_s), qPrintable(recorder.errors.first()));
+    QCOMPARE(shownPicture(page.pictureBox()), u"images/m0.png"_s);
+    QVERIFY(indicator->autoFillBackground());
+    QVERIFY(page.explanation()->text().startsWith(u"Use the indicators"_s));
+    leave(indicator);
+    QVERIFY(!indicator->autoFillBackground());
+    QCOMPARE(recorder.errors.size(), 1);
+}
+
+void TestControlsPages::courseSelectsThePage_data()
+{
+    QTest::addColumn<int>("courseSelection");
+    QTest::addColumn<Kind>("kind");
+    QTest::newRow("heavy motor vehicle") << 0 << Kind::LightVT;
+    QTest::newRow("light motor vehicle") << 1 << Kind::LightVT;
+    QTest::newRow("motorcycle") << 2 << Kind::MotorcycleT;
+}
+
+void TestControlsPages::courseSelectsThePage()
+{
+    QFETCH(int, courseSelection);
+    QFETCH(Kind, kind);
+    QCOMPARE(ControlsPage::kindForCourse(courseSelection), kind);
+}
+
+void TestControlsPages::backButtonAsksForTheMenu_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("MotorcycleT") << Kind::MotorcycleT << "SpeedButton8";
+    QTest::newRow("LightVT") << Kind::LightVT << "SpeedButton4";
+}
+
+void TestControlsPages::backButtonAsksForTheMenu()
+{
+    QFETCH(Kind, kind);
+    QFETCH(QString, button);
+    TempDataDir dir;
+    MessageRecorder recorder;
+    ControlsPage page(kind);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    auto *back = page.findChild<HotSpot *>(button);
+    QVERIFY(back);
+    QCOMPARE(back->geometry(), QRect(920, 642, 67, 23));
+    QSignalSpy spy(&page, &ControlsPage::menuRequested);
+    QTest::mouseClick(back, Qt::LeftButton);
+    QCOMPARE(spy.count(), 1);
+}
+
+QTEST_MAIN(TestControlsPages)
+#include "tst_controlspages.moc"
