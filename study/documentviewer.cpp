@@ -5,6 +5,7 @@
 #include "study/documentchoice.h"
 #include "study/rtfreader.h"
 
+#include <QPointer>
 #include <QTextDocument>
 
 DocumentViewer::DocumentViewer(const QString &name, const QRect &geometry, QWidget *parent) : QTextBrowser(parent)
@@ -29,7 +30,9 @@ bool DocumentViewer::loadDocument(const QString &relativePath)
                                 .arg(relativePath, error.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + error));
         return false;
     }
-    QTextDocument *previous = document();
+    // The viewer's first document belongs to the viewer's text control, which deletes it on the
+    // swap; the ones read here belong to the viewer and go once replaced.
+    const QPointer<QTextDocument> previous = document();
     setDocument(next);
     if (previous && previous->parent() == this)
         delete previous;
