@@ -10,6 +10,7 @@
 #include "controls/textfader.h"
 #include "learner/coursepage.h"
 #include "learner/loginpage.h"
+#include "study/signpicturetable.h"
 #include "testing/progresschart.h"
 #include "testing/questionbank.h"
 #include "testing/questionpage.h"
@@ -20,6 +21,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace {
 
@@ -111,6 +114,16 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent)
 
 void TForm2::wirePages()
 {
+    // A learner's progress file lies in "doc" beside the program's own .lrn files; a name that
+    // would overwrite one of them is refused.
+    Login->setReservedNames([](const QString &name) {
+        if (name.compare(QStringLiteral("maxcount"), Qt::CaseInsensitive) == 0)
+            return true;
+        const QStringList categories = SignPictureTable::categories();
+        return std::any_of(categories.begin(), categories.end(), [&](const QString &category) {
+            return category.compare(name, Qt::CaseInsensitive) == 0;
+        });
+    });
     connect(Login, &LoginPage::learnersQuestionsRequested, this, &TForm2::TextFader11Click);
     connect(Login, &LoginPage::signedIn, this, &TForm2::greet);
     connect(Course, &CoursePage::courseSelected, this, &TForm2::courseSelected);

@@ -1,0 +1,239 @@
+#include "app/adverts.h"
+#include "app/menupage.h"
+#include "app/tform2.h"
+#include "base/messages.h"
+#include "controls/textfader.h"
+#include "learner/loginpage.h"
+#include "testing/questionpage.h"
+#include "tests/support/tempdatadir.h"
+
+#include <QImage>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+const QString noName = QStringLiteral(
+    "Enter your name in the \u201CEnter your name\u201D field and hit enter or click the login button, then select a "
+    "course by clicking on one either Truck, Car or Bike icons");
+const QString noCourse = QStringLiteral("select a course by clicking on one either Truck, Car or Bike icons");
+const QString noCourseCapital = QStringLiteral("Select a course by clicking on one either Truck, Car or Bike icons");
+
+void click(TTextFader *fader)
+{
+    QTest::mouseClick(fader, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+void writePng(const TempDataDir &dir, const QString &relative, const QColor &colour, QSize size = {560, 114})
+{
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    QDir().mkpath(QFileInfo(dir.filePath(relative)).absolutePath());
+    QVERIFY(picture.save(dir.filePath(relative)));
+}
+} // namespace
+
+class TestMenu : public QObject {
+    Q_OBJECT
+private slots:
+    void gateStopsGatedEntries_data();
+    void gateStopsGatedEntries();
+    void ungatedEntriesOpenWithoutName();
+    void hoverLeavesEntriesInTheirColour_data();
+    void hoverLeavesEntriesInTheirColour();
+    void agentsBannerIsStillInDevelopment();
+    void optionsShowsThePanel();
+    void exitClosesTheWindow();
+    void layoutOfTheEntryColumn();
+    void advertsRotate();
+    void advertsWithoutPicturesStayQuiet();
+};
+
+void TestMenu::gateStopsGatedEntries_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("noCourseMessage");
+    for (const char *name : {"TextFader4", "TextFader6", "TextFader8", "TextFader12", "TextFader16", "TextFader17",
+                             "TextFader18", "TextFader21"})
+        QTest::newRow(name) << QString::fromLatin1(name) << noCourse;
+    QTest::newRow("TextFader7") << "TextFader7" << noCourseCapital;
+}
+
+void TestMenu::gateStopsGatedEntries()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, noCourseMessage);
+    TempDataDir dir;
+    dir.writeQuestion(1);
+    MessageRecorder recorder;
+    TForm2 form;
+    form.showPage(form.MenuT);
+    TTextFader *fader = form.MenuT->entry(entry);
+    QVERIFY(fader);
+
+    // The prompt text fails first, whatever the course.
+    form.state().RadioGroup1 = 1;
+    click(fader);
+    QCOMPARE(recorder.messages, QStringList{noName});
+    QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MenuT));
+
+    recorder.clear();
+    form.state().RadioGroup1 = -1;
+    form.Login->edit2->setText(QString());   // an empty name passes the first test
+    click(fader);
+    QCOMPARE(recorder.messages, QStringList{noCourseMessage});
+    QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MenuT));
+    QVERIFY(!dir.exists(QStringLiteral("doc/.lrn")));
+}
+
+void TestMenu::ungatedEntriesOpenWithoutName()
+{
+    TempDataDir dir;
+    dir.writeQuestion(1);
+    MessageRecorder recorder;
+    TForm2 form;
+    form.showPage(form.MenuT);
+    click(form.MenuT->TextFader11);
+    QCOMPARE(form.activePage(), static_cast<QWidget *>(form.QuestionT));
+    QCOMPARE(form.state().mode, 1);
+    form.showPage(form.MenuT);
+    click(form.MenuT->TextFader14);
+    click(form.MenuT->TextFader15);
+    QVERIFY(recorder.messages.isEmpty());
+}
+
+void TestMenu::hoverLeavesEntriesInTheirColour_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QColor>("rest");
+    for (const char *name : {"TextFader4", "TextFader6", "TextFader7", "TextFader8", "TextFader9", "TextFader11",
+                             "TextFader12", "TextFader14", "TextFader15", "TextFader16", "TextFader17", "TextFader18",
+                             "TextFader21"})
+        QTest::newRow(name) << QString::fromLatin1(name) << QColor(255, 255, 255);
+    QTest::newRow("TextFader22") << "TextFader22" << QColor(128, 0, 0);
+}
+
+void TestMenu::hoverLeavesEntriesInTheirColour()
+{
+    QFETCH(QString, entry);
+    QFETCH(QColor, rest);
+    TempDataDir dir;
+    dir.writeQuestion(1);
+    TForm2 form;
+    TTextFader *fader = form.MenuT->entry(entry);
+    QCOMPARE(fader->FontColor(), rest);
+    QVERIFY(fader->cursor().shape() == Qt::PointingHandCursor);
+    emit fader->OnMouseEnter(fader);
+    QCOMPARE(fader->FontColor(), QColor(255, 255, 0));
+    emit fader->OnMouseLeave(fader);
+    QCOMPARE(fader->FontColor(), rest);
+}
+
+void TestMenu::agentsBannerIsStillInDevelopment()
+{
+    TempDataDir dir;
+    dir.writeQuestion(1);
+    MessageRecorder recorder;
+    TForm2 form;
+    form.showPage(form.MenuT);
+    const QColor before = form.MenuT->TextFader25->FontColor();
+    click(form.MenuT->TextFader25);
+    QCOMPARE(recorder.messages, QStringList{QStringLiteral("Still in Development")});
+    QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MenuT));
+    emit form.MenuT->TextFader25->OnMouseEnter(form.MenuT->TextFader25);
+    QCOMPARE(form.MenuT->TextFader25->FontColor(), before);
+    QCOMPARE(form.MenuT->TextFader25->Lines(),
+             (QStringList{"Tarmika Agents", "", "Recommended Driving schools"}));
+}
+
+void TestMenu::optionsShowsThePanel()
+{
+    TempDataDir dir;
+    dir.writeQuestion(1);
+    TForm2 form;
+    QVERIFY(form.Panel2->isHidden());
+    click(form.MenuT->TextFader22);
+    QVERIFY(!form.Panel2->isHidden());
+}
+
+void TestMenu::exitClosesTheWindow()
+{
+    TempDataDir dir;
+    dir.writeQuestion(1);
+    MessageRecorder recorder;
+    TForm2 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.showPage(form.MenuT);
+    click(form.MenuT->TextFader9);
+    QVERIFY(!form.isVisible());
+    QVERIFY(recorder.all().isEmpty());
+}
+
+void TestMenu::layoutOfTheEntryColumn()
+{
+    TempDataDir dir;
+    dir.writeQuestion(1);
+    TForm2 form;
+    const struct { const char *name; int top; int delay; } rows[] = {
+        {"TextFader15", 15, 2000}, {"TextFader14", 65, 2000}, {"TextFader16", 116, 2000}, {"TextFader17", 167, 2000},
+        {"TextFader7", 218, 1000}, {"TextFader18", 269, 2000}, {"TextFader4", 320, 1000}, {"TextFader6", 371, 1000},
+        {"TextFader8", 422, 1000}, {"TextFader21", 473, 1000}, {"TextFader11", 524, 1000}, {"TextFader12", 576, 1000}};
+    for (const auto &row : rows) {
+        TTextFader *fader = form.MenuT->entry(QString::fromLatin1(row.name));
+        QCOMPARE(fader->geometry(), QRect(672, row.top, 308, 38));
+        QCOMPARE(fader->LineDelay(), row.delay);
+        QVERIFY(fader->Active());
+        QVERIFY(fader->Transparent());
+        QCOMPARE(fader->Alignment(), taLeftJustify);
+    }
+    QCOMPARE(form.MenuT->TextFader21->Lines(), QStringList{QStringLiteral("Interior Inpection")});
+    QCOMPARE(form.MenuT->ver->text(), QStringLiteral("1004"));
+    QCOMPARE(form.MenuT->TextFader9->geometry(), QRect(760, 656, 128, 29));
+}
+
+void TestMenu::advertsRotate()
+{
+    TempDataDir dir;
+    dir.writeQuestion(1);
+    writePng(dir, QStringLiteral("adds/a0.png"), Qt::red);
+    writePng(dir, QStringLiteral("adds/a1.png"), Qt::green);
+    writePng(dir, QStringLiteral("adds/a2.png"), Qt::blue);
+    dir.mkdir(QStringLiteral("adds/archive"));
+    TForm2 form;
+    QCOMPARE(Adverts::Countadds(), 3);
+    QSet<QRgb> seen;
+    for (int tick = 0; tick < 60; ++tick) {
+        form.Timer2Timer();
+        seen.insert(form.MenuT->advert->pixmap().toImage().pixel(10, 10));
+    }
+    QCOMPARE(seen, (QSet<QRgb>{QColor(Qt::red).rgb(), QColor(Qt::green).rgb(), QColor(Qt::blue).rgb()}));
+    QCOMPARE(form.Timer2->interval(), 5000);
+
+    // Only a0: every tick shows it again.
+    QFile::remove(dir.filePath(QStringLiteral("adds/a1.png")));
+    QFile::remove(dir.filePath(QStringLiteral("adds/a2.png")));
+    form.Timer2Timer();
+    QCOMPARE(form.MenuT->advert->pixmap().toImage().pixel(10, 10), QColor(Qt::red).rgb());
+}
+
+void TestMenu::advertsWithoutPicturesStayQuiet()
+{
+    TempDataDir dir;
+    dir.writeQuestion(1);
+    MessageRecorder recorder;
+    TForm2 form;
+    const QImage placeholder = form.MenuT->advert->pixmap().toImage();
+    form.Timer2Timer();   // no folder
+    dir.writeBytes(QStringLiteral("adds/b.png"), "not a picture");   // one entry, but no a0.png
+    form.Timer2Timer();
+    dir.writeBytes(QStringLiteral("adds/a0.png"), "broken");
+    dir.writeBytes(QStringLiteral("adds/b.png"), "broken");
+    for (int tick = 0; tick < 10; ++tick)
+        form.Timer2Timer();
+    QCOMPARE(form.MenuT->advert->pixmap().toImage(), placeholder);
+    QVERIFY(recorder.all().isEmpty());
+}
+
+QTEST_MAIN(TestMenu)
+#include "tst_menu.moc"
