@@ -1,0 +1,353 @@
+#include "update/updatepanel.h"
+
+#include "base/datapaths.h"
+#include "base/guard.h"
+#include "base/linelistfile.h"
+#include "base/page.h"
+#include "controls/textfader.h"
+#include "update/ftpdownload.h"
+#include "update/programbuild.h"
+#include "update/questioncount.h"
+#include "update/questionstaging.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QTimer>
+
+namespace {
+
+const QString noConnectionLine = QStringLiteral("No internet conection, Connect internet and try again");
+const QString questionsDoneLine = QStringLiteral("Update succesfull,please close program and reopen");
+const QString questionsFailedLine = QStringLiteral("Question download failed, please close program and reopen");
+const QString busyLine = QStringLiteral("Please wait, a download is still running");
+const QString badVersionLine = QStringLiteral("The update on the server is not valid");
+const QString updaterFailedLine = QStringLiteral("The update could not be installed");
+
+const QStringList contactLines{
+    QStringLiteral("Tarmika Learning Software"),
+    QStringLiteral("E-mail: info@tarmika.example"),
+    QStringLiteral("P.O. Box 1001"),
+    QStringLiteral("12 Example Road"),
+    QStringLiteral("Sampleville"),
+    QStringLiteral("Gauteng"),
+    QStringLiteral("0001"),
+    QStringLiteral("www.tarmika.example"),
+};
+
+void removeIfExists(const QString &relativePath)
+{
+    const QString path = DataPaths::resolve(relativePath);
+    if (QFileInfo::exists(path))
+        QFile::remove(path);
+}
+
+// Sets a flag for the lifetime of a scope, also when the scope is left by an error.
+class FlagScope {
+public:
+    explicit FlagScope(bool &flag) : m_flag(flag) { m_flag = true; }
+    ~FlagScope() { m_flag = false; }
+    FlagScope(const FlagScope &) = delete;
+    FlagScope &operator=(const FlagScope &) = delete;
+
+private:
+    bool &m_flag;
+};
+
+} // namespace
+
+UpdatePanel::UpdatePanel(SessionState &state, QTimer *qdowloadTimer, QTimer *dlqTimer,
+                         QTimer *uptime1Timer, const UpdateServer &server, QWidget *parent)
+    : QWidget(parent), m_state(state), qdowload(qdowloadTimer), dlq(dlqTimer), uptime1(uptime1Timer),
+      m_server(server)
+{
+    setObjectName(QStringLiteral("Panel2"));
+    resize(Width, Height);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+
+    SpeedButton7 = new HotSpot(QStringLiteral("SpeedButton7"), QRect(12, 10, 196, 34), this);
+    SpeedButton19 = new HotSpot(QStringLiteral("SpeedButton19"), QRect(220, 10, 96, 34), this);
+    SpeedButton20 = new HotSpot(QStringLiteral("SpeedButton20"), QRect(328, 10, 90, 34), this);
+    connect(SpeedButton7, &HotSpot::clicked, this, &UpdatePanel::SpeedButton7Click);
+    connect(SpeedButton19, &HotSpot::clicked, this, &UpdatePanel::SpeedButton19Click);
+    connect(SpeedButton20, &HotSpot::clicked, this, &UpdatePanel::SpeedButton20Click);
+
+    // Everything below lies inside the framed box of the picture, (12, 56) 554 x 252.
+    updatestatus = makeFader(this, {.name = QStringLiteral("updatestatus"), .geometry = {24, 72, 391, 69},
+                                    .lines = {QStringLiteral("Checking for updates")}, .fontPixels = 21,
+                                    .fontColor = QColor(128, 0, 0), .alignment = taLeftJustify,
+                                    .transparent = false, .color = Qt::white});
+    updatestatus->hide();
+
+    DLstatus = new QLabel(this);
+    DLstatus->setObjectName(QStringLiteral("DLstatus"));
+    DLstatus->setGeometry(24, 158, 530, 24);
+
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setGeometry(24, 190, 530, 22);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    Memo1->setFrameShape(QFrame::NoFrame);
+    Memo1->setGeometry(20, 62, 540, 238);
+    Memo1->setPlainText(contactLines.join(u'\n'));
+
+    connect(qdowload, &QTimer::timeout, this, &UpdatePanel::qdowloadTimer);
+    connect(dlq, &QTimer::timeout, this, &UpdatePanel::dlqTimer);
+    connect(uptime1, &QTimer::timeout, this, &UpdatePanel::uptime1Timer);
+
+    hide();
+}
+
+UpdatePanel::~UpdatePanel() = default;
+
+void UpdatePanel::paintEvent(QPaintEvent *)
+{
+    static const QPixmap picture = designPicture(QStringLiteral("panel2"));
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture);
+}
+
+QString UpdatePanel::updaterPath() const
+{
+    if (!m_updaterPath.isEmpty())
+        return m_updaterPath;
+#ifdef Q_OS_WIN
+    const QString name = QStringLiteral("TarmikaUpdate.exe");
+#else
+    const QString name = QStringLiteral("TarmikaUpdate");
+#endif
+    return QDir(QCoreApplication::applicationDirPath()).filePath(name);
+}
+
+bool UpdatePanel::downloadRunning() const
+{
+    return qdowload->isActive() || dlq->isActive() || m_programDownloading;
+}
+
+void UpdatePanel::setStatus(const QStringList &lines)
+{
+    updatestatus->ClearLines();
+    for (const QString &line : lines)
+        updatestatus->AddLine(line);
+}
+
+void UpdatePanel::setMarquee(bool on)
+{
+    ProgressBar1->setRange(0, on ? 0 : 100);
+}
+
+void UpdatePanel::logIn(const QString &serverDir)
+{
+    FTP.setHost(m_server.host);
+    FTP.setPort(m_server.port);
+    FTP.setUser(m_server.user);
+    FTP.setPassword(m_server.password);
+    FTP.Connect();
+    FTP.ChangeDir(serverDir);
+}
+
+void UpdatePanel::noConnection()
+{
+    setStatus({noConnectionLine});
+    FTP.Disconnect();
+}
+
+void UpdatePanel::openForQuestionDownload(bool deleteMaxCount)
+{
+    Memo1->hide();
+    show();
+    updatestatus->show();
+    updatestatus->AddLine(QStringLiteral("Checking for Question updates..."));
+    if (deleteMaxCount)
+        removeIfExists(DataPaths::maxCountFile);
+    qdowload->start();
+}
+
+void UpdatePanel::qdowloadTimer()
+{
+    guarded([&] {
+        qdowload->stop();
+        Memo1->hide();
+        removeIfExists(DataPaths::questionCountFile);
+        QuestionStaging::discard();
+        updatestatus->show();
+        setStatus({QStringLiteral("Downloading Question updates...")});
+
+        const QString countFile = DataPaths::resolve(DataPaths::questionCountFile);
+        try {
+            logIn(m_server.questionDir);
+            FTP.Get(QStringLiteral("qcount.txt"), countFile, false, false);
+            details = LineListFile::read(countFile);
+            const QString &first = LineListFile::lineAt(details, 0, countFile);
+            // A count that is not a sensible number would never count down to the end.
+            const int count = QuestionCount::parse(first);
+            if (count == 0)
+                throw DataError(QStringLiteral("\"%1\" is not a question count.").arg(first));
+            m_state.Qnumber = count;
+            QuestionStaging::prepare();
+            setMarquee(true);
+            dlq->start();
+            if (!FTP.Connected())
+                FTP.Connect();
+        } catch (const DataError &) {
+            noConnection();
+        }
+
+        // The count is fetched once more outside the guarded steps; when the server could not be
+        // reached, this fetch's error is the one reported in an error box.
+        removeIfExists(DataPaths::questionCountFile);
+        FTP.Get(QStringLiteral("qcount.txt"), countFile, false, false);
+        details = LineListFile::read(countFile);
+    });
+}
+
+void UpdatePanel::endQuestionDownload(const QString &status)
+{
+    dlq->stop();
+    setStatus({status});
+    setMarquee(false);
+}
+
+void UpdatePanel::dlqTimer()
+{
+    guarded([&] {
+        const int n = m_state.Qnumber;
+        try {
+            // Something else moved the counter below the last file: the bank cannot be complete.
+            if (n < 1)
+                throw DataError(QStringLiteral("The question countdown lost its place."));
+            FTP.Get(QString::number(n) + QStringLiteral(".lrn"), QuestionStaging::filePath(n), false, false);
+            m_state.Qnumber = n - 1;
+            if (m_state.Qnumber == 0) {
+                QuestionStaging::install();
+                endQuestionDownload(questionsDoneLine);
+            }
+        } catch (const DataError &) {
+            // One report and an end to the countdown; the staged files are dropped, so the bank
+            // stays empty and the next start downloads it afresh.
+            QuestionStaging::discard();
+            FTP.Disconnect();
+            endQuestionDownload(questionsFailedLine);
+        }
+    });
+}
+
+void UpdatePanel::SpeedButton19Click()
+{
+    Memo1->show();
+    Memo1->raise();
+}
+
+void UpdatePanel::SpeedButton20Click()
+{
+    removeIfExists(DataPaths::questionCountTempFile);
+    hide();
+}
+
+void UpdatePanel::SpeedButton7Click()
+{
+    guarded([&] {
+        // A check now would move the shared connection to another server folder under a running
+        // countdown, or download into the very file a running download writes.
+        if (downloadRunning()) {
+            updatestatus->show();
+            updatestatus->AddLine(busyLine);
+            return;
+        }
+        Memo1->hide();
+        removeIfExists(DataPaths::serverVersionFile);
+        updatestatus->show();
+        updatestatus->AddLine(QStringLiteral("Checking for updates..."));
+
+        try {
+            logIn(m_server.programDir);
+            const QString serverVersion = DataPaths::resolve(DataPaths::serverVersionFile);
+            FTP.Get(QStringLiteral("ver.txt"), serverVersion, false, false);
+            const QString versionFile = DataPaths::resolve(DataPaths::versionFile);
+            v1 = LineListFile::read(versionFile);
+            if (QFileInfo::exists(serverVersion)) {
+                v2 = LineListFile::read(serverVersion);
+                const QString &installed = LineListFile::lineAt(v1, 0, versionFile);
+                const QString &offered = LineListFile::lineAt(v2, 0, serverVersion);
+                // Exact text: any difference, a lower version or a trailing blank too, is an update.
+                if (installed == offered) {
+                    setStatus({QStringLiteral("No new updates available")});
+                    removeIfExists(DataPaths::serverVersionFile);
+                } else if (!ProgramBuild::problem(offered).isEmpty()) {
+                    setStatus({badVersionLine});
+                    removeIfExists(DataPaths::serverVersionFile);
+                } else {
+                    setStatus({QStringLiteral("New update available"), QStringLiteral("Downloading")});
+                    uptime1->start();
+                }
+            }
+            if (!FTP.Connected())
+                FTP.Connect();
+        } catch (const DataError &) {
+            noConnection();
+        }
+    });
+}
+
+void UpdatePanel::uptime1Timer()
+{
+    guarded([&] {
+        uptime1->stop();
+        const QString version = LineListFile::lineAt(v2, 0, DataPaths::serverVersionFile);
+        const QString problem = ProgramBuild::problem(version);
+        if (!problem.isEmpty())
+            throw DataError(problem);
+        const QString build = ProgramBuild::fileName(version);
+
+        bool downloaded = false;
+        {
+            const FlagScope running(m_programDownloading);
+            setMarquee(false);
+            FunctionProgressSink progress;
+            progress.position = [this](int percent) { ProgressBar1->setValue(percent); };
+            progress.text = [this](const QString &text) { DLstatus->setText(text); };
+            downloaded = FtpDownloadFile(m_server.host, m_server.user, m_server.password, m_server.port,
+                                         m_server.programDir, build, build, progress);
+        }
+        // The download routine has shown its own message; the status lines stay as they are.
+        if (!downloaded)
+            return;
+        handOver();
+    });
+}
+
+void UpdatePanel::handOver()
+{
+    const QString versionFile = DataPaths::resolve(DataPaths::versionFile);
+    const QStringList installed = v1;
+    setStatus({QStringLiteral("Applying Update")});
+    DLstatus->setText(QStringLiteral("Installing New Update"));
+    v1 = QStringList{v2.at(0)};
+    LineListFile::write(versionFile, v1);
+    removeIfExists(DataPaths::serverVersionFile);
+    FTP.Disconnect();
+    if (!QProcess::startDetached(updaterPath(), {}, QDir::currentPath())) {
+        // Without the updater the new build is never put in place: the version file goes back
+        // to the installed version so the next check offers the update again.
+        v1 = installed;
+        LineListFile::write(versionFile, v1);
+        DLstatus->clear();
+        setStatus({updaterFailedLine});
+        return;
+    }
+    emit closeProgramRequested();
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "base/sessionstate.h"
+#include "update/ftpclient.h"
+#include "update/updateserver.h"
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class HotSpot;
+class QLabel;
+class QPlainTextEdit;
+class QProgressBar;
+class QTimer;
+class TTextFader;
+
+// The options panel of the main menu: Check for updates, About and Close, the status lines of
+// every update, and the download of the question bank and of new program builds. The window's
+// timers qdowload, dlq and uptime1 drive the downloads; the panel runs their handlers. One FTP
+// client serves the question and version downloads and stays connected between them.
+class UpdatePanel : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int Width = 578;
+    static constexpr int Height = 320;
+
+    UpdatePanel(SessionState &state, QTimer *qdowload, QTimer *dlq, QTimer *uptime1,
+                const UpdateServer &server, QWidget *parent = nullptr);
+    ~UpdatePanel() override;
+
+    // Start-up found no question bank: shows the panel with its first status line and arms the
+    // download, which starts when qdowload fires. deleteMaxCount drops the section maxima, which
+    // belong to the bank that is gone.
+    void openForQuestionDownload(bool deleteMaxCount);
+
+    // Timer handlers.
+    void qdowloadTimer();   // fetches the question count and starts the countdown
+    void dlqTimer();        // fetches one question file per tick, from the highest number down
+    void uptime1Timer();    // downloads the new build and hands over to the updater
+
+    // Entries of the panel.
+    void SpeedButton7Click();    // Check for updates
+    void SpeedButton19Click();   // About
+    void SpeedButton20Click();   // Close
+
+    // The updater started at the hand-over; by default TarmikaUpdate in the program's own folder.
+    QString updaterPath() const;
+    void setUpdaterPath(const QString &path) { m_updaterPath = path; }
+
+    // Timeouts of the FTP client (tests shorten them).
+    void setFtpTimeouts(const FtpCurl::Timeouts &timeouts) { FTP.setTimeouts(timeouts); }
+    const FtpClient &ftp() const { return FTP; }
+
+    // True while a question download or a program download is under way.
+    bool downloadRunning() const;
+
+    HotSpot *SpeedButton7;
+    HotSpot *SpeedButton19;
+    HotSpot *SpeedButton20;
+    TTextFader *updatestatus;
+    QLabel *DLstatus;
+    QProgressBar *ProgressBar1;
+    QPlainTextEdit *Memo1;
+
+    QStringList v1;        // lines of the version file
+    QStringList v2;        // lines of the server's version file
+    QStringList details;   // lines of the question count file
+
+signals:
+    // The hand-over's last step: the updater has started and the program must close.
+    void closeProgramRequested();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void logIn(const QString &serverDir);
+    void noConnection();
+    void setStatus(const QStringList &lines);
+    void setMarquee(bool on);
+    void endQuestionDownload(const QString &status);
+    void handOver();
+
+    SessionState &m_state;
+    QTimer *qdowload;
+    QTimer *dlq;
+    QTimer *uptime1;
+    UpdateServer m_server;
+    FtpClient FTP;
+    QString m_updaterPath;
+    bool m_programDownloading = false;
+};
