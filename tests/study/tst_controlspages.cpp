@@ -213,13 +213,12 @@ void TestControlsPages::pagesStartAtRest_data()
     QTest::addColumn<QPoint>("pictureCorner");
     QTest::addColumn<QString>("resting");
     QTest::addColumn<QString>("explanationName");
-    QTest::addColumn<QRect>("explanationGeometry");
     QTest::addColumn<QString>("startingCaption");
     QTest::addColumn<int>("labelCount");
     QTest::newRow("MotorcycleT") << Kind::MotorcycleT << "MotorcycleT" << "Image3" << QPoint(64, 117)
-                                 << "images/m0.png" << "mvc" << QRect(64, 500, 922, 94) << motorcycleStart << 8;
+                                 << "images/m0.png" << "mvc" << motorcycleStart << 8;
     QTest::newRow("LightVT") << Kind::LightVT << "LightVT" << "Image15" << QPoint(64, 62) << "images/defpic.png"
-                             << "Lvc" << QRect(72, 548, 690, 94) << lightStart << 11;
+                             << "Lvc" << lightStart << 11;
 }
 
 void TestControlsPages::pagesStartAtRest()
@@ -230,7 +229,6 @@ void TestControlsPages::pagesStartAtRest()
     QFETCH(QPoint, pictureCorner);
     QFETCH(QString, resting);
     QFETCH(QString, explanationName);
-    QFETCH(QRect, explanationGeometry);
     QFETCH(QString, startingCaption);
     QFETCH(int, labelCount);
     TempDataDir dir;
@@ -243,11 +241,7 @@ void TestControlsPages::pagesStartAtRest()
     QCOMPARE(page.pictureBox()->pos(), pictureCorner);
     QCOMPARE(shownPicture(page.pictureBox()), resting);
     QCOMPARE(page.explanation()->objectName(), explanationName);
-    QCOMPARE(page.explanation()->geometry(), explanationGeometry);
     QCOMPARE(page.explanation()->text(), startingCaption);
-    QCOMPARE(page.explanation()->font().pixelSize(), 29);
-    QVERIFY(page.explanation()->wordWrap());
-    QCOMPARE(page.frame()->lineWidth(), 4);
     QCOMPARE(page.controlLabels().size(), labelCount);
     // The column of names stands inside its frame, one name under the other.
     int previousBottom = 0;
@@ -256,7 +250,7 @@ void TestControlsPages::pagesStartAtRest()
         QVERIFY(name->y() > previousBottom - 1);
         previousBottom = name->y() + name->height();
         QVERIFY(!name->text().isEmpty());
-        QVERIFY(name->width() >= name->sizeHint().width() || kind == Kind::LightVT);
+        QVERIFY(name->width() >= name->sizeHint().width());
     }
     QCOMPARE(recorder.all(), QStringList());
 }

@@ -158,34 +158,16 @@ void TestRulePages::pagesHaveTheirLook_data()
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<QString>("pageName");
     QTest::addColumn<QString>("topicName");
-    QTest::addColumn<QRect>("topicGeometry");
-    QTest::addColumn<int>("topicPixels");
-    QTest::addColumn<bool>("topicBold");
-    QTest::addColumn<QColor>("topicColour");
-    QTest::addColumn<bool>("topicBorder");
     QTest::addColumn<QString>("textName");
-    QTest::addColumn<QRect>("textGeometry");
-    QTest::addColumn<int>("textPixels");
     QTest::addColumn<QString>("textListName");
-    QTest::addColumn<QString>("pictureName");   // empty: no picture table
-    QTest::addColumn<QRect>("pictureGeometry");
-    const QColor maroon(128, 0, 0);
-    QTest::newRow("Cardinal") << Kind::Cardinal << "Cardinal" << "ListBox7" << QRect(80, 80, 289, 417) << 12 << true
-                              << maroon << false << "Cardenal" << QRect(408, 80, 561, 314) << 15 << "ListBox8"
-                              << "Image24" << QRect(408, 360, 561, 241);
-    QTest::newRow("Driving") << Kind::Driving << "Driving" << "ListBox5" << QRect(85, 81, 284, 520) << 13 << false
-                             << QColor(64, 0, 0) << false << "defence" << QRect(411, 80, 558, 241) << 16 << "ListBox6"
-                             << QString() << QRect();
-    QTest::newRow("Responsibilities") << Kind::Responsibilities << "Responsibilities" << "ListBox9"
-                                      << QRect(80, 81, 289, 528) << 13 << false << maroon << true << "Responce"
-                                      << QRect(408, 79, 553, 242) << 13 << "ListBox10" << "DRimage"
-                                      << QRect(408, 352, 561, 249);
-    QTest::newRow("Driverules") << Kind::Driverules << "Driverules" << "ListBox11" << QRect(80, 87, 385, 514) << 13
-                                << false << maroon << false << "driverul" << QRect(504, 88, 465, 321) << 16
-                                << "ListBox12" << QString() << QRect();
-    QTest::newRow("LearnersT") << Kind::LearnersT << "LearnersT" << "ListBox3" << QRect(80, 80, 297, 529) << 13
-                               << false << maroon << false << "Learn" << QRect(411, 80, 550, 241) << 16 << "ListBox4"
-                               << QString() << QRect();
+    QTest::addColumn<QString>("pictureName");   // empty: no picture table, a fixed picture instead
+    QTest::newRow("Cardinal") << Kind::Cardinal << "Cardinal" << "ListBox7" << "Cardenal" << "ListBox8" << "Image24";
+    QTest::newRow("Driving") << Kind::Driving << "Driving" << "ListBox5" << "defence" << "ListBox6" << QString();
+    QTest::newRow("Responsibilities") << Kind::Responsibilities << "Responsibilities" << "ListBox9" << "Responce"
+                                      << "ListBox10" << "DRimage";
+    QTest::newRow("Driverules") << Kind::Driverules << "Driverules" << "ListBox11" << "driverul" << "ListBox12"
+                                << QString();
+    QTest::newRow("LearnersT") << Kind::LearnersT << "LearnersT" << "ListBox3" << "Learn" << "ListBox4" << QString();
 }
 
 void TestRulePages::pagesHaveTheirLook()
@@ -193,47 +175,24 @@ void TestRulePages::pagesHaveTheirLook()
     QFETCH(Kind, kind);
     QFETCH(QString, pageName);
     QFETCH(QString, topicName);
-    QFETCH(QRect, topicGeometry);
-    QFETCH(int, topicPixels);
-    QFETCH(bool, topicBold);
-    QFETCH(QColor, topicColour);
-    QFETCH(bool, topicBorder);
     QFETCH(QString, textName);
-    QFETCH(QRect, textGeometry);
-    QFETCH(int, textPixels);
     QFETCH(QString, textListName);
     QFETCH(QString, pictureName);
-    QFETCH(QRect, pictureGeometry);
 
     RulePage page(kind);
     QCOMPARE(page.objectName(), pageName);
-    auto *topics = page.findChild<StudyListBox *>(topicName);
-    QVERIFY(topics);
-    QCOMPARE(topics, page.topicList());
+    QCOMPARE(page.findChild<StudyListBox *>(topicName), page.topicList());
     QCOMPARE(page.topicHandlerName(), topicName + u"Click"_s);
-    QCOMPARE(topics->geometry(), topicGeometry);
-    QCOMPARE(topics->font().pixelSize(), topicPixels);
-    QCOMPARE(topics->font().bold(), topicBold);
-    QCOMPARE(topics->palette().color(QPalette::Text), topicColour);
-    QCOMPARE(topics->frameShape() != QFrame::NoFrame, topicBorder);
-    QCOMPARE(topics->viewport()->cursor().shape(), Qt::PointingHandCursor);
-
-    auto *text = page.findChild<QLabel *>(textName);
-    QVERIFY(text);
-    QCOMPARE(text, page.textLabel());
-    QCOMPARE(text->geometry(), textGeometry);
-    QCOMPARE(text->font().pixelSize(), textPixels);
-    QVERIFY(text->wordWrap());
+    QCOMPARE(page.topicList()->viewport()->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(page.findChild<QLabel *>(textName), page.textLabel());
+    QVERIFY(page.textLabel()->wordWrap());
     QCOMPARE(page.textListName(), textListName);
-
     if (pictureName.isEmpty()) {
         QVERIFY(!page.pictureBox());
         QVERIFY(page.fixedPicture());
     } else {
+        QCOMPARE(page.findChild<QLabel *>(pictureName), page.pictureBox());
         QVERIFY(page.pictureBox());
-        QCOMPARE(page.pictureBox()->objectName(), pictureName);
-        QCOMPARE(page.pictureBox()->geometry(), pictureGeometry);
-        QCOMPARE(page.pictureBox()->alignment(), Qt::AlignLeft | Qt::AlignTop);
         QVERIFY(!page.fixedPicture());
     }
 }
