@@ -77,22 +77,14 @@ void TestControlsPages::pointingShowsPictureAndExplanation_data()
     QTest::newRow("Label17") << m << "Label17" << "Indicator Controller" << "images/m4.png"
         << "Use the indicators to signal to others your intention to change lanes or direction, once a manoeuvre has "
            "been completed, make sure the indicator has been cancelled" << true << QString();
-    QTest::newRow("Label1") << m << "Label1" << "Handlebars" << "images/m3.png"
-        << "Used to steer in the direction you want to move provided its safe to do so." << true << QString();
     QTest::newRow("Label5") << m << "Label5" << "Mirrors" << "images/m8.png"
         << "Look in the mirrors both right and left to check that it is safe behind and to the sides of your vehicle."
         << false << QString();
     QTest::newRow("Label4") << m << "Label4" << "Clutch Lever" << "images/m9.png"
         << "Use the clutch lever to disengage the drive between the engine and the gearbox in order to change gears "
            "(Automatic Motorcycles do not have a clutch lever)" << false << QString();
-    QTest::newRow("Label34") << m << "Label34" << "Accelerator Throttle" << "images/m1.png"
-        << "use the accelerator throttle to increase speed, and release it to reduce speed." << true << QString();
-    QTest::newRow("Label35") << m << "Label35" << "Handbreak" << "images/m10.png"
-        << "Use the handbrake to reduse speed and to keep the motorcycle stationary" << true << QString();
     QTest::newRow("Label36") << m << "Label36" << "Foot-Brake Pedal" << "images/m6.png"
         << "Use the fooot brake to slow down the motorcycle or to stop" << true << QString();
-    QTest::newRow("Label37") << m << "Label37" << "Gear Selector" << "images/m5.png"
-        << "Use the gear selector to select or change gears" << true << QString();
 
     const Kind l = Kind::LightVT;
     QTest::newRow("Label24") << l << "Label24" << " Indicators" << "images/Cflicker.png"
@@ -100,25 +92,6 @@ void TestControlsPages::pointingShowsPictureAndExplanation_data()
            "been completed, make sure the indicator has been cancelled" << true << QString();
     QTest::newRow("Label28") << l << "Label28" << " Steering Wheel" << "images/Csteer.png"
         << "Used to steer in the direction you want to move provided its safe to do so." << true << lightStart;
-    QTest::newRow("Label19") << l << "Label19" << " Rear View Mirror" << "images/Crear.png"
-        << "Look in the mirror to check that it is safe behind your vehicle." << true << QString();
-    QTest::newRow("Label20") << l << "Label20" << " Side Mirrors" << "images/Cmirror.png"
-        << "Look in the mirrors both right and left to check that it is safe behind and to the sides of your vehicle."
-        << true << QString();
-    QTest::newRow("Label21") << l << "Label21" << " Clutch Pedal" << "images/Cclutch.png"
-        << "Use the clutch pedal to disengage the drive between the engine and the gearbox in order to change gears "
-           "(Automatic vehicles do not have a clutch pedal)" << true << QString();
-    QTest::newRow("Label18") << l << "Label18" << " Gear Lever" << "images/Cgear.png"
-        << "Use the gear lever to change gears (you cant change gears without pressing down the clutch)." << true
-        << QString();
-    QTest::newRow("Label22") << l << "Label22" << " Foot Brake Pedal" << "images/Cbrake.png"
-        << "Apply the brakes to slow down or stop,Keep in mind that stopping takes longer when carrying heavy loads or "
-           "driving on wet roads" << true << QString();
-    QTest::newRow("Label23") << l << "Label23" << " Accelerator Pedal" << "images/Cpetrol.png"
-        << "Push down on the accelerator to increase speed, and release it to reduce speed." << true << QString();
-    QTest::newRow("Label25") << l << "Label25" << " Windscreen wipers" << "images/Cwiper.png"
-        << "Use the switch to turn the windscreen wiper(s) on for clear vision while driving in rain, etc." << true
-        << QString();
     QTest::newRow("Label26") << l << "Label26" << " Hand break" << "images/Chbrake.png"
         << "Use the handbrake to keep the vehicle stationary. Always depress the rachet release when applying the "
            "handbrake." << true << QString();
