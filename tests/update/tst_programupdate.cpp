@@ -1,0 +1,322 @@
+#include "base/linelistfile.h"
+#include "base/messages.h"
+#include "controls/textfader.h"
+#include "tests/support/ftpserverfixture.h"
+#include "tests/support/tempdatadir.h"
+#include "update/programbuild.h"
+#include "update/updatepanel.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString noConnection = QStringLiteral("No internet conection, Connect internet and try again");
+const QString updates = QStringLiteral("/public_html/updates/");
+
+struct Harness {
+    SessionState state;
+    QTimer qdowload, dlq, uptime1;
+    std::unique_ptr<UpdatePanel> panel;
+
+    Harness(const QString &host, quint16 port)
+    {
+        for (QTimer *timer : {&qdowload, &dlq, &uptime1})
+            timer->setInterval(3600 * 1000);
+        panel = std::make_unique<UpdatePanel>(state, &qdowload, &dlq, &uptime1, serverAt(host, port));
+        panel->setFtpTimeouts({3, 3});
+    }
+    QStringList status() const { return panel->updatestatus->Lines(); }
+};
+
+QByteArray buildBytes(int size)
+{
+    QByteArray data(size, '\0');
+    for (int i = 0; i < size; ++i)
+        data[i] = static_cast<char>(i * 13 % 256);
+    return data;
+}
+
+// A stand-in for the updater: notes the folder it was started in, then ends.
+QString writeDummyUpdater(const QTemporaryDir &dir)
+{
+    const QString path = dir.filePath("TarmikaUpdate");
+    QFile script(path);
+    if (!script.open(QIODevice::WriteOnly))
+        return {};
+    script.write("#!/bin/sh\npwd -P > started.txt\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+} // namespace
+
+class ProgramUpdateTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void buildNameMustBePlainFileName_data();
+    void buildNameMustBePlainFileName();
+    void checkComparesExactText_data();
+    void checkComparesExactText();
+    void handOverInstallsAndAsksToClose_data();
+    void handOverInstallsAndAsksToClose();
+    void missingBuildKeepsTheInstalledVersion();
+    void updaterThatCannotStartKeepsTheInstalledVersion();
+    void unsafeVersionIsNeverDownloaded();
+    void checkIsRefusedDuringProgramDownload();
+};
+
+void ProgramUpdateTest::buildNameMustBePlainFileName_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<bool>("safe");
+    QTest::newRow("four digits") << "1002" << true;
+    QTest::newRow("trailing blank") << "1002 " << true;
+    QTest::newRow("dots inside a name") << ".." << true;
+    QTest::newRow("empty version") << "" << true;
+    QTest::newRow("slash") << "1002/../../x" << false;
+    QTest::newRow("backslash") << "..\\x" << false;
+    QTest::newRow("tab") << "10\t02" << false;
+    QTest::newRow("line break") << "1002\r" << false;
+    QTest::newRow("colon") << "C:x" << false;
+}
+
+void ProgramUpdateTest::buildNameMustBePlainFileName()
+{
+    QFETCH(QString, version);
+    QFETCH(bool, safe);
+    QCOMPARE(ProgramBuild::problem(version).isEmpty(), safe);
+    QCOMPARE(ProgramBuild::fileName(version), "Tarmika" + version + ".exe");
+}
+
+void ProgramUpdateTest::checkComparesExactText_data()
+{
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QByteArray>("serverFile");   // null: no ver.txt on the server
+    QTest::addColumn<QStringList>("status");
+    QTest::addColumn<bool>("armed");
+    QTest::addColumn<bool>("keepsServerCopy");
+    QTest::addColumn<bool>("connected");
+    const QStringList fresh{"New update available", "Downloading"};
+    const QStringList none{"No new updates available"};
+    const QStringList invalid{"The update on the server is not valid"};
+    QTest::newRow("equal") << "1001" << QByteArray("1001\r\n") << none << false << false << true;
+    QTest::newRow("newer") << "1001" << QByteArray("1002\r\n") << fresh << true << true << true;
+    QTest::newRow("lower counts as new") << "1002" << QByteArray("1001\r\n") << fresh << true << true << true;
+    QTest::newRow("trailing blank counts as new") << "1002" << QByteArray("1002 \r\n") << fresh << true << true << true;
+    QTest::newRow("letter case counts") << "100a" << QByteArray("100A") << fresh << true << true << true;
+    QTest::newRow("ver.txt missing") << "1001" << QByteArray() << QStringList{noConnection} << false << false << false;
+    QTest::newRow("ver.txt empty") << "1001" << QByteArray("") << QStringList{noConnection} << false << true << false;
+    QTest::newRow("version leaves the folder") << "1001" << QByteArray("/../../evil\r\n") << invalid << false << false << true;
+    QTest::newRow("version with backslash") << "1001" << QByteArray("..\\..\\evil\r\n") << invalid << false << false << true;
+}
+
+void ProgramUpdateTest::checkComparesExactText()
+{
+    QFETCH(QString, installed);
+    QFETCH(QByteArray, serverFile);
+    QFETCH(QStringList, status);
+    QFETCH(bool, armed);
+    QFETCH(bool, keepsServerCopy);
+    QFETCH(bool, connected);
+    FtpServerFixture server;
+    QVERIFY2(server.isRunning(), qPrintable(server.errorString()));
+    if (!serverFile.isNull())
+        server.addFile("public_html/updates/ver.txt", serverFile);
+    TempDataDir data;
+    data.writeLines("doc/ver.txt", {installed});
+    data.writeLines("doc/tempver.txt", {"stale"});
+    MessageRecorder messages;
+    Harness h(server.host(), server.port());
+    h.panel->Memo1->show();
+
+    h.panel->SpeedButton7Click();
+    QVERIFY(h.panel->Memo1->isHidden());
+    QCOMPARE(h.status(), status);
+    QCOMPARE(h.uptime1.isActive(), armed);
+    QCOMPARE(data.exists("doc/tempver.txt"), keepsServerCopy);
+    QCOMPARE(h.panel->ftp().Connected(), connected);
+    QCOMPARE(data.readLines("doc/ver.txt"), QStringList{installed});
+    // The installed version is read only once the server's version has arrived.
+    if (!serverFile.isNull())
+        QCOMPARE(h.panel->v1, QStringList{installed});
+    if (armed)
+        QCOMPARE(h.panel->v2.value(0), LineListFile::decode(serverFile).value(0));
+    QVERIFY(messages.all().isEmpty());
+    QCOMPARE(server.retrieved(), QStringList{updates + "ver.txt"});
+    // Nothing is ever written outside the data directory.
+    QVERIFY(!QFileInfo::exists(QDir(data.path()).filePath("../../evil")));
+}
+
+void ProgramUpdateTest::handOverInstallsAndAsksToClose_data()
+{
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<int>("buildSize");
+    QTest::newRow("newer build") << "1001" << "1002" << 20000;
+    QTest::newRow("lower build") << "1002" << "1001" << 5000;
+    QTest::newRow("version with trailing blank") << "1002" << "1002 " << 100;
+    QTest::newRow("empty build shows 100 %") << "1001" << "1003" << 0;
+}
+
+void ProgramUpdateTest::handOverInstallsAndAsksToClose()
+{
+    QFETCH(QString, installed);
+    QFETCH(QString, offered);
+    QFETCH(int, buildSize);
+    FtpServerFixture server;
+    QVERIFY2(server.isRunning(), qPrintable(server.errorString()));
+    const QString buildName = "Tarmika" + offered + ".exe";
+    server.addFile("public_html/updates/ver.txt", offered.toUtf8() + "\r\n");
+    server.addFile("public_html/updates/" + buildName, buildBytes(buildSize));
+    TempDataDir data;
+    data.writeLines("doc/ver.txt", {installed, "second line"});
+    QTemporaryDir tools;
+    MessageRecorder messages;
+    Harness h(server.host(), server.port());
+    h.panel->setUpdaterPath(writeDummyUpdater(tools));
+    QSignalSpy closing(h.panel.get(), &UpdatePanel::closeProgramRequested);
+
+    h.panel->SpeedButton7Click();
+    QVERIFY(h.uptime1.isActive());
+    QVERIFY(h.panel->ftp().Connected());
+    h.panel->uptime1Timer();
+
+    QVERIFY(!h.uptime1.isActive());
+    QCOMPARE(data.readBytes(buildName), buildBytes(buildSize));
+    QCOMPARE(h.panel->ProgressBar1->value(), 100);
+    QCOMPARE(data.readLines("doc/ver.txt"), QStringList{offered});
+    QVERIFY(!data.exists("doc/tempver.txt"));
+    QCOMPARE(h.status(), QStringList{"Applying Update"});
+    QCOMPARE(h.panel->DLstatus->text(), QString("Installing New Update"));
+    QVERIFY(!h.panel->ftp().Connected());
+    QCOMPARE(closing.count(), 1);
+    QVERIFY(messages.all().isEmpty());
+    QCOMPARE(server.retrieved(), QStringList({updates + "ver.txt", updates + buildName}));
+    // The updater runs in the data directory.
+    QTRY_VERIFY(data.exists("started.txt"));
+    QTRY_COMPARE(data.readBytes("started.txt").trimmed(),
+                 QFileInfo(data.path()).canonicalFilePath().toUtf8());
+}
+
+void ProgramUpdateTest::missingBuildKeepsTheInstalledVersion()
+{
+    FtpServerFixture server;
+    QVERIFY2(server.isRunning(), qPrintable(server.errorString()));
+    server.addFile("public_html/updates/ver.txt", "1002\r\n");
+    TempDataDir data;
+    data.writeLines("doc/ver.txt", {"1001"});
+    QTemporaryDir tools;
+    MessageRecorder messages;
+    Harness h(server.host(), server.port());
+    h.panel->setUpdaterPath(writeDummyUpdater(tools));
+    QSignalSpy closing(h.panel.get(), &UpdatePanel::closeProgramRequested);
+
+    h.panel->SpeedButton7Click();
+    h.panel->uptime1Timer();
+    QCOMPARE(messages.all(), QStringList{"Cannot find file Tarmika1002.exe"});
+    QCOMPARE(data.readLines("doc/ver.txt"), QStringList{"1001"});
+    QCOMPARE(h.status(), QStringList({"New update available", "Downloading"}));
+    QVERIFY(!data.exists("Tarmika1002.exe"));
+    QVERIFY(data.exists("doc/tempver.txt"));
+    QCOMPARE(closing.count(), 0);
+    QTest::qWait(100);
+    QVERIFY(!data.exists("started.txt"));
+}
+
+void ProgramUpdateTest::updaterThatCannotStartKeepsTheInstalledVersion()
+{
+    FtpServerFixture server;
+    QVERIFY2(server.isRunning(), qPrintable(server.errorString()));
+    server.addFile("public_html/updates/ver.txt", "1002\r\n");
+    server.addFile("public_html/updates/Tarmika1002.exe", buildBytes(1000));
+    TempDataDir data;
+    data.writeLines("doc/ver.txt", {"1001"});
+    QTemporaryDir tools;
+    MessageRecorder messages;
+    Harness h(server.host(), server.port());
+    h.panel->setUpdaterPath(tools.filePath("TarmikaUpdate"));   // not there
+    QSignalSpy closing(h.panel.get(), &UpdatePanel::closeProgramRequested);
+
+    h.panel->SpeedButton7Click();
+    h.panel->uptime1Timer();
+    QCOMPARE(closing.count(), 0);
+    QCOMPARE(data.readLines("doc/ver.txt"), QStringList{"1001"});
+    QCOMPARE(h.panel->v1, QStringList{"1001"});
+    QCOMPARE(h.status(), QStringList{"The update could not be installed"});
+    QVERIFY(h.panel->DLstatus->text().isEmpty());
+
+    // The next check offers the same update again.
+    server.addFile("public_html/updates/ver.txt", "1002\r\n");
+    h.panel->SpeedButton7Click();
+    QVERIFY(h.uptime1.isActive());
+}
+
+void ProgramUpdateTest::unsafeVersionIsNeverDownloaded()
+{
+    FtpServerFixture server;
+    QVERIFY2(server.isRunning(), qPrintable(server.errorString()));
+    server.addFile("public_html/updates/ver.txt", "1002\r\n");
+    TempDataDir data;
+    data.writeLines("doc/ver.txt", {"1001"});
+    MessageRecorder messages;
+    Harness h(server.host(), server.port());
+    QSignalSpy closing(h.panel.get(), &UpdatePanel::closeProgramRequested);
+
+    // Even when the download runs without a check before it, a version that is no plain file
+    // name stops it.
+    h.panel->v2 = QStringList{"/../x"};
+    h.panel->uptime1Timer();
+    QCOMPARE(messages.errors.size(), 1);
+    QCOMPARE(server.retrieved(), QStringList());
+    QCOMPARE(data.readLines("doc/ver.txt"), QStringList{"1001"});
+    QCOMPARE(closing.count(), 0);
+}
+
+void ProgramUpdateTest::checkIsRefusedDuringProgramDownload()
+{
+    FtpServerFixture server;
+    QVERIFY2(server.isRunning(), qPrintable(server.errorString()));
+    server.addFile("public_html/updates/ver.txt", "1002\r\n");
+    server.addFile("public_html/updates/Tarmika1002.exe", buildBytes(2000000));
+    TempDataDir data;
+    data.writeLines("doc/ver.txt", {"1001"});
+    QTemporaryDir tools;
+    MessageRecorder messages;
+    Harness h(server.host(), server.port());
+    h.panel->setUpdaterPath(writeDummyUpdater(tools));
+    QSignalSpy closing(h.panel.get(), &UpdatePanel::closeProgramRequested);
+
+    h.panel->SpeedButton7Click();
+    QStringList seenDuring;
+    bool tempverDuring = false;
+    // Runs while the download lets the window handle its events, as a click would.
+    QTimer::singleShot(0, h.panel.get(), [&] {
+        h.panel->SpeedButton7Click();
+        seenDuring = h.status();
+        tempverDuring = data.exists("doc/tempver.txt");
+    });
+    h.panel->uptime1Timer();
+
+    QCOMPARE(seenDuring.size(), 3);
+    QVERIFY(seenDuring.last().startsWith("Please wait"));
+    QVERIFY(tempverDuring);
+    QVERIFY(!h.uptime1.isActive());
+    QCOMPARE(server.retrieved(), QStringList({updates + "ver.txt", updates + "Tarmika1002.exe"}));
+    QCOMPARE(data.readBytes("Tarmika1002.exe"), buildBytes(2000000));
+    QCOMPARE(closing.count(), 1);
+    QCOMPARE(data.readLines("doc/ver.txt"), QStringList{"1002"});
+}
+
+QTEST_MAIN(ProgramUpdateTest)
+#include "tst_programupdate.moc"
