@@ -21,7 +21,7 @@ function(tarmika_tests)
     target_link_libraries(${target} PRIVATE ${T_DEPS} tarmika_testsupport Qt6::Test)
     add_test(NAME ${target} COMMAND ${target})
     set_tests_properties(${target} PROPERTIES
-      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TARMIKA_TEST_DATA=${TARMIKA_DATA_DIR};ASAN_OPTIONS=detect_leaks=1"
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TARMIKA_TEST_DATA=${TARMIKA_DATA_DIR};ASAN_OPTIONS=detect_leaks=1:abort_on_error=1;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/scripts/lsan.supp:print_suppressions=0"
       TIMEOUT 600)
   endforeach()
 endfunction()
