@@ -1,12 +1,19 @@
 #include "app/tform2.h"
+#include "update/programlock.h"
 
 #include <QApplication>
+#include <QLockFile>
 #include <QScreen>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarmika"));
+    // Held for the whole run, so the updater knows when the program has exited.
+    QLockFile running(programLockFileName);
+    running.setStaleLockTime(0);
+    running.tryLock(0);
+
     TForm2 window;
     // Centred on the primary monitor when first shown.
     if (const QScreen *screen = QGuiApplication::primaryScreen())

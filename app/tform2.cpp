@@ -10,7 +10,12 @@
 #include "controls/textfader.h"
 #include "learner/coursepage.h"
 #include "learner/loginpage.h"
+#include "study/controlspage.h"
+#include "study/documentchoice.h"
+#include "study/documentviewer.h"
+#include "study/rulepage.h"
 #include "study/signpicturetable.h"
+#include "study/signspage.h"
 #include "testing/progresschart.h"
 #include "testing/questionbank.h"
 #include "testing/questionpage.h"
@@ -58,24 +63,21 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent)
     PageControl1->setContentsMargins(4, 4, 4, 24);
     PageControl1->setFocusPolicy(Qt::NoFocus);
 
-    auto page = [this](const QString &name, const QString &caption, const QString &background) {
-        return new Page(name, caption, background, PageControl1);
-    };
     // The pages in the order of the page control.
-    MotorcycleT = page(QStringLiteral("MotorcycleT"), QStringLiteral("Motorcycle"), QStringLiteral("Image2"));
-    Signs = page(QStringLiteral("Signs"), QStringLiteral("Signs"), QStringLiteral("Image1"));
-    LearnersT = page(QStringLiteral("LearnersT"), QStringLiteral("Learners"), QStringLiteral("Image4"));
+    MotorcycleT = new ControlsPage(ControlsPage::Kind::MotorcycleT, PageControl1);
+    Signs = new SignsPage(PageControl1);
+    LearnersT = new RulePage(RulePage::Kind::LearnersT, PageControl1);
     MenuT = new MenuPage(m_state, PageControl1);
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1);
     chart = new ProgressChart(m_state, Timer1, MenuT);
     QuestionT = new QuestionPage(m_state, *chart, PageControl1);
-    LightVT = page(QStringLiteral("LightVT"), QStringLiteral("Light Vehicle "), QStringLiteral("Image6"));
-    Cardinal = page(QStringLiteral("Cardinal"), QStringLiteral("Cardinal"), QStringLiteral("Image7"));
-    Driving = page(QStringLiteral("Driving"), QStringLiteral("Driving"), QStringLiteral("Image8"));
-    Responsibilities = page(QStringLiteral("Responsibilities"), QStringLiteral("Responsibilities"), QStringLiteral("Image9"));
-    Driverules = page(QStringLiteral("Driverules"), QStringLiteral("Driverules"), QStringLiteral("Image12"));
-    exterior = page(QStringLiteral("exterior"), QStringLiteral("exterior"), QStringLiteral("Image13"));
-    heavyVT = page(QStringLiteral("heavyVT"), QStringLiteral("heavyVT"), QStringLiteral("Image16"));
+    LightVT = new ControlsPage(ControlsPage::Kind::LightVT, PageControl1);
+    Cardinal = new RulePage(RulePage::Kind::Cardinal, PageControl1);
+    Driving = new RulePage(RulePage::Kind::Driving, PageControl1);
+    Responsibilities = new RulePage(RulePage::Kind::Responsibilities, PageControl1);
+    Driverules = new RulePage(RulePage::Kind::Driverules, PageControl1);
+    exterior = new ExteriorPage(PageControl1);
+    heavyVT = new Page(QStringLiteral("heavyVT"), QStringLiteral("heavyVT"), QStringLiteral("Image16"), PageControl1);
     Login = new LoginPage(m_state, PageControl1);
     Course = new CoursePage(m_state, PageControl1);
     const QList<QWidget *> pages{MotorcycleT, Signs, LearnersT, MenuT, QuestionT, LightVT, Cardinal, Driving,
@@ -84,6 +86,10 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent)
         PageControl1->addWidget(p);
 
     m_adverts = std::make_unique<Adverts>(MenuT->advert);
+
+    // The document viewer and the options panel cover the advert and the progress chart.
+    RichEdit2 = new DocumentViewer(QStringLiteral("RichEdit2"), {72, 273, 577, 324}, MenuT);
+    RichEdit2->hide();
 
     Panel2 = new QWidget(MenuT);
     Panel2->setObjectName(QStringLiteral("Panel2"));
@@ -129,7 +135,14 @@ void TForm2::wirePages()
     connect(Course, &CoursePage::courseSelected, this, &TForm2::courseSelected);
     connect(Course, &CoursePage::courseConfirmed, this, &TForm2::courseConfirmed);
     connect(MenuT->Button1, &QPushButton::clicked, chart, &ProgressChart::Button1Click);
-    connect(QuestionT, &QuestionPage::menuRequested, this, [this] { showPage(MenuT); });
+    auto showMenu = [this] { showPage(MenuT); };
+    connect(QuestionT, &QuestionPage::menuRequested, this, showMenu);
+    connect(Signs, &SignsPage::menuRequested, this, showMenu);
+    connect(exterior, &ExteriorPage::menuRequested, this, showMenu);
+    for (RulePage *rules : {LearnersT, Cardinal, Driving, Responsibilities, Driverules})
+        connect(rules, &RulePage::menuRequested, this, showMenu);
+    for (ControlsPage *controls : {MotorcycleT, LightVT})
+        connect(controls, &ControlsPage::menuRequested, this, showMenu);
 
     const std::pair<TTextFader *, void (TForm2::*)()> entries[] = {
         {MenuT->TextFader4, &TForm2::TextFader4Click},   {MenuT->TextFader6, &TForm2::TextFader6Click},
@@ -223,20 +236,80 @@ void TForm2::TextFader22Click()
     Panel2->show();
 }
 
-// Entries whose pages are still to come pass the gate and change nothing.
-void TForm2::TextFader4Click() { MenuT->gate(); }
-void TForm2::TextFader6Click() { MenuT->gate(); }
-void TForm2::TextFader7Click() { MenuT->gate(true); }
-void TForm2::TextFader8Click() { MenuT->gate(); }
-void TForm2::TextFader14Click() {}
-void TForm2::TextFader15Click() {}
-void TForm2::TextFader16Click() { MenuT->gate(); }
-void TForm2::TextFader17Click() { MenuT->gate(); }
-void TForm2::TextFader18Click() { MenuT->gate(); }
-void TForm2::TextFader21Click() { MenuT->gate(); }
+void TForm2::TextFader4Click()
+{
+    if (!MenuT->gate())
+        return;
+    showPage(Signs);
+    hideDocumentViewer();
+    Signs->open();
+}
+
+void TForm2::TextFader6Click()
+{
+    if (!MenuT->gate())
+        return;
+    showPage(ControlsPage::kindForCourse(m_state.RadioGroup1) == ControlsPage::Kind::MotorcycleT
+                 ? static_cast<QWidget *>(MotorcycleT) : static_cast<QWidget *>(LightVT));
+    hideDocumentViewer();
+}
+
+void TForm2::openRulePage(RulePage *page)
+{
+    page->open();
+    showPage(page);
+    hideDocumentViewer();
+}
+
+void TForm2::TextFader7Click()
+{
+    if (MenuT->gate(true))
+        openRulePage(Driving);
+}
+
+void TForm2::TextFader14Click()
+{
+    openRulePage(LearnersT);
+}
+
+void TForm2::TextFader16Click()
+{
+    if (MenuT->gate())
+        openRulePage(Cardinal);
+}
+
+void TForm2::TextFader17Click()
+{
+    if (MenuT->gate())
+        openRulePage(Driverules);
+}
+
+void TForm2::TextFader18Click()
+{
+    if (MenuT->gate())
+        openRulePage(Responsibilities);
+}
+
+void TForm2::TextFader15Click()
+{
+    openIntroduction(RichEdit2);
+}
+
+void TForm2::TextFader8Click()
+{
+    if (MenuT->gate() && exterior->openExterior(m_state.RadioGroup1))
+        showPage(exterior);
+}
+
+void TForm2::TextFader21Click()
+{
+    if (MenuT->gate() && exterior->openInterior(m_state.RadioGroup1))
+        showPage(exterior);
+}
 
 void TForm2::hideDocumentViewer()
 {
+    RichEdit2->hide();
 }
 
 TForm2::~TForm2()

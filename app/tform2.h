@@ -14,6 +14,11 @@ class CoursePage;
 class MenuPage;
 class QuestionPage;
 class ProgressChart;
+class SignsPage;
+class RulePage;
+class ControlsPage;
+class ExteriorPage;
+class DocumentViewer;
 class TTextFader;
 class QPlainTextEdit;
 class Adverts;
@@ -36,8 +41,12 @@ public:
     QWidget *activePage() const { return PageControl1->currentWidget(); }
 
     QStackedWidget *PageControl1;
-    Page *MotorcycleT, *Signs, *LearnersT, *LightVT, *Cardinal, *Driving, *Responsibilities, *Driverules,
-        *exterior, *heavyVT;
+    ControlsPage *MotorcycleT, *LightVT;
+    SignsPage *Signs;
+    RulePage *LearnersT, *Cardinal, *Driving, *Responsibilities, *Driverules;
+    ExteriorPage *exterior;
+    Page *heavyVT;
+    DocumentViewer *RichEdit2;   // the introduction, on the main menu
     MenuPage *MenuT;
     QuestionPage *QuestionT;
     LoginPage *Login;
@@ -80,6 +89,7 @@ private:
     void courseConfirmed();
     void greet(const QString &name);
     void hideDocumentViewer();
+    void openRulePage(RulePage *page);
     void FormCreate();
     void openQuestionDownload(bool deleteMaxCount);
 

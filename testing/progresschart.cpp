@@ -62,7 +62,8 @@ ProgressChart::ProgressChart(SessionState &state, QTimer *Timer1, QWidget *menuP
     Shape4 = new QFrame(menuPage);
     Shape4->setObjectName(QStringLiteral("Shape4"));
     Shape4->setGeometry(72, 420, 577, 177);
-    Shape4->setFrameShape(QFrame::Box);
+    // The menu's background already frames the chart; the shape only gives the gauges white ground.
+    Shape4->setFrameShape(QFrame::NoFrame);
     Shape4->setAutoFillBackground(true);
     QPalette framePalette = Shape4->palette();
     framePalette.setColor(QPalette::Window, Qt::white);

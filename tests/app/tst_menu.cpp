@@ -4,6 +4,10 @@
 #include "base/messages.h"
 #include "controls/textfader.h"
 #include "learner/loginpage.h"
+#include "study/controlspage.h"
+#include "study/documentviewer.h"
+#include "study/rulepage.h"
+#include "study/signspage.h"
 #include "testing/questionpage.h"
 #include "tests/support/tempdatadir.h"
 
@@ -45,6 +49,9 @@ private slots:
     void optionsShowsThePanel();
     void exitClosesTheWindow();
     void layoutOfTheEntryColumn();
+    void studyEntriesOpenTheirPages();
+    void controlsAndDocumentsFollowTheCourse_data();
+    void controlsAndDocumentsFollowTheCourse();
     void advertsRotate();
     void advertsWithoutPicturesStayQuiet();
 };
@@ -190,6 +197,101 @@ void TestMenu::layoutOfTheEntryColumn()
     QCOMPARE(form.MenuT->TextFader21->Lines(), QStringList{QStringLiteral("Interior Inpection")});
     QCOMPARE(form.MenuT->ver->text(), QStringLiteral("1004"));
     QCOMPARE(form.MenuT->TextFader9->geometry(), QRect(760, 656, 128, 29));
+}
+
+namespace {
+// A data directory with the shipped documents and sign lists, a signed-in learner and a course.
+void prepareStudy(const TempDataDir &dir, TForm2 &form, int course)
+{
+    for (const QString &file : QDir(QStringLiteral(TARMIKA_SOURCE_DIR "/content/doc")).entryList(QDir::Files))
+        QFile::copy(QStringLiteral(TARMIKA_SOURCE_DIR "/content/doc/") + file, dir.filePath(QStringLiteral("doc/") + file));
+    form.Login->edit2->setText(QStringLiteral("Learner1"));
+    form.state().RadioGroup1 = course;
+    form.showPage(form.MenuT);
+}
+} // namespace
+
+void TestMenu::studyEntriesOpenTheirPages()
+{
+    TempDataDir dir;
+    dir.writeQuestion(1);
+    dir.mkdir(QStringLiteral("doc"));
+    MessageRecorder recorder;
+    TForm2 form;
+    prepareStudy(dir, form, 1);
+
+    click(form.MenuT->TextFader15);   // Introduction: shown on the menu itself
+    QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MenuT));
+    QVERIFY(!form.RichEdit2->isHidden());
+    QVERIFY(form.RichEdit2->toPlainText().size() > 100);
+
+    const struct {
+        TTextFader *entry;
+        QWidget *page;
+        HotSpot *back;
+    } rows[] = {
+        {form.MenuT->TextFader14, form.LearnersT, form.LearnersT->backButton()},
+        {form.MenuT->TextFader16, form.Cardinal, form.Cardinal->backButton()},
+        {form.MenuT->TextFader17, form.Driverules, form.Driverules->backButton()},
+        {form.MenuT->TextFader7, form.Driving, form.Driving->backButton()},
+        {form.MenuT->TextFader18, form.Responsibilities, form.Responsibilities->backButton()},
+        {form.MenuT->TextFader4, form.Signs, form.Signs->SpeedButton5},
+        {form.MenuT->TextFader6, form.LightVT, form.LightVT->backButton()},
+        {form.MenuT->TextFader8, form.exterior, form.exterior->SpeedButton6},
+    };
+    for (const auto &row : rows) {
+        click(row.entry);
+        QCOMPARE(form.activePage(), row.page);
+        row.back->click();
+        QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MenuT));
+    }
+    // The study pages hide the introduction; the inspection documents leave it as it was.
+    QVERIFY(form.RichEdit2->isHidden());
+    QCOMPARE(form.Signs->TextFader13->Lines(), QStringList{QStringLiteral("COMBINATION SIGNS")});
+    // This data directory has no pictures: only their absence may be reported.
+    for (const QString &error : recorder.errors)
+        QVERIFY2(error.contains(QStringLiteral("images/")), qPrintable(error));
+}
+
+void TestMenu::controlsAndDocumentsFollowTheCourse_data()
+{
+    QTest::addColumn<int>("course");
+    QTest::addColumn<QString>("controlsPage");
+    QTest::addColumn<QString>("exteriorFile");
+    QTest::addColumn<QString>("interiorFile");
+    QTest::newRow("heavy") << 0 << "LightVT" << "doc/Hmve.rtf" << "doc/Hmvi.rtf";
+    QTest::newRow("light") << 1 << "LightVT" << "doc/lmve.rtf" << "doc/Hmvi.rtf";
+    QTest::newRow("motorcycle") << 2 << "MotorcycleT" << "doc/mve.rtf" << "";
+}
+
+void TestMenu::controlsAndDocumentsFollowTheCourse()
+{
+    QFETCH(int, course);
+    QFETCH(QString, controlsPage);
+    QFETCH(QString, exteriorFile);
+    QFETCH(QString, interiorFile);
+    TempDataDir dir;
+    dir.writeQuestion(1);
+    dir.mkdir(QStringLiteral("doc"));
+    MessageRecorder recorder;
+    TForm2 form;
+    prepareStudy(dir, form, course);
+    click(form.MenuT->TextFader6);
+    QCOMPARE(form.activePage()->objectName(), controlsPage);
+    form.showPage(form.MenuT);
+    click(form.MenuT->TextFader8);
+    QCOMPARE(form.activePage(), static_cast<QWidget *>(form.exterior));
+    QCOMPARE(form.exterior->RichEdit4->documentFile(), exteriorFile);
+    form.showPage(form.MenuT);
+    click(form.MenuT->TextFader21);
+    if (interiorFile.isEmpty()) {
+        QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MenuT));   // nothing at all for motorcycles
+        QCOMPARE(form.exterior->RichEdit4->documentFile(), exteriorFile);
+    } else {
+        QCOMPARE(form.activePage(), static_cast<QWidget *>(form.exterior));
+        QCOMPARE(form.exterior->RichEdit4->documentFile(), interiorFile);
+    }
+    QVERIFY(recorder.all().isEmpty());
 }
 
 void TestMenu::advertsRotate()
