@@ -11,6 +11,7 @@
 
 #include <QFileInfo>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QShortcut>
 #include <QTimer>
 
@@ -61,10 +62,15 @@ void LoginPage::selectPrompt()
 
 bool LoginPage::eventFilter(QObject *watched, QEvent *event)
 {
-    // Auto-select: entering the field selects its whole text. The mouse press that follows the
-    // focus would clear a selection made at once, so it is made after the event has run.
-    if (watched == edit2 && event->type() == QEvent::FocusIn)
-        QTimer::singleShot(0, edit2, &QLineEdit::selectAll);
+    // Auto-select: entering the field selects its whole text. A mouse press that gives the focus
+    // would clear a selection made at once, so then it is made after the press; otherwise at once,
+    // so that keys typed right away replace the text and are not themselves selected.
+    if (watched == edit2 && event->type() == QEvent::FocusIn) {
+        if (static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason)
+            QTimer::singleShot(0, edit2, &QLineEdit::selectAll);
+        else
+            edit2->selectAll();
+    }
     return Page::eventFilter(watched, event);
 }
 

@@ -112,6 +112,14 @@ void TestStartup::firstKeyReplacesPrompt()
     QTest::keyClicks(edit2, QStringLiteral("Thabo"));
     QCOMPARE(edit2->text(), QStringLiteral("Thabo"));
     QCOMPARE(form.state().learnerName, QStringLiteral("Thabo"));
+
+    // Keys typed the moment the field gets the focus replace the whole text, none is lost.
+    form.setFocus();
+    QTRY_VERIFY(!edit2->hasFocus());
+    edit2->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(edit2, QStringLiteral("Lerato"));
+    QCoreApplication::processEvents();
+    QCOMPARE(edit2->text(), QStringLiteral("Lerato"));
 }
 
 QTEST_MAIN(TestStartup)
