@@ -73,6 +73,7 @@ UpdatePanel::UpdatePanel(SessionState &state, QTimer *qdowloadTimer, QTimer *dlq
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
+    m_picture = designPicture(QStringLiteral("panel2"));
 
     SpeedButton7 = new HotSpot(QStringLiteral("SpeedButton7"), QRect(12, 10, 196, 34), this);
     SpeedButton19 = new HotSpot(QStringLiteral("SpeedButton19"), QRect(220, 10, 96, 34), this);
@@ -116,9 +117,8 @@ UpdatePanel::~UpdatePanel() = default;
 
 void UpdatePanel::paintEvent(QPaintEvent *)
 {
-    static const QPixmap picture = designPicture(QStringLiteral("panel2"));
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture);
+    painter.drawPixmap(0, 0, m_picture);
 }
 
 QString UpdatePanel::updaterPath() const

@@ -4,6 +4,7 @@
 #include "update/ftpclient.h"
 #include "update/updateserver.h"
 
+#include <QPixmap>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -88,6 +89,7 @@ private:
     QTimer *uptime1;
     UpdateServer m_server;
     FtpClient FTP;
+    QPixmap m_picture;
     QString m_updaterPath;
     bool m_programDownloading = false;
 };
