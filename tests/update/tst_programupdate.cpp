@@ -3,7 +3,6 @@
 #include "controls/textfader.h"
 #include "tests/support/ftpserverfixture.h"
 #include "tests/support/tempdatadir.h"
-#include "update/programbuild.h"
 #include "update/updatepanel.h"
 
 #include <QFile>
@@ -64,8 +63,6 @@ class ProgramUpdateTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void buildNameMustBePlainFileName_data();
-    void buildNameMustBePlainFileName();
     void checkComparesExactText_data();
     void checkComparesExactText();
     void handOverInstallsAndAsksToClose_data();
@@ -75,29 +72,6 @@ private slots:
     void unsafeVersionIsNeverDownloaded();
     void checkIsRefusedDuringProgramDownload();
 };
-
-void ProgramUpdateTest::buildNameMustBePlainFileName_data()
-{
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<bool>("safe");
-    QTest::newRow("four digits") << "1002" << true;
-    QTest::newRow("trailing blank") << "1002 " << true;
-    QTest::newRow("dots inside a name") << ".." << true;
-    QTest::newRow("empty version") << "" << true;
-    QTest::newRow("slash") << "1002/../../x" << false;
-    QTest::newRow("backslash") << "..\\x" << false;
-    QTest::newRow("tab") << "10\t02" << false;
-    QTest::newRow("line break") << "1002\r" << false;
-    QTest::newRow("colon") << "C:x" << false;
-}
-
-void ProgramUpdateTest::buildNameMustBePlainFileName()
-{
-    QFETCH(QString, version);
-    QFETCH(bool, safe);
-    QCOMPARE(ProgramBuild::problem(version).isEmpty(), safe);
-    QCOMPARE(ProgramBuild::fileName(version), "Tarmika" + version + ".exe");
-}
 
 void ProgramUpdateTest::checkComparesExactText_data()
 {
