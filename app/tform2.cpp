@@ -19,12 +19,13 @@
 #include "testing/progresschart.h"
 #include "testing/questionbank.h"
 #include "testing/questionpage.h"
+#include "update/updatepanel.h"
+#include "update/updateserver.h"
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QScreen>
 
 #include <algorithm>
@@ -42,7 +43,11 @@ QTimer *makeTimer(QObject *owner, const QString &name, int interval, bool single
 
 } // namespace
 
-TForm2::TForm2(QWidget *parent) : QWidget(parent)
+TForm2::TForm2(QWidget *parent) : TForm2(defaultServer(), parent)
+{
+}
+
+TForm2::TForm2(const UpdateServer &server, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form2"));
     Messages::setParentWindow(this);
@@ -91,26 +96,15 @@ TForm2::TForm2(QWidget *parent) : QWidget(parent)
     RichEdit2 = new DocumentViewer(QStringLiteral("RichEdit2"), {72, 273, 577, 324}, MenuT);
     RichEdit2->hide();
 
-    Panel2 = new QWidget(MenuT);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setGeometry(72, 257, 578, 320);
-    Panel2->setAutoFillBackground(true);
-    Panel2->hide();
-    updatestatus = makeFader(Panel2, {.name = QStringLiteral("updatestatus"), .geometry = {20, 90, 391, 69},
-                                      .lines = {QStringLiteral("Checking for updates")}, .fontPixels = 21,
-                                      .fontColor = QColor(128, 0, 0), .transparent = false});
-    updatestatus->hide();
-    Memo1 = new QPlainTextEdit(Panel2);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setFrameShape(QFrame::NoFrame);
-    Memo1->setGeometry(20, 80, 540, 220);
-    Memo1->hide();
 
     Timer2 = makeTimer(this, QStringLiteral("Timer2"), 5000);
     qdowload = makeTimer(this, QStringLiteral("qdowload"), 1000);
     dlq = makeTimer(this, QStringLiteral("dlq"), 200);
     uptime1 = makeTimer(this, QStringLiteral("uptime1"), 5000);
+    // The options panel lies above the introduction viewer, the advert and the progress chart.
+    Panel2 = new UpdatePanel(m_state, qdowload, dlq, uptime1, server, MenuT);
+    Panel2->move(72, 257);
+    connect(Panel2, &UpdatePanel::closeProgramRequested, this, &QWidget::close);
     connect(Timer2, &QTimer::timeout, this, &TForm2::Timer2Timer);
     Timer2->start();
 
@@ -322,35 +316,22 @@ void TForm2::showPage(QWidget *page)
     PageControl1->setCurrentWidget(page);
 }
 
-void TForm2::openQuestionDownload(bool deleteMaxCount)
-{
-    Memo1->hide();
-    Panel2->show();
-    updatestatus->show();
-    updatestatus->AddLine(QStringLiteral("Checking for Question updates..."));
-    if (deleteMaxCount) {
-        const QString maxCount = DataPaths::resolve(DataPaths::maxCountFile);
-        if (QFile::exists(maxCount))
-            QFile::remove(maxCount);
-    }
-    qdowload->start();
-}
-
 void TForm2::FormCreate()
 {
     // 1. The question bank: a missing or empty bank is fetched from the update server.
     guarded([&] {
         if (!QFileInfo::exists(DataPaths::resolve(DataPaths::questionsDir))) {
             QDir().mkdir(DataPaths::questionsDir);
-            openQuestionDownload(false);
+            Panel2->openForQuestionDownload(false);
         } else if (QuestionBank::CountFiles() == 0) {
-            openQuestionDownload(true);
+            Panel2->openForQuestionDownload(true);
         }
     });
 
     // 2. The installed version. A missing "doc" folder is created first, and a version file that
     //    holds no line is treated as a missing one, so the caption always shows a version.
     guarded([&] {
+        QStringList &v1 = Panel2->v1;
         v1.clear();
         const QString versionFile = DataPaths::resolve(DataPaths::versionFile);
         if (QFileInfo::exists(versionFile))
@@ -362,7 +343,7 @@ void TForm2::FormCreate()
             LineListFile::write(DataPaths::resolve(DataPaths::versionFile), v1);
         }
     });
-    setWindowTitle(QStringLiteral("Tarmika V ") + v1.value(0, QStringLiteral("1001")));
+    setWindowTitle(QStringLiteral("Tarmika V ") + Panel2->v1.value(0, QStringLiteral("1001")));
 
     // 3. No question on screen yet.
     m_state.a = m_state.b = m_state.c = m_state.d = 0;

@@ -20,7 +20,8 @@ class ControlsPage;
 class ExteriorPage;
 class DocumentViewer;
 class TTextFader;
-class QPlainTextEdit;
+class UpdatePanel;
+struct UpdateServer;
 class Adverts;
 
 // The main window: one page control whose tabs are hidden, the window's timers, and the state the
@@ -31,7 +32,9 @@ public:
     static constexpr int ClientWidth = 1008;
     static constexpr int ClientHeight = 730;
 
+    // The update server is the compiled-in one; tests hand in their own.
     explicit TForm2(QWidget *parent = nullptr);
+    explicit TForm2(const UpdateServer &server, QWidget *parent = nullptr);
     ~TForm2() override;
 
     SessionState &state() { return m_state; }
@@ -59,11 +62,8 @@ public:
     QTimer *uptime1;   // program download and hand-over, 5000 ms, one-shot
     QTimer *Timer1;    // gauge run-down, 1 ms
 
-    // The update panel on the main menu and its status lines.
-    QWidget *Panel2;
-    TTextFader *updatestatus;
-    QPlainTextEdit *Memo1;
-    QStringList v1;   // lines of the version file
+    // The update panel on the main menu (options, question and program updates).
+    UpdatePanel *Panel2;
 
     // Main menu entries.
     void TextFader4Click();    // Road Signs / Signals
@@ -91,7 +91,6 @@ private:
     void hideDocumentViewer();
     void openRulePage(RulePage *page);
     void FormCreate();
-    void openQuestionDownload(bool deleteMaxCount);
 
     SessionState m_state;
     std::unique_ptr<Adverts> m_adverts;

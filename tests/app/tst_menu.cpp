@@ -10,6 +10,7 @@
 #include "study/signspage.h"
 #include "testing/questionpage.h"
 #include "tests/support/tempdatadir.h"
+#include "update/updatepanel.h"
 
 #include <QImage>
 #include <QLineEdit>

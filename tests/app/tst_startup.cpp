@@ -3,6 +3,7 @@
 #include "controls/textfader.h"
 #include "learner/loginpage.h"
 #include "tests/support/tempdatadir.h"
+#include "update/updatepanel.h"
 
 #include <QLineEdit>
 #include <QtTest>
@@ -30,7 +31,7 @@ void TestStartup::firstRunCreatesBankFolderAndVersion()
     QCOMPARE(form.windowTitle(), QStringLiteral("Tarmika V 1001"));
     QVERIFY(form.qdowload->isActive());
     QVERIFY(!form.Panel2->isHidden());
-    QVERIFY(form.updatestatus->Lines().contains(QStringLiteral("Checking for Question updates...")));
+    QVERIFY(form.Panel2->updatestatus->Lines().contains(QStringLiteral("Checking for Question updates...")));
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.Login));
     QVERIFY(recorder.all().isEmpty());
 }
