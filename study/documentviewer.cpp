@@ -6,6 +6,9 @@
 #include "study/rtfreader.h"
 
 #include <QPointer>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
 DocumentViewer::DocumentViewer(const QString &name, const QRect &geometry, QWidget *parent) : QTextBrowser(parent)
@@ -17,6 +20,29 @@ DocumentViewer::DocumentViewer(const QString &name, const QRect &geometry, QWidg
     // The documents are study material only: nothing in them is followed.
     setOpenLinks(false);
     setOpenExternalLinks(false);
+}
+
+void DocumentViewer::fitPictures(QTextDocument *doc) const
+{
+    // A picture wider than the viewer is shown at the viewer's width, so a small viewer needs no
+    // sideways scrolling.
+    const qreal room = viewport()->width() - 2 * doc->documentMargin() - verticalScrollBar()->sizeHint().width();
+    if (room <= 0)
+        return;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextImageFormat picture = fragment.charFormat().toImageFormat();
+            if (!fragment.isValid() || !picture.isValid() || picture.width() <= room)
+                continue;
+            picture.setHeight(picture.height() * room / picture.width());
+            picture.setWidth(room);
+            QTextCursor cursor(doc);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(picture);
+        }
+    }
 }
 
 bool DocumentViewer::loadDocument(const QString &relativePath)
@@ -32,6 +58,7 @@ bool DocumentViewer::loadDocument(const QString &relativePath)
     }
     // The viewer's first document belongs to the viewer's text control, which deletes it on the
     // swap; the ones read here belong to the viewer and go once replaced.
+    fitPictures(next);
     const QPointer<QTextDocument> previous = document();
     setDocument(next);
     if (previous && previous->parent() == this)

@@ -19,6 +19,8 @@ public:
     QString documentFile() const { return m_file; }
 
 private:
+    void fitPictures(QTextDocument *doc) const;
+
     QString m_file;
 };
 

@@ -14,6 +14,7 @@
 
 #include <QImage>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -225,6 +226,10 @@ void TestMenu::studyEntriesOpenTheirPages()
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MenuT));
     QVERIFY(!form.RichEdit2->isHidden());
     QVERIFY(form.RichEdit2->toPlainText().size() > 100);
+    // Its picture is fitted to the small viewer: nothing to scroll sideways.
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTRY_COMPARE(form.RichEdit2->horizontalScrollBar()->maximum(), 0);
 
     const struct {
         TTextFader *entry;
