@@ -257,10 +257,10 @@ void QuestionPage::incorrect() { handle([&] { judgeIncorrect(); }); }
 
 void QuestionPage::clearAnswerDisplay()
 {
-    showPictureFile(displayit, DataPaths::image(QStringLiteral("quest")));
+    showPictureFile(displayit, DataPaths::image(QuestionPictures::neutral));
     info->clear();
     for (QLabel *marker : markers)
-        showPictureFile(marker, DataPaths::image(QStringLiteral("dot")));
+        showPictureFile(marker, DataPaths::image(QuestionPictures::marker));
 }
 
 void QuestionPage::setStatementColour(const QColor &colour)
@@ -408,7 +408,7 @@ void QuestionPage::resetStep()
 void QuestionPage::choose(int option)
 {
     for (int i = 0; i < 4; ++i)
-        showPictureFile(markers[i], DataPaths::image(i + 1 == option ? QStringLiteral("dot2") : QStringLiteral("dot")));
+        showPictureFile(markers[i], DataPaths::image(i + 1 == option ? QuestionPictures::chosenMarker : QuestionPictures::marker));
     const QuestionBank::AnswerFlags flags{m_state.a, m_state.b, m_state.c, m_state.d};
     if (flags.forOption(option) == 1)
         judgeCorrect();
@@ -420,7 +420,7 @@ void QuestionPage::judgeCorrect()
 {
     if (m_state.practiceMode()) {
         displayit->show();
-        showPictureFile(displayit, DataPaths::image(QStringLiteral("correct")));
+        showPictureFile(displayit, DataPaths::image(QuestionPictures::correct));
         info->setText(QStringLiteral("Correct"));
         return;
     }
@@ -431,7 +431,7 @@ void QuestionPage::judgeIncorrect()
 {
     if (m_state.practiceMode()) {
         displayit->show();
-        showPictureFile(displayit, DataPaths::image(QStringLiteral("incorrect")));
+        showPictureFile(displayit, DataPaths::image(QuestionPictures::incorrect));
         info->setText(QStringLiteral("Incorrect"));
         setStatementColour(Qt::black);
         return;
@@ -446,7 +446,7 @@ void QuestionPage::recordAnswer(int change)
     if (!flags.any())
         return;
     displayit->show();
-    showPictureFile(displayit, DataPaths::image(QStringLiteral("test")));
+    showPictureFile(displayit, DataPaths::image(QuestionPictures::testMode));
     info->setText(QStringLiteral("Test Mode"));
     const std::optional<ProgressRecords::Section> section = ProgressRecords::sectionOfCode(m_state.cattype);
     if (!section)
