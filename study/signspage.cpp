@@ -13,6 +13,7 @@
 
 namespace {
 const QString generalPicture = QStringLiteral("images/rs.png");
+constexpr qsizetype maxCaptionLength = 500;
 }
 
 SignsPage::SignsPage(QWidget *parent) : Page(QStringLiteral("Signs"), QStringLiteral("Signs"), QStringLiteral("Image1"), parent)
@@ -93,7 +94,11 @@ void SignsPage::categorySteps()
         if (QFileInfo::exists(path)) {
             const QStringList signs = LineListFile::read(path);
             discbox->clear();
-            discbox->addItems(signs);
+            // A caption is a short phrase. A damaged list with a line of megabytes would keep the
+            // list and the caption label busy laying it out for many seconds, so each is cut short;
+            // the rows stay in place, and with them the pictures.
+            for (const QString &sign : signs)
+                discbox->addItem(sign.left(maxCaptionLength));
             discbox->selectRow(-1);
         } else {
             // The sign lists are content beside the program: a missing one is reported and never
