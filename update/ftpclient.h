@@ -29,6 +29,7 @@ public:
     void setUser(const QString &user) { m_user = user; }
     void setPassword(const QString &password) { m_password = password; }
     void setTimeouts(const FtpCurl::Timeouts &timeouts) { m_timeouts = timeouts; }
+    const FtpCurl::Timeouts &timeouts() const { return m_timeouts; }
     QString host() const { return m_host; }
     quint16 port() const { return m_port; }
 

@@ -125,7 +125,7 @@ QString downloadProgressText(qint64 received, qint64 total)
 
 bool FtpDownloadFile(const QString &host, const QString &user, const QString &password,
                      quint16 port, const QString &directory, const QString &fileName,
-                     const QString &localFile, ProgressSink &progress)
+                     const QString &localFile, ProgressSink &progress, const FtpCurl::Timeouts &timeouts)
 {
     FtpCurl::ensureGlobalInit();
     std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
@@ -136,7 +136,7 @@ bool FtpDownloadFile(const QString &host, const QString &user, const QString &pa
     }
     char errorBuffer[CURL_ERROR_SIZE] = {};
     CURL *h = easy.get();
-    FtpCurl::applyCommonOptions(h, user, password, FtpCurl::Timeouts(), errorBuffer);
+    FtpCurl::applyCommonOptions(h, user, password, timeouts, errorBuffer);
     curl_easy_setopt(h, CURLOPT_TRANSFERTEXT, 0L);
     curl_easy_setopt(h, CURLOPT_BUFFERSIZE, blockSize);
     curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, discard);

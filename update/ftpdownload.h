@@ -1,5 +1,7 @@
 #pragma once
 
+#include "update/ftpcurl.h"
+
 #include <QString>
 
 #include <functional>
@@ -52,6 +54,8 @@ QString downloadProgressText(qint64 received, qint64 total);
 // file that cannot be created, and a cancel return false without a message. localFile appears
 // only when the download succeeded (it replaces a file of that name); until then the bytes go to
 // a temporary file beside it. Throws DataError when the local disk refuses the data.
+// The timeouts bound each wait on the server, as they do for the FTP client.
 bool FtpDownloadFile(const QString &host, const QString &user, const QString &password,
                      quint16 port, const QString &directory, const QString &fileName,
-                     const QString &localFile, ProgressSink &progress);
+                     const QString &localFile, ProgressSink &progress,
+                     const FtpCurl::Timeouts &timeouts = FtpCurl::Timeouts());

@@ -321,7 +321,7 @@ void UpdatePanel::uptime1Timer()
             progress.position = [this](int percent) { ProgressBar1->setValue(percent); };
             progress.text = [this](const QString &text) { DLstatus->setText(text); };
             downloaded = FtpDownloadFile(m_server.host, m_server.user, m_server.password, m_server.port,
-                                         m_server.programDir, build, build, progress);
+                                         m_server.programDir, build, build, progress, FTP.timeouts());
         }
         // The download routine has shown its own message; the status lines stay as they are.
         if (!downloaded)

@@ -49,7 +49,7 @@ public:
     QString updaterPath() const;
     void setUpdaterPath(const QString &path) { m_updaterPath = path; }
 
-    // Timeouts of the FTP client (tests shorten them).
+    // Timeouts of the FTP client and of the program download (tests shorten them).
     void setFtpTimeouts(const FtpCurl::Timeouts &timeouts) { FTP.setTimeouts(timeouts); }
     const FtpClient &ftp() const { return FTP; }
 
