@@ -1117,7 +1117,9 @@ QTextCharFormat Parser::charFormat(const CharProps &props) const
 QTextBlockFormat Parser::blockFormat(const ParaProps &props) const
 {
     // Indents beyond a page's width are damage, not layout; clamp them so layout stays sane.
-    const auto pixels = [](int twips) {
+    // Measures arrive clamped to the int range; differences of them are taken in double, where
+    // they cannot overflow.
+    const auto pixels = [](double twips) {
         return std::clamp(twips / twipsPerPixel, -double(RtfReader::maxPictureSide), double(RtfReader::maxPictureSide));
     };
     QTextBlockFormat format;
@@ -1129,7 +1131,7 @@ QTextBlockFormat Parser::blockFormat(const ParaProps &props) const
     format.setBottomMargin(std::max(0.0, pixels(props.after)));
     // RTF measures tab stops from the page margin, Qt from where the line starts; the first line
     // is the one that matters (list bullets and numbers), so stops are moved by its indent.
-    const int lineStart = props.left + props.first;
+    const double lineStart = double(props.left) + double(props.first);
     QList<QTextOption::Tab> tabs;
     for (const int tab : props.tabs) {
         if (tab > lineStart)
@@ -1138,7 +1140,7 @@ QTextBlockFormat Parser::blockFormat(const ParaProps &props) const
     // A hanging indent without tab stops gets one at the indent, as word processors do, so
     // list bullets followed by \tab line their text up with the wrapped lines.
     if (tabs.isEmpty() && props.first < 0 && props.left > 0)
-        tabs.append(QTextOption::Tab(pixels(-props.first), QTextOption::LeftTab));
+        tabs.append(QTextOption::Tab(pixels(-double(props.first)), QTextOption::LeftTab));
     std::sort(tabs.begin(), tabs.end(), [](const QTextOption::Tab &a, const QTextOption::Tab &b) {
         return a.position < b.position;
     });
