@@ -8,8 +8,43 @@ QPixmap designPicture(const QString &name)
     return QPixmap(QStringLiteral(":/design/") + name + QStringLiteral(".png"));
 }
 
+namespace {
+
+// A page's background picture box. Fourteen full-page pictures decoded at start-up took most of
+// the start-up time and some 40 MB, though the learner sees one page at first; so each picture
+// is decoded when its page is first shown or painted (a render of a page never shown included).
+class PageBackground : public QLabel {
+public:
+    PageBackground(const QString &pictureName, QWidget *parent) : QLabel(parent), m_pictureName(pictureName) {}
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        load();
+        QLabel::showEvent(event);
+    }
+    void paintEvent(QPaintEvent *event) override
+    {
+        load();
+        QLabel::paintEvent(event);
+    }
+
+private:
+    void load()
+    {
+        if (m_pictureName.isEmpty())
+            return;
+        setPixmap(designPicture(m_pictureName));
+        m_pictureName.clear();
+    }
+
+    QString m_pictureName;
+};
+
+} // namespace
+
 Page::Page(const QString &name, const QString &caption, const QString &backgroundName, QWidget *parent)
-    : QWidget(parent), m_background(new QLabel(this))
+    : QWidget(parent), m_background(new PageBackground(QStringLiteral("bg_") + name, this))
 {
     setObjectName(name);
     setWindowTitle(caption);
@@ -20,7 +55,6 @@ Page::Page(const QString &name, const QString &caption, const QString &backgroun
     setPalette(pal);
     m_background->setObjectName(backgroundName);
     m_background->setGeometry(0, 0, Width, Height);
-    m_background->setPixmap(designPicture(QStringLiteral("bg_") + name));
     m_background->lower();
 }
 

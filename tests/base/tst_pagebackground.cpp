@@ -1,0 +1,62 @@
+#include "base/page.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QtTest>
+
+// A page decodes its full-page background only when it is first shown or painted, so building the
+// window's fourteen pages does not decode fourteen pictures; what the learner sees is unchanged.
+class TestPageBackground : public QObject {
+    Q_OBJECT
+private slots:
+    void backgroundWaitsForTheFirstShow();
+    void backgroundIsDrawnWhenAPageIsRenderedUnshown();
+};
+
+namespace {
+
+// A point where the page's own picture is not the page's white, with the picture's colour there;
+// the check looks there, so a page drawn without its picture cannot pass.
+QPair<QPoint, QRgb> markOfDesign(const QString &pageName)
+{
+    const QImage design = designPicture(QStringLiteral("bg_") + pageName).toImage().convertToFormat(QImage::Format_RGB32);
+    for (int y = design.height() / 2; y < design.height(); y += 7) {
+        for (int x = design.width() / 2; x < design.width(); x += 7) {
+            if (design.pixel(x, y) != qRgb(255, 255, 255))
+                return {QPoint(x, y), design.pixel(x, y)};
+        }
+    }
+    return {QPoint(-1, -1), 0};
+}
+
+} // namespace
+
+void TestPageBackground::backgroundWaitsForTheFirstShow()
+{
+    QVERIFY2(!designPicture(QStringLiteral("bg_MenuT")).isNull(), "the design pictures are not compiled in");
+    Page page(QStringLiteral("MenuT"), QStringLiteral("Main Menu"), QStringLiteral("Image17"));
+    QCOMPARE(page.background()->objectName(), QStringLiteral("Image17"));
+    QVERIFY(page.background()->pixmap().isNull());
+
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    const QPixmap shown = page.background()->pixmap();
+    QCOMPARE(shown.size(), QSize(Page::Width, Page::Height));
+    const auto [point, colour] = markOfDesign(QStringLiteral("MenuT"));
+    QVERIFY(point.x() >= 0);
+    QCOMPARE(page.grab().toImage().convertToFormat(QImage::Format_RGB32).pixel(point), colour);
+}
+
+void TestPageBackground::backgroundIsDrawnWhenAPageIsRenderedUnshown()
+{
+    // Controls that draw what lies behind them render their page, which may never have been shown.
+    Page page(QStringLiteral("Login"), QStringLiteral("logintab"), QStringLiteral("Image29"));
+    const QImage image = page.grab().toImage();
+    QCOMPARE(image.size(), QSize(Page::Width, Page::Height));
+    const auto [point, colour] = markOfDesign(QStringLiteral("Login"));
+    QVERIFY(point.x() >= 0);
+    QCOMPARE(image.convertToFormat(QImage::Format_RGB32).pixel(point), colour);
+}
+
+QTEST_MAIN(TestPageBackground)
+#include "tst_pagebackground.moc"
