@@ -41,7 +41,7 @@ enum class Damage { None, Empty, Garbage, LongLine, BadUtf8, Utf16 };
 enum class Target { Questions, Profile, Progress, MaxCount, Version, SignLists, Documents, Pictures, Adverts };
 
 constexpr qint64 stepLimitMs = 5000;      // a normal step takes milliseconds
-constexpr int watchdogSeconds = 60;       // a step still running then is taken to hang
+constexpr int watchdogSeconds = 240;      // a step still running then is taken to hang (sanitizer builds are slow)
 constexpr qsizetype longLineBytes = 10 * 1024 * 1024;
 
 const QString learner = QStringLiteral("Learner1");
