@@ -308,8 +308,11 @@ void TTextFader::TimerExpired()
         }
     }
     m_fadeProgress = std::min(m_fadeProgress + fFadeStep, 100);
-    // At 30 ms a step, waiting for the next paint cycle would make the fade stutter.
-    repaint();
+    // At 30 ms a step, waiting for the next paint cycle would make the fade stutter. A line fading
+    // into itself (every pass of a single-line control) shows the same pixels at every step, so
+    // it is not painted again: the main menu's entries would otherwise repaint all the time.
+    if (m_oldText != m_curText)
+        repaint();
     if (m_fadeProgress == 100) {
         setTimerInterval(fLineDelay);
         emit OnComplete(this);
