@@ -1,4 +1,5 @@
 #include "study/rtfreader.h"
+#include "tests/support/timebudget.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -615,7 +616,7 @@ void TestRtfReader::tableCellsAreBounded()
     QElapsedTimer timer;
     timer.start();
     QVERIFY(RtfReader::load(input, &document));
-    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY2(timer.elapsed() < timeBudget(5000), qPrintable(QString::number(timer.elapsed())));
     int cells = 0;
     for (QTextTable *table : tablesOf(document))
         cells += table->rows() * table->columns();
@@ -690,7 +691,7 @@ void TestRtfReader::survivesDamagedInput()
     QElapsedTimer timer;
     timer.start();
     const QString text = load(input, document);
-    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY2(timer.elapsed() < timeBudget(5000), qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(text, expected);
 }
 
@@ -753,7 +754,7 @@ void TestRtfReader::survivesRandomMutations()
         document.setTextWidth(600);
         QVERIFY(document.size().isValid());
         slowest = std::max(slowest, timer.elapsed());
-        QVERIFY2(timer.elapsed() < 2000, input.toHex().constData());
+        QVERIFY2(timer.elapsed() < timeBudget(2000), input.toHex().constData());
     }
     qInfo("3000 mutations in %lld ms, slowest %lld ms", total.elapsed(), slowest);
 }
