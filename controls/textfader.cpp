@@ -586,21 +586,21 @@ void TTextFader::mouseReleaseEvent(QMouseEvent *event)
         emit OnClick(this);
 }
 
-TTextFader *makeFader(QWidget *parent, const FaderSpec &spec)
+TTextFader *makeFader(QWidget *parent, const FaderSettings &settings)
 {
     auto *fader = new TTextFader(parent);
-    fader->setObjectName(spec.name);
-    fader->setGeometry(spec.geometry);
-    fader->SetLines(spec.lines);
-    QFont font(spec.fontFamily);
-    font.setPixelSize(spec.fontPixels);
+    fader->setObjectName(settings.name);
+    fader->setGeometry(settings.geometry);
+    fader->SetLines(settings.lines);
+    QFont font(settings.fontFamily);
+    font.setPixelSize(settings.fontPixels);
     fader->SetFont(font);
-    fader->SetFontColor(spec.fontColor);
-    fader->SetAlignment(spec.alignment);
-    fader->SetTransparent(spec.transparent);
-    fader->SetColor(spec.color);
-    fader->SetLineDelay(spec.lineDelay);
-    if (spec.handCursor)
+    fader->SetFontColor(settings.fontColor);
+    fader->SetAlignment(settings.alignment);
+    fader->SetTransparent(settings.transparent);
+    fader->SetColor(settings.color);
+    fader->SetLineDelay(settings.lineDelay);
+    if (settings.handCursor)
         fader->setCursor(Qt::PointingHandCursor);
     fader->SetActive(true);
     return fader;

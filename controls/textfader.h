@@ -165,7 +165,7 @@ private:
 };
 
 // One instance of the window's table, applied in one call.
-struct FaderSpec {
+struct FaderSettings {
     QString name;              // object name, e.g. "TextFader4"
     QRect geometry;            // position and size on its page
     QStringList lines;
@@ -180,4 +180,4 @@ struct FaderSpec {
 };
 
 // Creates a fader on `parent`, applies the instance settings and makes it active.
-TTextFader *makeFader(QWidget *parent, const FaderSpec &spec);
+TTextFader *makeFader(QWidget *parent, const FaderSettings &settings);

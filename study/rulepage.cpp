@@ -181,15 +181,15 @@ RulePage::RulePage(const Look &pageLook, QWidget *parent)
     }
 
     if (!m_look.bannerName.isEmpty()) {
-        FaderSpec spec;
-        spec.name = m_look.bannerName;
-        spec.geometry = m_look.bannerGeometry;
-        spec.lines = m_look.bannerLines;
-        spec.fontPixels = m_look.bannerPixels;
-        spec.fontColor = m_look.bannerColour;
-        spec.alignment = taCenter;
-        spec.transparent = true;
-        m_banner = makeFader(this, spec);
+        FaderSettings settings;
+        settings.name = m_look.bannerName;
+        settings.geometry = m_look.bannerGeometry;
+        settings.lines = m_look.bannerLines;
+        settings.fontPixels = m_look.bannerPixels;
+        settings.fontColor = m_look.bannerColour;
+        settings.alignment = taCenter;
+        settings.transparent = true;
+        m_banner = makeFader(this, settings);
     }
 
     m_back = new HotSpot(m_look.backName, m_look.backGeometry, this);

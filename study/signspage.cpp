@@ -49,7 +49,7 @@ SignsPage::SignsPage(QWidget *parent) : Page(QStringLiteral("Signs"), QStringLit
     Label2->setTextFormat(Qt::PlainText);
     Label2->setText(QStringLiteral("Traffic Signs"));
 
-    FaderSpec banner;
+    FaderSettings banner;
     banner.name = QStringLiteral("TextFader13");
     banner.geometry = QRect(128, 80, 777, 33);
     banner.fontPixels = 21;

@@ -61,14 +61,14 @@ void TextFaderBenchmark::init()
     background->setGeometry(0, 0, 1000, 702);
     background->setPixmap(pagePicture(QSize(1000, 702)));
 
-    FaderSpec spec;
-    spec.geometry = QRect(40, 120, 308, 38);
-    spec.lineDelay = 1000;
-    spec.handCursor = true;
+    FaderSettings settings;
+    settings.geometry = QRect(40, 120, 308, 38);
+    settings.lineDelay = 1000;
+    settings.handCursor = true;
     for (int i = 0; i < 8; ++i) {
-        spec.name = QStringLiteral("Entry%1").arg(i);
-        spec.lines = QStringList{QStringLiteral("Entry %1").arg(i)};
-        makeFader(m_page.get(), spec)->setGeometry(spec.geometry.translated(0, 48 * i));
+        settings.name = QStringLiteral("Entry%1").arg(i);
+        settings.lines = QStringList{QStringLiteral("Entry %1").arg(i)};
+        makeFader(m_page.get(), settings)->setGeometry(settings.geometry.translated(0, 48 * i));
     }
 
     m_fader = new CountingFader(m_page.get());
