@@ -96,7 +96,6 @@ TForm2::TForm2(const UpdateServer &server, QWidget *parent) : QWidget(parent)
     RichEdit2 = new DocumentViewer(QStringLiteral("RichEdit2"), {72, 273, 577, 324}, MenuT);
     RichEdit2->hide();
 
-
     Timer2 = makeTimer(this, QStringLiteral("Timer2"), 5000);
     qdowload = makeTimer(this, QStringLiteral("qdowload"), 1000);
     dlq = makeTimer(this, QStringLiteral("dlq"), 200);
