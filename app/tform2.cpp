@@ -2,6 +2,7 @@
 
 #include "app/adverts.h"
 #include "app/menupage.h"
+#include "base/course.h"
 #include "base/datapaths.h"
 #include "base/guard.h"
 #include "base/linelistfile.h"
@@ -160,12 +161,6 @@ void TForm2::greet(const QString &name)
 
 void TForm2::courseSelected(int index)
 {
-    // The chosen course shows its selected icon, the others their plain one.
-    static const char *const icons[3][3] = {
-        {"lvb", "hvs", "mb"},   // heavy motor vehicle
-        {"lvs", "hb", "mb"},    // light motor vehicle
-        {"lvb", "hb", "mcs"},   // motorcycle
-    };
     static const char *const banners[3][2] = {
         {"Heavy Motor Vehicle Course", "Heavy Vehicle Controls"},
         {"Light Motor Vehicle Course", "Light Vehicle Controls"},
@@ -174,9 +169,10 @@ void TForm2::courseSelected(int index)
     if (index < 0 || index > 2)
         return;
     guarded([&] {
+        const QStringList icons = Course::iconPictures(index);
         QLabel *boxes[3] = {MenuT->Image5, MenuT->Image19, MenuT->Image20};
         for (int i = 0; i < 3; ++i) {
-            const QString path = DataPaths::image(QString::fromLatin1(icons[index][i]));
+            const QString path = DataPaths::image(icons.at(i));
             const QPixmap picture(path);
             if (picture.isNull())
                 throw DataError(QStringLiteral("Cannot open the picture \"%1\".").arg(path));

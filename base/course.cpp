@@ -24,3 +24,27 @@ QString codeOfIndex(int index)
 }
 
 } // namespace Course
+
+namespace Course {
+
+QStringList iconPictures(int index)
+{
+    switch (index) {
+    case 0: return {QStringLiteral("lvb"), QStringLiteral("hvs"), QStringLiteral("mb")};
+    case 1: return {QStringLiteral("lvs"), QStringLiteral("hb"), QStringLiteral("mb")};
+    case 2: return {QStringLiteral("lvb"), QStringLiteral("hb"), QStringLiteral("mcs")};
+    default: return {};
+    }
+}
+
+QStringList allIconPictures()
+{
+    QStringList names;
+    for (int index = 0; index < 3; ++index)
+        for (const QString &name : iconPictures(index))
+            if (!names.contains(name))
+                names.append(name);
+    return names;
+}
+
+} // namespace Course

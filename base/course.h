@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The three courses. The course code is "hv", "lv" or "m"; the course selection is the item index
 // of RadioGroup1, whose items are "hv", "lv", "m" in that order.
@@ -14,5 +15,12 @@ inline const QString motorcycle = QStringLiteral("m");
 int indexOfCode(const QString &code);
 // Course code of an item index; empty for -1 and anything out of range.
 QString codeOfIndex(int index);
+
+// The main menu's course icons for a selected course (item index): the pictures ("images/<name>.png")
+// of the light, heavy and motorcycle icons, the chosen course's selected and the others plain.
+// Empty for an index out of range.
+QStringList iconPictures(int index);
+// Every icon picture any selection can show.
+QStringList allIconPictures();
 
 } // namespace Course

@@ -1,5 +1,6 @@
 #include "datacheck.h"
 
+#include "base/course.h"
 #include "base/dataerror.h"
 #include "base/datapaths.h"
 #include "base/linelistfile.h"
@@ -24,10 +25,6 @@
 namespace DataCheck {
 
 namespace {
-
-// The main window keeps its course icon table to itself; these are the pictures its course
-// selection loads (a selected and a plain icon per course).
-const char *const courseIcons[] = {"lvs", "lvb", "hvs", "hb", "mcs", "mb"};
 
 // Number ranges that belong to one kind of vehicle; the question page steps over them as a whole,
 // so a bank that reaches into one must hold all of it.
@@ -254,8 +251,8 @@ void Checker::checkProgramPictures()
     };
     for (const QString &name : QuestionPictures::all())
         checkPicture(image(name), QStringLiteral("a picture of the question page"));
-    for (const char *name : courseIcons)
-        checkPicture(image(QString::fromLatin1(name)), QStringLiteral("a course icon of the main menu"));
+    for (const QString &name : Course::allIconPictures())
+        checkPicture(image(name), QStringLiteral("a course icon of the main menu"));
 
     const QStringList cardinal = RulePictureTables::cardinal();
     for (int row = 0; row < cardinal.size(); ++row)
