@@ -1,5 +1,7 @@
 #include "base/page.h"
 
+#include <QEvent>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -10,41 +12,60 @@ QPixmap designPicture(const QString &name)
 
 namespace {
 
-// A page's background picture box. Fourteen full-page pictures decoded at start-up took most of
-// the start-up time and some 40 MB, though the learner sees one page at first; so each picture
-// is decoded when its page is first shown or painted (a render of a page never shown included).
-class PageBackground : public QLabel {
+// Waits, as an event filter of its picture box, for the box's first show or paint. A render of a
+// box never shown counts as well: controls that draw what lies behind them render their page.
+class PendingPicture : public QObject {
 public:
-    PageBackground(const QString &pictureName, QWidget *parent) : QLabel(parent), m_pictureName(pictureName) {}
+    PendingPicture(QLabel *box, std::function<void()> load) : QObject(box), m_load(std::move(load))
+    {
+        box->installEventFilter(this);
+    }
+
+    bool waiting() const { return bool(m_load); }
 
 protected:
-    void showEvent(QShowEvent *event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
-        load();
-        QLabel::showEvent(event);
-    }
-    void paintEvent(QPaintEvent *event) override
-    {
-        load();
-        QLabel::paintEvent(event);
+        if (m_load && (event->type() == QEvent::Show || event->type() == QEvent::Paint)) {
+            // Taken out first: the load may set a picture, and so cancel this very object.
+            const std::function<void()> load = std::move(m_load);
+            m_load = nullptr;
+            watched->removeEventFilter(this);
+            deleteLater();
+            load();
+        }
+        return false;
     }
 
 private:
-    void load()
-    {
-        if (m_pictureName.isEmpty())
-            return;
-        setPixmap(designPicture(m_pictureName));
-        m_pictureName.clear();
-    }
-
-    QString m_pictureName;
+    std::function<void()> m_load;
 };
 
 } // namespace
 
+void loadPictureLater(QLabel *box, std::function<void()> load)
+{
+    cancelPictureLater(box);
+    new PendingPicture(box, std::move(load));
+}
+
+void cancelPictureLater(QLabel *box)
+{
+    const QObjectList children = box->children();
+    for (QObject *child : children) {
+        auto *pending = dynamic_cast<PendingPicture *>(child);
+        if (pending && pending->waiting())
+            delete pending;
+    }
+}
+
+QSize designPictureSize(const QString &name)
+{
+    return QImageReader(QStringLiteral(":/design/") + name + QStringLiteral(".png")).size();
+}
+
 Page::Page(const QString &name, const QString &caption, const QString &backgroundName, QWidget *parent)
-    : QWidget(parent), m_background(new PageBackground(QStringLiteral("bg_") + name, this))
+    : QWidget(parent), m_background(new QLabel(this))
 {
     setObjectName(name);
     setWindowTitle(caption);
@@ -56,6 +77,11 @@ Page::Page(const QString &name, const QString &caption, const QString &backgroun
     m_background->setObjectName(backgroundName);
     m_background->setGeometry(0, 0, Width, Height);
     m_background->lower();
+    // Fourteen full-page pictures decoded at start-up took most of the start-up time and some
+    // 40 MB, though the learner sees one page at first.
+    loadPictureLater(m_background, [box = m_background, picture = QStringLiteral("bg_") + name] {
+        box->setPixmap(designPicture(picture));
+    });
 }
 
 HotSpot::HotSpot(const QString &name, const QRect &geometry, QWidget *parent) : QWidget(parent)

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QWidget>
 
+#include <functional>
+
 // One page of the main window's page control: 1000 x 702 pixels with a full-page background
 // picture (headings and button words drawn in) beneath every other control.
 class Page : public QWidget {
@@ -44,3 +46,14 @@ private:
 
 // A picture of the program's own design (compiled in), or an empty pixmap when it is missing.
 QPixmap designPicture(const QString &name);
+
+// Runs `load` when `box` is first shown or painted, once. Pictures of pages the learner has not
+// opened yet then cost nothing at start-up. A box keeps at most one waiting load: a later call
+// replaces it.
+void loadPictureLater(QLabel *box, std::function<void()> load);
+
+// Forgets a load still waiting for the box's first show: the box has been given another picture.
+void cancelPictureLater(QLabel *box);
+
+// The size of a picture of the program's own design, read without decoding it; empty when missing.
+QSize designPictureSize(const QString &name);

@@ -64,7 +64,8 @@ QLabel *CoursePage::tile(const QString &name, const QString &picture, int left)
     auto *label = new QLabel(this);
     label->setObjectName(name);
     label->setGeometry(left, TileTop, 200, 205);
-    label->setPixmap(designPicture(picture));
+    // Decoded when the tile is first shown: the lit and ticked tiles wait for the pointer.
+    loadPictureLater(label, [label, picture] { label->setPixmap(designPicture(picture)); });
     label->setCursor(Qt::PointingHandCursor);
     label->installEventFilter(this);
     return label;

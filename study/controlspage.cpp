@@ -137,7 +137,9 @@ ControlsPage::ControlsPage(Kind kind, QWidget *parent)
     m_picture->setObjectName(m_look.pictureBoxName);
     m_picture->setGeometry(m_look.pictureGeometry);
     m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Study::showPictureQuietly(m_picture, m_look.restingPicture, true);
+    // The resting picture is read when the page is first shown: most learners never open both
+    // vehicle-controls pages, and start-up should not wait for them.
+    loadPictureLater(m_picture, [this] { Study::showPictureQuietly(m_picture, m_look.restingPicture, true); });
 
     m_explanation = Study::placeLabel(this, m_look.explanationName, m_look.explanationGeometry,
                                       Study::pixelFont(narrow, 29), Study::maroon);

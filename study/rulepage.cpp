@@ -170,14 +170,14 @@ RulePage::RulePage(const Look &pageLook, QWidget *parent)
         // Drawn as it is, from the top-left corner, and cut off at the box's edges.
         m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         if (!m_look.startingPicture.isEmpty())
-            Study::showPictureQuietly(m_picture, m_look.startingPicture);
+            loadPictureLater(m_picture, [this] { Study::showPictureQuietly(m_picture, m_look.startingPicture); });
     }
 
     if (!m_look.fixedPictureName.isEmpty()) {
         m_fixedPicture = new QLabel(this);
         m_fixedPicture->setObjectName(m_look.fixedPictureName);
         m_fixedPicture->setGeometry(m_look.fixedPictureGeometry);
-        m_fixedPicture->setPixmap(designPicture(m_look.fixedPictureName));
+        loadPictureLater(m_fixedPicture, [this] { m_fixedPicture->setPixmap(designPicture(m_look.fixedPictureName)); });
     }
 
     if (!m_look.bannerName.isEmpty()) {

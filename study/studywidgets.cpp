@@ -2,6 +2,7 @@
 
 #include "base/datapaths.h"
 #include "base/messages.h"
+#include "base/page.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -37,6 +38,7 @@ bool loadPicture(QLabel *box, const QString &relativePath, bool fitBox, bool qui
             Messages::showError(QStringLiteral("Cannot open the picture \"%1\".").arg(relativePath));
         return false;
     }
+    cancelPictureLater(box);
     box->setPixmap(picture);
     if (fitBox)
         box->resize(picture.size());

@@ -143,20 +143,19 @@ QuestionPage::QuestionPage(SessionState &state, ProgressChart &chart, QWidget *p
 
     MCpic = new QLabel(GroupBox1);
     MCpic->setObjectName(QStringLiteral("MCpic"));
-    showDesignPicture(MCpic, QStringLiteral("diagram_m"));
     MCpic->move(498, 320);
-    if (MCpic->pixmap().isNull())
-        MCpic->resize(400, 220);
-    else
-        MCpic->resize(MCpic->pixmap().deviceIndependentSize().toSize());
+    const QSize motorcycleDiagram = designPictureSize(QStringLiteral("diagram_m"));
+    MCpic->resize(motorcycleDiagram.isEmpty() ? QSize(400, 220) : motorcycleDiagram);
     MCpic->hide();
+    // The diagrams are decoded when a question first shows one.
+    loadPictureLater(MCpic, [this] { showDesignPicture(MCpic, QStringLiteral("diagram_m")); });
 
     lvpic = new QLabel(GroupBox1);
     lvpic->setObjectName(QStringLiteral("lvpic"));
     lvpic->setGeometry(556, 295, 355, 245);
     lvpic->setAlignment(Qt::AlignCenter);
-    showDesignPicture(lvpic, QStringLiteral("diagram_lv"));
     lvpic->hide();
+    loadPictureLater(lvpic, [this] { showDesignPicture(lvpic, QStringLiteral("diagram_lv")); });
 
     const QPoint markerAt[] = {{40, 339}, {40, 392}, {40, 448}, {40, 504}};
     const QPoint optionAt[] = {{104, 339}, {104, 392}, {105, 448}, {104, 505}};

@@ -73,7 +73,6 @@ UpdatePanel::UpdatePanel(SessionState &state, QTimer *qdowloadTimer, QTimer *dlq
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
-    m_picture = designPicture(QStringLiteral("panel2"));
 
     SpeedButton7 = new HotSpot(QStringLiteral("SpeedButton7"), QRect(12, 10, 196, 34), this);
     SpeedButton19 = new HotSpot(QStringLiteral("SpeedButton19"), QRect(220, 10, 96, 34), this);
@@ -117,6 +116,9 @@ UpdatePanel::~UpdatePanel() = default;
 
 void UpdatePanel::paintEvent(QPaintEvent *)
 {
+    // Decoded when the panel is first drawn: most sessions never open it.
+    if (m_picture.isNull())
+        m_picture = designPicture(QStringLiteral("panel2"));
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_picture);
 }

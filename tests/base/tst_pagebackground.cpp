@@ -11,6 +11,8 @@ class TestPageBackground : public QObject {
 private slots:
     void backgroundWaitsForTheFirstShow();
     void backgroundIsDrawnWhenAPageIsRenderedUnshown();
+    void laterLoadRunsOnceOnFirstShow();
+    void laterLoadGivesWayToAPictureSetFirst();
 };
 
 namespace {
@@ -56,6 +58,56 @@ void TestPageBackground::backgroundIsDrawnWhenAPageIsRenderedUnshown()
     const auto [point, colour] = markOfDesign(QStringLiteral("Login"));
     QVERIFY(point.x() >= 0);
     QCOMPARE(image.convertToFormat(QImage::Format_RGB32).pixel(point), colour);
+}
+
+void TestPageBackground::laterLoadRunsOnceOnFirstShow()
+{
+    QWidget parent;
+    auto *box = new QLabel(&parent);
+    int loads = 0;
+    loadPictureLater(box, [&] { ++loads; });
+    QCOMPARE(loads, 0);
+    parent.show();
+    QCOMPARE(loads, 1);
+    box->hide();
+    box->show();
+    box->repaint();
+    QCOMPARE(loads, 1);
+
+    // A second request replaces the first; a hidden box waits until it is shown.
+    auto *hidden = new QLabel(&parent);
+    hidden->hide();
+    int first = 0, second = 0;
+    loadPictureLater(hidden, [&] { ++first; });
+    loadPictureLater(hidden, [&] { ++second; });
+    parent.repaint();
+    QCOMPARE(first + second, 0);
+    hidden->show();
+    QCOMPARE(first, 0);
+    QCOMPARE(second, 1);
+}
+
+void TestPageBackground::laterLoadGivesWayToAPictureSetFirst()
+{
+    QWidget parent;
+    auto *box = new QLabel(&parent);
+    int loads = 0;
+    loadPictureLater(box, [&] { ++loads; });
+    cancelPictureLater(box);
+    parent.show();
+    QCOMPARE(loads, 0);
+
+    // A load that sets its picture through code that cancels waiting loads cancels nothing else.
+    auto *other = new QLabel(&parent);
+    other->hide();
+    loadPictureLater(other, [&] {
+        cancelPictureLater(other);
+        other->setPixmap(designPicture(QStringLiteral("panel2")));
+        ++loads;
+    });
+    other->show();
+    QCOMPARE(loads, 1);
+    QVERIFY(!other->pixmap().isNull());
 }
 
 QTEST_MAIN(TestPageBackground)

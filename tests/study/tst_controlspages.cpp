@@ -176,6 +176,9 @@ void TestControlsPages::movingStraightToTheNextName()
     QCOMPARE(shownPicture(page.pictureBox()), u"images/Csteer.png"_s);
     QVERIFY(steering->autoFillBackground());
     QVERIFY(!indicators->autoFillBackground());
+    // The page was never shown: its first show must not bring back the resting picture.
+    page.show();
+    QCOMPARE(shownPicture(page.pictureBox()), u"images/Csteer.png"_s);
 }
 
 void TestControlsPages::pagesStartAtRest_data()
@@ -212,7 +215,11 @@ void TestControlsPages::pagesStartAtRest()
     QCOMPARE(page.objectName(), pageName);
     QCOMPARE(page.pictureBox()->objectName(), pictureName);
     QCOMPARE(page.pictureBox()->pos(), pictureCorner);
+    // The resting picture is read when the page is first shown, not when it is built.
+    QVERIFY(page.pictureBox()->pixmap().isNull());
+    page.show();
     QCOMPARE(shownPicture(page.pictureBox()), resting);
+    QCOMPARE(page.pictureBox()->size(), QPixmap(dir.filePath(resting)).size());
     QCOMPARE(page.explanation()->objectName(), explanationName);
     QCOMPARE(page.explanation()->text(), startingCaption);
     QCOMPARE(page.controlLabels().size(), labelCount);
@@ -236,6 +243,7 @@ void TestControlsPages::unopenablePictureStillExplains()
     QFile::remove(dir.filePath(u"images/m4.png"_s));
 
     ControlsPage page(Kind::MotorcycleT);
+    page.show();
     QLabel *indicator = page.controlLabel(u"Label17"_s);
     enter(indicator);
     QCOMPARE(recorder.errors.size(), 1);

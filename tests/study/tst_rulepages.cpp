@@ -233,6 +233,8 @@ void TestRulePages::reopenedCardinalKeepsTheLastPicture()
     MessageRecorder recorder;
     writeCardinalPictures(dir);
     RulePage page(Kind::Cardinal);
+    QCOMPARE(shownPicture(page.pictureBox()), QString());
+    page.show();
     QCOMPARE(shownPicture(page.pictureBox()), u"images/cardrule1.png"_s);
     page.open();
     choose(page, 21);
