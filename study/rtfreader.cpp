@@ -267,6 +267,7 @@ private:
     bool m_starPending = false;
     int m_skipCount = 0; // fallback characters still to skip after \u
     bool m_finished = false;
+    bool m_truncated = false; // the character limit was reached: nothing more is read
 
     int m_codePage = ansiCodePage;
     int m_defaultFont = 0;
@@ -392,6 +393,13 @@ void Parser::run()
     // Whatever was read of a truncated document is kept.
     if (!m_finished)
         finishDocument();
+    if (m_truncated) {
+        m_cursor.movePosition(QTextCursor::End);
+        m_cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        QTextCharFormat note;
+        note.setFontItalic(true);
+        m_cursor.insertText(QString::fromUtf16(RtfReader::truncationNote), note);
+    }
     m_cursor.endEditBlock();
 }
 
@@ -880,13 +888,34 @@ void Parser::emitText(const QString &text)
         if (!isUnwantedChar(c.unicode()))
             m_text.append(c);
     }
+    // Long runs of text in one format go in as they come, so the limits act early.
+    if (m_text.size() >= RtfReader::maxParagraphCharacters)
+        flushText();
 }
 
 void Parser::flushText()
 {
-    if (m_text.isEmpty())
+    if (m_text.isEmpty() || m_truncated)
         return;
-    m_cursor.insertText(m_text, charFormat(m_textProps));
+    const QTextCharFormat format = charFormat(m_textProps);
+    QStringView rest(m_text);
+    const int room = RtfReader::maxDocumentCharacters - m_document->characterCount();
+    if (rest.size() > room) {
+        rest = rest.first(std::max(0, room));
+        m_truncated = m_finished = true;
+    }
+    while (!rest.isEmpty()) {
+        // A block's length counts its closing separator.
+        int space = RtfReader::maxParagraphCharacters - (m_cursor.block().length() - 1);
+        if (space <= 0) {
+            m_cursor.setBlockFormat(blockFormat(state().para));
+            m_cursor.insertBlock();
+            space = RtfReader::maxParagraphCharacters;
+        }
+        const QStringView piece = rest.first(std::min<qsizetype>(space, rest.size()));
+        m_cursor.insertText(piece.toString(), format);
+        rest = rest.sliced(piece.size());
+    }
     m_text.clear();
 }
 

@@ -26,6 +26,12 @@ inline constexpr qint64 maxDocumentPicturePixels = 60'000'000; // all pictures o
 inline constexpr int maxPictureSide = 4096;                  // shown width or height, pixels
 inline constexpr int maxTableColumns = 64;
 inline constexpr int maxTableCells = 5'000;                  // all tables of one document
+// Text beyond these is not shown: a paragraph is laid out as a whole, so one of millions of
+// characters would freeze the viewer; a longer paragraph continues in a new one. The document
+// ends, with a note saying so, at its character limit (some hundred printed pages).
+inline constexpr int maxParagraphCharacters = 10'000;
+inline constexpr int maxDocumentCharacters = 500'000;
+inline constexpr char16_t truncationNote[] = u"(The rest of this document is too long to show.)";
 
 // Replaces the content of `document` with the RTF document `rtf`. Returns false, with a reason
 // in `error` and an empty document, when `rtf` is not an RTF document at all; damage inside an

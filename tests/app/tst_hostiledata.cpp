@@ -658,8 +658,6 @@ void TestHostileData::learnerWalksOverDamagedFiles()
     QVERIFY(!form->isVisible());
     form.reset();
 
-    if (target == Target::Documents && damage == Damage::LongLine)
-        QEXPECT_FAIL("", "A document of one huge paragraph takes the RTF reader and the text layout half a minute", Continue);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
 
     // Every message is plain words, and every error names a file that was damaged.
