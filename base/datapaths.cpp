@@ -1,6 +1,8 @@
 #include "base/datapaths.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QHash>
 #include <QDirIterator>
 #include <QFileInfo>
 
@@ -51,16 +53,36 @@ bool exists(const QString &relativePath)
 
 int countFiles(const QString &relativeDir)
 {
-    const QString dir = resolve(relativeDir);
-    if (!QFileInfo(dir).isDir())
+    const QFileInfo dir(resolve(relativeDir));
+    if (!dir.isDir())
         return 0;
+    // Listing the question folder took more than the rest of a question step, and every step
+    // counts it. A directory's modification time changes whenever an entry is added or removed,
+    // so an unchanged time keeps the last count; but a change within the same clock tick as the
+    // time recorded would leave it unchanged, so a directory changed in the last two seconds is
+    // always listed afresh.
+    struct Listing {
+        qint64 modified;
+        int count;
+    };
+    static QHash<QString, Listing> listings;
+    const QString key = dir.absoluteFilePath();
+    const qint64 modified = dir.lastModified().toMSecsSinceEpoch();
+    const auto known = listings.constFind(key);
+    if (known != listings.cend() && known->modified == modified)
+        return known->count;
+
     int count = 0;
-    QDirIterator it(dir, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QDirIterator it(dir.filePath(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
         it.next();
         if (!it.fileInfo().isDir())
             ++count;
     }
+    if (QDateTime::currentMSecsSinceEpoch() - modified >= 2000)
+        listings.insert(key, {modified, count});
+    else
+        listings.remove(key);
     return count;
 }
 

@@ -26,7 +26,8 @@ QString resolve(const QString &relativePath);
 bool exists(const QString &relativePath);
 
 // Entries of a directory that are not directories themselves (hidden and system files count);
-// 0 when the directory is missing. Enumerates afresh on every call.
+// 0 when the directory is missing. A file added or removed counts at once: the count is listed
+// afresh unless the directory is unchanged since an earlier listing.
 int countFiles(const QString &relativeDir);
 
 // "images/" + name + ".png", resolved.

@@ -6,6 +6,9 @@
 #include <QSaveFile>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 class TestLineListFile : public QObject {
     Q_OBJECT
 private slots:
@@ -18,7 +21,21 @@ private slots:
     void missingLineThrowsNamingTheFile();
     void resolvesPathsWithoutRegardToCase();
     void countsFilesButNotFolders();
+    void countFollowsEveryChangeOfTheDirectory();
 };
+
+namespace {
+
+// Sets a directory's modification time, as the clock tick of a change would leave it.
+void setModified(const QString &path, qint64 msecsSinceEpoch)
+{
+    const timespec when{time_t(msecsSinceEpoch / 1000), long(msecsSinceEpoch % 1000) * 1'000'000L};
+    const timespec times[2] = {when, when};
+    if (utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) != 0)
+        qFatal("cannot set the time of %s", qPrintable(path));
+}
+
+} // namespace
 
 void TestLineListFile::decodesEncodingsAndLineEnds_data()
 {
@@ -121,6 +138,34 @@ void TestLineListFile::countsFilesButNotFolders()
     dir.writeBytes(QStringLiteral("adds/a0.png"), "x");
     dir.writeBytes(QStringLiteral("adds/.hidden"), "x");
     QCOMPARE(DataPaths::countFiles(QStringLiteral("ADDS")), 2);
+}
+
+void TestLineListFile::countFollowsEveryChangeOfTheDirectory()
+{
+    TempDataDir dir;
+    dir.writeBytes(QStringLiteral("Questions/1.lrn"), "x");
+    dir.writeBytes(QStringLiteral("Questions/2.lrn"), "x");
+    const QString questions = dir.filePath(QStringLiteral("Questions"));
+
+    // A directory unchanged for an hour: counted again from an earlier listing, and every file
+    // added or removed afterwards still counts at once.
+    setModified(questions, QDateTime::currentMSecsSinceEpoch() - 3'600'000);
+    QCOMPARE(DataPaths::countFiles(QStringLiteral("Questions")), 2);
+    QCOMPARE(DataPaths::countFiles(QStringLiteral("Questions")), 2);
+    dir.writeBytes(QStringLiteral("Questions/3.lrn"), "x");
+    QCOMPARE(DataPaths::countFiles(QStringLiteral("Questions")), 3);
+    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("Questions/1.lrn"))));
+    QVERIFY(QFile::remove(dir.filePath(QStringLiteral("Questions/2.lrn"))));
+    QCOMPARE(DataPaths::countFiles(QStringLiteral("questions")), 1);
+
+    // A change in the same clock tick as the listing leaves the directory's time as it was: a
+    // directory changed just now is never counted from an earlier listing.
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    setModified(questions, now);
+    QCOMPARE(DataPaths::countFiles(QStringLiteral("Questions")), 1);
+    dir.writeBytes(QStringLiteral("Questions/4.lrn"), "x");
+    setModified(questions, now);
+    QCOMPARE(DataPaths::countFiles(QStringLiteral("Questions")), 2);
 }
 
 QTEST_GUILESS_MAIN(TestLineListFile)
