@@ -96,6 +96,10 @@ void showDesignPicture(QLabel *box, const QString &name)
 
 void showPictureFile(QLabel *box, const QString &path)
 {
+    // The neutral picture and the markers come back at every question; a box that already shows
+    // the file keeps its picture.
+    if (box->property("pictureFile").toString() == path && !box->pixmap().isNull())
+        return;
     QPixmap picture;
     if (!picture.load(path))
         return;
