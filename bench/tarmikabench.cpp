@@ -18,6 +18,7 @@
 #include "update/ftpclient.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -31,7 +32,9 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -133,6 +136,16 @@ public:
         }
         if (!QFileInfo::exists(m_dir.filePath(QStringLiteral("Questions/1.lrn"))))
             qFatal("the data directory %s holds no question bank; build the content first", TARMIKA_DATA_DIR);
+        // The folders of an installed data directory were last changed long before the program
+        // starts, not a moment ago as a fresh copy's were; the program keeps the file count of a
+        // folder changed in the last seconds no longer than one call.
+        const qint64 anHourAgo = QDateTime::currentSecsSinceEpoch() - 3600;
+        const timespec old[2] = {{time_t(anHourAgo), 0}, {time_t(anHourAgo), 0}};
+        for (const QString &folder : {QStringLiteral("Questions"), QStringLiteral("doc"), QStringLiteral("images"),
+                                      QStringLiteral("adds")}) {
+            if (utimensat(AT_FDCWD, QFile::encodeName(m_dir.filePath(folder)).constData(), old, 0) != 0)
+                qFatal("cannot set the time of the copied %s folder", qPrintable(folder));
+        }
         QDir::setCurrent(m_dir.path());
     }
     ~DataCopy() { QDir::setCurrent(m_previous); }
