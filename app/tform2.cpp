@@ -338,7 +338,12 @@ void TForm2::FormCreate()
             LineListFile::write(DataPaths::resolve(DataPaths::versionFile), v1);
         }
     });
-    setWindowTitle(QStringLiteral("Tarmika V ") + Panel2->v1.value(0, QStringLiteral("1001")));
+    // A damaged version file may hold anything: the caption shows one short line of it, the
+    // update check still compares the whole line.
+    QString version = Panel2->v1.value(0, QStringLiteral("1001"));
+    if (version.size() > maxCaptionVersion)
+        version = version.left(maxCaptionVersion) + QStringLiteral("...");
+    setWindowTitle(QStringLiteral("Tarmika V ") + version);
 
     // 3. No question on screen yet.
     m_state.a = m_state.b = m_state.c = m_state.d = 0;

@@ -16,6 +16,7 @@ private slots:
     void filledBankStartsQuietly();
     void existingVersionIsShownAndKept();
     void emptyVersionFileIsRepaired();
+    void longVersionLineIsCutInTheCaption();
     void pagesAreInTheirOrder();
     void firstKeyReplacesPrompt();
 };
@@ -82,6 +83,20 @@ void TestStartup::emptyVersionFileIsRepaired()
     QCOMPARE(form.windowTitle(), QStringLiteral("Tarmika V 1001"));
     QCOMPARE(dir.readLines(QStringLiteral("doc/ver.txt")), QStringList{QStringLiteral("1001")});
     QVERIFY(recorder.all().isEmpty());
+}
+
+void TestStartup::longVersionLineIsCutInTheCaption()
+{
+    TempDataDir dir;
+    dir.writeQuestion(1);
+    const QByteArray line = QByteArray("2001").append(QByteArray(100000, 'x'));
+    dir.writeBytes(QStringLiteral("doc/ver.txt"), line);
+    TForm2 form;
+    QCOMPARE(form.windowTitle(), QStringLiteral("Tarmika V ") + QString::fromLatin1(line.left(TForm2::maxCaptionVersion))
+                                     + QStringLiteral("..."));
+    // The file and the version the update check compares are untouched.
+    QCOMPARE(form.Panel2->v1.value(0), QString::fromLatin1(line));
+    QCOMPARE(dir.readBytes(QStringLiteral("doc/ver.txt")), line);
 }
 
 void TestStartup::pagesAreInTheirOrder()
