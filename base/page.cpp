@@ -12,16 +12,19 @@ QPixmap designPicture(const QString &name)
 
 namespace {
 
-// Waits, as an event filter of its picture box, for the box's first show or paint. A render of a
-// box never shown counts as well: controls that draw what lies behind them render their page.
-class PendingPicture : public QObject {
+// Waits, as an event filter of its widget, for the widget's first show or paint. A render of a
+// widget never shown counts as well: controls that draw what lies behind them render their page.
+class FirstShowAction : public QObject {
 public:
-    PendingPicture(QLabel *box, std::function<void()> load) : QObject(box), m_load(std::move(load))
+    enum class Kind { Picture, Other };
+
+    FirstShowAction(QWidget *widget, Kind kind, std::function<void()> action)
+        : QObject(widget), m_kind(kind), m_load(std::move(action))
     {
-        box->installEventFilter(this);
+        widget->installEventFilter(this);
     }
 
-    bool waiting() const { return bool(m_load); }
+    bool waitingPicture() const { return m_kind == Kind::Picture && m_load; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -38,25 +41,41 @@ protected:
     }
 
 private:
+    Kind m_kind;
     std::function<void()> m_load;
 };
+
+void cancelWaitingPictures(QWidget *widget)
+{
+    const QObjectList children = widget->children();
+    for (QObject *child : children) {
+        auto *action = dynamic_cast<FirstShowAction *>(child);
+        if (action && action->waitingPicture())
+            delete action;
+    }
+}
 
 } // namespace
 
 void loadPictureLater(QLabel *box, std::function<void()> load)
 {
-    cancelPictureLater(box);
-    new PendingPicture(box, std::move(load));
+    cancelWaitingPictures(box);
+    new FirstShowAction(box, FirstShowAction::Kind::Picture, std::move(load));
 }
 
 void cancelPictureLater(QLabel *box)
 {
-    const QObjectList children = box->children();
-    for (QObject *child : children) {
-        auto *pending = dynamic_cast<PendingPicture *>(child);
-        if (pending && pending->waiting())
-            delete pending;
-    }
+    cancelWaitingPictures(box);
+}
+
+void onFirstShow(QWidget *widget, std::function<void()> action)
+{
+    new FirstShowAction(widget, FirstShowAction::Kind::Other, std::move(action));
+}
+
+void adjustSizeOnFirstShow(QWidget *widget)
+{
+    onFirstShow(widget, [widget] { widget->adjustSize(); });
 }
 
 QSize designPictureSize(const QString &name)

@@ -55,5 +55,10 @@ void loadPictureLater(QLabel *box, std::function<void()> load);
 // Forgets a load still waiting for the box's first show: the box has been given another picture.
 void cancelPictureLater(QLabel *box);
 
+// Runs `action` when `widget` is first shown or painted, once. Sizing a label to its text loads
+// its font, which a page the learner has not opened yet need not do at start-up.
+void onFirstShow(QWidget *widget, std::function<void()> action);
+void adjustSizeOnFirstShow(QWidget *widget);
+
 // The size of a picture of the program's own design, read without decoding it; empty when missing.
 QSize designPictureSize(const QString &name);
