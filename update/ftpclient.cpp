@@ -40,16 +40,16 @@ bool keepsConnection(CURLcode code)
 
 } // namespace
 
-FtpClient::FtpClient(const QString &host, quint16 port) : m_host(host), m_port(port)
-{
-    FtpCurl::ensureGlobalInit();
-}
+FtpClient::FtpClient(const QString &host, quint16 port) : m_host(host), m_port(port) {}
 
 FtpClient::~FtpClient() { Disconnect(); }
 
 CURL *FtpClient::handle()
 {
     if (!m_handle) {
+        // libcurl (and the TLS library under it) starts with the first connection, not with the
+        // window: most sessions never connect.
+        FtpCurl::ensureGlobalInit();
         m_handle = curl_easy_init();
         if (!m_handle)
             throw FtpError(QStringLiteral("The FTP client could not be started."));
