@@ -140,7 +140,7 @@ RulePage::RulePage(Kind kind, QWidget *parent)
 
 RulePage::RulePage(const Look &pageLook, QWidget *parent)
     : Page(pageLook.page, pageLook.caption, pageLook.backgroundName, parent), m_look(pageLook),
-      m_titles(StudyTexts::titles(pageLook.textSet)), m_texts(StudyTexts::texts(pageLook.textSet))
+      m_titles(StudyTexts::titles(pageLook.textSet))
 {
     m_topics = new StudyListBox(m_look.topicListName, this);
     m_topics->setGeometry(m_look.topicGeometry);
@@ -196,6 +196,15 @@ RulePage::RulePage(const Look &pageLook, QWidget *parent)
     connect(m_back, &HotSpot::clicked, this, &RulePage::menuRequested);
 }
 
+const QStringList &RulePage::texts() const
+{
+    if (!m_textsRead) {
+        m_texts = StudyTexts::texts(m_look.textSet);
+        m_textsRead = true;
+    }
+    return m_texts;
+}
+
 void RulePage::open()
 {
     m_topics->selectRow(0);
@@ -205,7 +214,7 @@ void RulePage::open()
 void RulePage::showText(int row)
 {
     m_textRow = row;
-    m_text->setText(m_texts.value(row));
+    m_text->setText(texts().value(row));
 }
 
 void RulePage::topicClicked()

@@ -73,7 +73,7 @@ public:
     HotSpot *backButton() const { return m_back; }
 
     // The hidden text list: row i holds the text of topic i.
-    const QStringList &texts() const { return m_texts; }
+    const QStringList &texts() const;
     QString textListName() const { return m_look.textListName; }
     // Row of the hidden text list that goes with the topic shown; -1 before the first topic.
     int textRow() const { return m_textRow; }
@@ -87,7 +87,8 @@ private:
 
     Look m_look;
     QStringList m_titles;
-    QStringList m_texts;
+    mutable QStringList m_texts; // read at their first use: most pages are never opened
+    mutable bool m_textsRead = false;
     int m_textRow = -1;
     StudyListBox *m_topics;
     QLabel *m_text;
