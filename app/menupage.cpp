@@ -101,7 +101,7 @@ MenuPage::MenuPage(SessionState &state, QWidget *parent)
     ver->setFont(verFont);
     ver->setStyleSheet(QStringLiteral("color: white;"));
     ver->move(968, 684);
-    ver->adjustSize();
+    adjustSizeOnFirstShow(ver);
 
     Button1 = new QPushButton(QStringLiteral("Login"), this);
     Button1->setObjectName(QStringLiteral("Button1"));

@@ -33,7 +33,7 @@ CoursePage::CoursePage(SessionState &state, QWidget *parent)
         auto *label = new QLabel(text, this);
         label->setObjectName(name);
         label->move(left, 285);
-        label->adjustSize();
+        adjustSizeOnFirstShow(label);
         return label;
     };
     Label15 = caption(QStringLiteral("Label15"), QStringLiteral("Light Motor Vehicle"), LightLeft);

@@ -161,7 +161,7 @@ ControlsPage::ControlsPage(Kind kind, QWidget *parent)
         label->setText(c.caption);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         if (c.geometry.isEmpty())
-            label->adjustSize();
+            adjustSizeOnFirstShow(label);
         QPalette pal = label->palette();
         pal.setColor(QPalette::Window, Study::lightBlue);
         label->setPalette(pal);

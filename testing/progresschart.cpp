@@ -1,6 +1,7 @@
 #include "testing/progresschart.h"
 
 #include "base/guard.h"
+#include "base/page.h"
 #include "base/sessionstate.h"
 #include "controls/piegauge.h"
 
@@ -73,7 +74,7 @@ ProgressChart::ProgressChart(SessionState &state, QTimer *Timer1, QWidget *menuP
     Label47 = makeLabel(menuPage, QStringLiteral("Label47"), QStringLiteral("Learning Progress Chart"),
                         QStringLiteral("Arial"), 15, true, maroon);
     Label47->move(72, 396);
-    Label47->adjustSize();
+    adjustSizeOnFirstShow(Label47);
 
     const struct {
         const char *name;
@@ -86,7 +87,7 @@ ProgressChart::ProgressChart(SessionState &state, QTimer *Timer1, QWidget *menuP
         QLabel *label = makeLabel(menuPage, QString::fromLatin1(heading.name), QString::fromLatin1(heading.text),
                                   QStringLiteral("Arial"), 13, true, maroon);
         label->move(heading.at);
-        label->adjustSize();
+        adjustSizeOnFirstShow(label);
     }
 
     GaugeRR = makeGauge(menuPage, QStringLiteral("GaugeRR"), {132, 450, 90, 90}, QColor(255, 0, 0), 66);

@@ -137,7 +137,7 @@ QuestionPage::QuestionPage(SessionState &state, ProgressChart &chart, QWidget *p
     Label16 = place(new QLabel(QStringLiteral("Choose the Correct Combination"), GroupBox1), QStringLiteral("Label16"),
                     QStringLiteral("Tahoma"), 16, navy);
     Label16->move(49, 295);
-    Label16->adjustSize();
+    adjustSizeOnFirstShow(Label16);
 
     displayit = new QLabel(GroupBox1);
     displayit->setObjectName(QStringLiteral("displayit"));
@@ -172,7 +172,7 @@ QuestionPage::QuestionPage(SessionState &state, ProgressChart &chart, QWidget *p
         options[i] = place(new ClickLabel(GroupBox1, [this, option] { handle([&] { choose(option); }); }),
                            QString::fromLatin1(optionNames[i]), QStringLiteral("Tahoma"), 24, Qt::black);
         options[i]->move(optionAt[i]);
-        options[i]->adjustSize();
+        adjustSizeOnFirstShow(options[i]);
     }
 
     info = place(new QLabel(GroupBox1), QStringLiteral("info"), QStringLiteral("Tahoma"), 24, darkBlue);
