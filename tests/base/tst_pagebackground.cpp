@@ -13,6 +13,7 @@ private slots:
     void backgroundIsDrawnWhenAPageIsRenderedUnshown();
     void laterLoadRunsOnceOnFirstShow();
     void laterLoadGivesWayToAPictureSetFirst();
+    void labelIsSizedToItsTextOnFirstShow();
 };
 
 namespace {
@@ -108,6 +109,18 @@ void TestPageBackground::laterLoadGivesWayToAPictureSetFirst()
     other->show();
     QCOMPARE(loads, 1);
     QVERIFY(!other->pixmap().isNull());
+}
+
+void TestPageBackground::labelIsSizedToItsTextOnFirstShow()
+{
+    QWidget page;
+    auto *label = new QLabel(QStringLiteral("Learning Progress Chart"), &page);
+    label->resize(10, 5);
+    adjustSizeOnFirstShow(label);
+    QCOMPARE(label->size(), QSize(10, 5));
+    page.show();
+    QCOMPARE(label->size(), label->sizeHint());
+    QVERIFY(label->width() > 10);
 }
 
 QTEST_MAIN(TestPageBackground)
