@@ -39,6 +39,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -51,16 +52,16 @@ struct Row {
     QString reference;
     QString ratio;
     QString goal;
-    bool met;
+    std::optional<bool> met; // none for a row that only explains another
 };
 std::vector<Row> rows;
 
 void addRow(const QString &name, const QString &figure, const QString &reference, const QString &ratio,
-            const QString &goal, bool met)
+            const QString &goal, std::optional<bool> met)
 {
     rows.push_back({name, figure, reference, ratio, goal, met});
     std::printf("  %s: %s (reference %s) ratio %s, goal %s: %s\n", qPrintable(name), qPrintable(figure),
-                qPrintable(reference), qPrintable(ratio), qPrintable(goal), met ? "met" : "MISSED");
+                qPrintable(reference), qPrintable(ratio), qPrintable(goal), !met ? "-" : *met ? "met" : "MISSED");
     std::fflush(stdout);
 }
 
@@ -166,7 +167,16 @@ int startupChild(const QString &kind, const QString &dataDir, int argc, char **a
     QElapsedTimer clock;
     clock.start();
     QPixmap shot;
-    if (kind == u"form") {
+    if (kind == u"form" || kind == u"form-again") {
+        if (kind == u"form-again") {
+            // One window built, painted and closed first: what is left is the window's own work,
+            // without the process's first use of fonts, styles, image decoders and fresh memory.
+            {
+                TForm2 first;
+                shot = first.grab();
+            }
+            clock.restart();
+        }
         TForm2 form;
         shot = form.grab();
         const double elapsed = double(clock.nsecsElapsed()) / 1e6;
@@ -209,11 +219,12 @@ void benchStartup()
 {
     DataCopy data;
     const int runs = quick ? 1 : 7;
-    std::vector<double> form, bare;
+    std::vector<double> form, bare, again;
     long formPeak = 0, barePeak = 0;
     for (int i = 0; i < runs; ++i) {
         const ChildResult f = runStartupChild(QStringLiteral("form"), data.path());
         const ChildResult b = runStartupChild(QStringLiteral("bare"), data.path());
+        again.push_back(runStartupChild(QStringLiteral("form-again"), data.path()).ms);
         form.push_back(f.ms);
         bare.push_back(b.ms);
         formPeak = std::max(formPeak, f.peakKb);
@@ -223,6 +234,9 @@ void benchStartup()
     addRow(QStringLiteral("start-up: TForm2 built and sign-in page painted"), ms(median(form)),
            QStringLiteral("bare QMainWindow with a label ") + ms(median(bare)), times(ratio), QStringLiteral("<= 2x"),
            ratio <= 2);
+    addRow(QStringLiteral("start-up, a second window in the same process (first-use costs already paid)"),
+           ms(median(again)), QStringLiteral("bare QMainWindow with a label ") + ms(median(bare)),
+           times(median(again) / median(bare)), QStringLiteral("-"), std::nullopt);
     const double peakMb = double(formPeak) / 1024;
     addRow(QStringLiteral("start-up: peak memory (VmHWM)"), QString::number(peakMb, 'f', 1) + QStringLiteral(" MB"),
            QStringLiteral("bare QMainWindow ") + QString::number(double(barePeak) / 1024, 'f', 1) + QStringLiteral(" MB"),
@@ -417,7 +431,7 @@ void printTable()
     std::printf("\n| case | figure | reference | ratio | goal | met |\n| --- | --- | --- | --- | --- | --- |\n");
     for (const Row &row : rows)
         std::printf("| %s | %s | %s | %s | %s | %s |\n", qPrintable(row.name), qPrintable(row.figure),
-                    qPrintable(row.reference), qPrintable(row.ratio), qPrintable(row.goal), row.met ? "yes" : "no");
+                    qPrintable(row.reference), qPrintable(row.ratio), qPrintable(row.goal), !row.met ? "-" : *row.met ? "yes" : "no");
 }
 
 } // namespace
