@@ -2,9 +2,9 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QHash>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QHash>
 
 namespace DataPaths {
 

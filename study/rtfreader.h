@@ -26,9 +26,9 @@ inline constexpr qint64 maxDocumentPicturePixels = 60'000'000; // all pictures o
 inline constexpr int maxPictureSide = 4096;                  // shown width or height, pixels
 inline constexpr int maxTableColumns = 64;
 inline constexpr int maxTableCells = 5'000;                  // all tables of one document
-// Text beyond these is not shown: a paragraph is laid out as a whole, so one of millions of
-// characters would freeze the viewer; a longer paragraph continues in a new one. The document
-// ends, with a note saying so, at its character limit (some hundred printed pages).
+// A paragraph is laid out as a whole, so one of millions of characters would freeze the viewer:
+// a longer one continues in a new paragraph. A document ends at its character limit (some
+// hundred printed pages) with a note saying so; nothing after it is read.
 inline constexpr int maxParagraphCharacters = 10'000;
 inline constexpr int maxDocumentCharacters = 500'000;
 inline constexpr char16_t truncationNote[] = u"(The rest of this document is too long to show.)";
