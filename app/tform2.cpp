@@ -50,6 +50,9 @@ TForm2::TForm2(QWidget *parent) : TForm2(defaultServer(), parent)
 
 TForm2::TForm2(const UpdateServer &server, QWidget *parent) : QWidget(parent)
 {
+    // The sign-in page's background is the one picture seen at start-up: it is decoded while the
+    // pages are built.
+    prefetchDesignPicture(QStringLiteral("bg_Login"));
     setObjectName(QStringLiteral("Form2"));
     Messages::setParentWindow(this);
     resize(ClientWidth, ClientHeight);

@@ -1,13 +1,44 @@
 #include "base/page.h"
 
 #include <QEvent>
+#include <QImage>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPixmap>
 
+#include <future>
+#include <map>
+
+namespace {
+
+QString designPath(const QString &name)
+{
+    return QStringLiteral(":/design/") + name + QStringLiteral(".png");
+}
+
+// Design pictures being decoded on a worker thread, by name.
+std::map<QString, std::future<QImage>> &prefetched()
+{
+    static std::map<QString, std::future<QImage>> pictures;
+    return pictures;
+}
+
+} // namespace
+
+void prefetchDesignPicture(const QString &name)
+{
+    prefetched()[name] = std::async(std::launch::async, [path = designPath(name)] { return QImage(path); });
+}
+
 QPixmap designPicture(const QString &name)
 {
-    return QPixmap(QStringLiteral(":/design/") + name + QStringLiteral(".png"));
+    auto &pictures = prefetched();
+    if (const auto found = pictures.find(name); found != pictures.end()) {
+        QImage image = found->second.get();
+        pictures.erase(found);
+        return QPixmap::fromImage(std::move(image));
+    }
+    return QPixmap(designPath(name));
 }
 
 namespace {

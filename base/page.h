@@ -47,6 +47,9 @@ private:
 // A picture of the program's own design (compiled in), or an empty pixmap when it is missing.
 QPixmap designPicture(const QString &name);
 
+// Starts decoding a design picture on a worker thread; designPicture() then takes the result.
+void prefetchDesignPicture(const QString &name);
+
 // Runs `load` when `box` is first shown or painted, once. Pictures of pages the learner has not
 // opened yet then cost nothing at start-up. A box keeps at most one waiting load: a later call
 // replaces it.

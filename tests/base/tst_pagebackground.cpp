@@ -14,6 +14,7 @@ private slots:
     void laterLoadRunsOnceOnFirstShow();
     void laterLoadGivesWayToAPictureSetFirst();
     void labelIsSizedToItsTextOnFirstShow();
+    void prefetchedPictureIsTheSamePicture();
 };
 
 namespace {
@@ -121,6 +122,26 @@ void TestPageBackground::labelIsSizedToItsTextOnFirstShow()
     page.show();
     QCOMPARE(label->size(), label->sizeHint());
     QVERIFY(label->width() > 10);
+}
+
+void TestPageBackground::prefetchedPictureIsTheSamePicture()
+{
+    const QImage direct = designPicture(QStringLiteral("bg_Login")).toImage();
+    QVERIFY(!direct.isNull());
+    prefetchDesignPicture(QStringLiteral("bg_Login"));
+    prefetchDesignPicture(QStringLiteral("bg_Login"));   // a second request replaces the first
+    QCOMPARE(designPicture(QStringLiteral("bg_Login")).toImage(), direct);
+    // Taken once; afterwards the picture loads as usual.
+    QCOMPARE(designPicture(QStringLiteral("bg_Login")).toImage(), direct);
+
+    // A page built while its background is being decoded shows that background.
+    prefetchDesignPicture(QStringLiteral("bg_Login"));
+    Page page(QStringLiteral("Login"), QStringLiteral("logintab"), QStringLiteral("Image29"));
+    page.show();
+    QCOMPARE(page.background()->pixmap().toImage(), direct);
+
+    prefetchDesignPicture(QStringLiteral("no_such_picture"));
+    QVERIFY(designPicture(QStringLiteral("no_such_picture")).isNull());
 }
 
 QTEST_MAIN(TestPageBackground)
