@@ -1,6 +1,7 @@
 #include "app/adverts.h"
 
 #include "base/datapaths.h"
+#include "base/page.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -25,6 +26,7 @@ void Adverts::Timer2Timer()
     const QPixmap picture(DataPaths::resolve(DataPaths::advertsDir + QStringLiteral("/a") + QString::number(r) + QStringLiteral(".png")), "PNG");
     if (picture.isNull())
         return;
+    cancelPictureLater(m_advert);
     m_advert->setPixmap(picture);
     m_advert->resize(picture.size());
 }

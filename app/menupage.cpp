@@ -92,7 +92,8 @@ MenuPage::MenuPage(SessionState &state, QWidget *parent)
     advert->setObjectName(QStringLiteral("advert"));
     advert->setGeometry(72, 272, 560, 114);
     advert->setCursor(Qt::PointingHandCursor);
-    advert->setPixmap(designPicture(QStringLiteral("advert_placeholder")));
+    // The placeholder stands until the first advert is shown; it is decoded with the menu.
+    loadPictureLater(advert, [this] { advert->setPixmap(designPicture(QStringLiteral("advert_placeholder"))); });
 
     ver = new QLabel(QStringLiteral("1004"), this);
     ver->setObjectName(QStringLiteral("ver"));
