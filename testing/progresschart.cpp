@@ -62,8 +62,9 @@ ProgressChart::ProgressChart(SessionState &state, QTimer *Timer1, QWidget *menuP
     // The frame lies beneath the headings and gauges, so it is made first.
     Shape4 = new QFrame(menuPage);
     Shape4->setObjectName(QStringLiteral("Shape4"));
-    Shape4->setGeometry(72, 420, 577, 177);
-    // The menu's background already frames the chart; the shape only gives the gauges white ground.
+    // The menu's background already frames the chart; the shape only gives the gauges white ground,
+    // inside that frame and below the rule under the heading, so both stay visible.
+    Shape4->setGeometry(72, 426, 568, 174);
     Shape4->setFrameShape(QFrame::NoFrame);
     Shape4->setAutoFillBackground(true);
     QPalette framePalette = Shape4->palette();

@@ -2,6 +2,7 @@
 #include "app/menupage.h"
 #include "app/tform2.h"
 #include "base/messages.h"
+#include "base/page.h"
 #include "controls/textfader.h"
 #include "learner/loginpage.h"
 #include "study/controlspage.h"
@@ -51,6 +52,7 @@ private slots:
     void optionsShowsThePanel();
     void exitClosesTheWindow();
     void layoutOfTheEntryColumn();
+    void chartGroundLeavesItsFrameVisible();
     void studyEntriesOpenTheirPages();
     void controlsAndDocumentsFollowTheCourse_data();
     void controlsAndDocumentsFollowTheCourse();
@@ -199,6 +201,25 @@ void TestMenu::layoutOfTheEntryColumn()
     QCOMPARE(form.MenuT->TextFader21->Lines(), QStringList{QStringLiteral("Interior Inpection")});
     QCOMPARE(form.MenuT->ver->text(), QStringLiteral("1004"));
     QCOMPARE(form.MenuT->TextFader9->geometry(), QRect(760, 656, 128, 29));
+}
+
+void TestMenu::chartGroundLeavesItsFrameVisible()
+{
+    TempDataDir dir;
+    dir.writeQuestion(1);
+    TForm2 form;
+    const QImage page = form.MenuT->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage background =
+        designPicture(QStringLiteral("bg_MenuT")).toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(page.size(), background.size());
+    // The chart card's frame and the rule under its heading are drawn in the background: on each side
+    // of the card and along the rule the page shows the background, not the gauges' white ground.
+    const QPoint frame[] = {{64, 500}, {648, 450}, {648, 500}, {648, 560}, {350, 605}, {200, 422}, {600, 422}};
+    for (const QPoint &at : frame) {
+        const QByteArray where = QStringLiteral("%1,%2").arg(at.x()).arg(at.y()).toLatin1();
+        QVERIFY2(background.pixel(at) != qRgb(255, 255, 255), "no frame drawn at " + where);
+        QVERIFY2(page.pixel(at) == background.pixel(at), "frame covered at " + where);
+    }
 }
 
 namespace {
