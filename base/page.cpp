@@ -111,7 +111,7 @@ void adjustSizeOnFirstShow(QWidget *widget)
 
 QSize designPictureSize(const QString &name)
 {
-    return QImageReader(QStringLiteral(":/design/") + name + QStringLiteral(".png")).size();
+    return QImageReader(designPath(name)).size();
 }
 
 Page::Page(const QString &name, const QString &caption, const QString &backgroundName, QWidget *parent)
