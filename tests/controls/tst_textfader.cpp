@@ -1,4 +1,5 @@
 #include "controls/textfader.h"
+#include "tests/controls/countingfader.h"
 
 #include <QEnterEvent>
 #include <QFontMetricsF>
@@ -82,20 +83,6 @@ void showLine(TTextFader &fader, const QString &line)
     fader.TimerExpired();
     QCOMPARE(fader.FadeProgress(), 100);
 }
-
-// Counts paints, to tell a repaint made at once from one merely scheduled.
-class CountingFader : public TTextFader {
-public:
-    using TTextFader::TTextFader;
-    int paints = 0;
-
-protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        ++paints;
-        TTextFader::paintEvent(event);
-    }
-};
 
 } // namespace
 

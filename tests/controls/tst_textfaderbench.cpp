@@ -1,4 +1,5 @@
 #include "controls/textfader.h"
+#include "tests/controls/countingfader.h"
 
 #include <QLabel>
 #include <QLinearGradient>
@@ -9,19 +10,6 @@
 #include <memory>
 
 namespace {
-
-class CountingFader : public TTextFader {
-public:
-    using TTextFader::TTextFader;
-    int paints = 0;
-
-protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        ++paints;
-        TTextFader::paintEvent(event);
-    }
-};
 
 QPixmap pagePicture(const QSize &size)
 {

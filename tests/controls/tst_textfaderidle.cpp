@@ -1,4 +1,5 @@
 #include "controls/textfader.h"
+#include "tests/controls/countingfader.h"
 
 #include <QtTest>
 
@@ -11,23 +12,6 @@ private slots:
     void fadeStepsPaintOnlyWhenTheTextChanges_data();
     void fadeStepsPaintOnlyWhenTheTextChanges();
 };
-
-namespace {
-
-class CountingFader : public TTextFader {
-public:
-    using TTextFader::TTextFader;
-    int paints = 0;
-
-protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        ++paints;
-        TTextFader::paintEvent(event);
-    }
-};
-
-} // namespace
 
 void TextFaderIdleTest::fadeStepsPaintOnlyWhenTheTextChanges_data()
 {
