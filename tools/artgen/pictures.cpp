@@ -148,17 +148,17 @@ QImage diagramLightVehicle()
     p.restore();
     const auto at = [&](qreal x, qreal y) { return o + QPointF(x, y) * s; };
     const qreal r = 9;
-    callout(p, at(112, 348), at(176, 374), 1, r);
-    callout(p, at(200, 258), at(230, 298), 2, r);
-    callout(p, at(48, 288), at(122, 281), 3, r);
-    callout(p, at(36, 186), at(76, 204), 4, r);
-    callout(p, at(398, 304), at(360, 282), 5, r);
-    callout(p, at(240, 124), at(240, 160), 6, r);
-    callout(p, at(164, 447), at(164, 447), 7, r);
-    callout(p, at(245, 447), at(245, 447), 8, r);
-    callout(p, at(332, 446), at(332, 446), 9, r);
-    callout(p, at(566, 330), at(516, 348), 10, r);
-    callout(p, at(648, 372), at(600, 396), 11, r);
+    callout(p, at(578, 348), at(514, 374), 1, r);
+    callout(p, at(490, 258), at(460, 298), 2, r);
+    callout(p, at(642, 288), at(568, 281), 3, r);
+    callout(p, at(654, 186), at(614, 204), 4, r);
+    callout(p, at(292, 304), at(330, 282), 5, r);
+    callout(p, at(450, 124), at(450, 160), 6, r);
+    callout(p, at(374, 447), at(374, 447), 7, r);
+    callout(p, at(455, 447), at(455, 447), 8, r);
+    callout(p, at(542, 446), at(542, 446), 9, r);
+    callout(p, at(124, 330), at(174, 348), 10, r);
+    callout(p, at(42, 372), at(90, 396), 11, r);
     return img;
 }
 
