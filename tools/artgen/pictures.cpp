@@ -186,18 +186,11 @@ QImage questionPicture()
     p.drawLine(QPointF(127.5, 110), QPointF(127.5, 166));
     p.restore();
     roundBox(p, r, 16, Qt::transparent, LightBlue, 2);
-    // Sign post with a question.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(120, 124, 134));
-    p.drawRect(QRectF(184, 66, 5, 70));
+    // A question badge over the empty road: no sign, so the picture hints at no answer.
     p.setPen(QPen(Qt::white, 3));
     p.setBrush(Maroon);
     p.drawEllipse(QPointF(127, 62), 38, 38);
     text(p, QRectF(89, 22, 76, 80), QStringLiteral("?"), sans(56, QFont::Bold), Qt::white);
-    p.setPen(QPen(Red, 5));
-    p.setBrush(Qt::white);
-    p.drawEllipse(QPointF(186.5, 58), 17, 17);
-    text(p, QRectF(169, 41, 35, 34), QStringLiteral("60"), sans(15, QFont::Bold), Qt::black);
     return img;
 }
 
