@@ -397,19 +397,19 @@ QImage bgHeavyV()
     const auto at = [&](qreal x, qreal y) { return origin + QPointF(x, y) * s; };
     struct Item { QString name; QPointF mark; QPointF target; };
     const QList<Item> items{
-        {QStringLiteral("Steering wheel"), at(112, 345), at(171, 380)},
-        {QStringLiteral("Hooter"), at(200, 262), at(232, 298)},
-        {QStringLiteral("Indicator lever"), at(50, 290), at(122, 281)},
-        {QStringLiteral("Light switch"), at(40, 196), at(80, 206)},
-        {QStringLiteral("Windscreen wiper lever"), at(392, 270), at(360, 281)},
-        {QStringLiteral("Speedometer"), at(160, 128), at(205, 172)},
-        {QStringLiteral("Air pressure gauges"), at(330, 130), at(300, 196)},
-        {QStringLiteral("Exhaust brake lever"), at(396, 346), at(352, 330)},
-        {QStringLiteral("Clutch pedal"), at(162, 447), at(162, 447)},
-        {QStringLiteral("Foot brake pedal"), at(245, 447), at(245, 447)},
-        {QStringLiteral("Accelerator pedal"), at(332, 446), at(332, 446)},
-        {QStringLiteral("Gear lever"), at(560, 326), at(516, 338)},
-        {QStringLiteral("Parking brake"), at(646, 382), at(600, 396)},
+        {QStringLiteral("Steering wheel"), at(578, 345), at(519, 380)},
+        {QStringLiteral("Hooter"), at(490, 262), at(458, 298)},
+        {QStringLiteral("Indicator lever"), at(640, 290), at(568, 281)},
+        {QStringLiteral("Light switch"), at(650, 196), at(610, 206)},
+        {QStringLiteral("Windscreen wiper lever"), at(298, 270), at(330, 281)},
+        {QStringLiteral("Speedometer"), at(370, 128), at(415, 172)},
+        {QStringLiteral("Air pressure gauges"), at(540, 130), at(510, 196)},
+        {QStringLiteral("Exhaust brake lever"), at(294, 346), at(338, 330)},
+        {QStringLiteral("Clutch pedal"), at(372, 447), at(372, 447)},
+        {QStringLiteral("Foot brake pedal"), at(455, 447), at(455, 447)},
+        {QStringLiteral("Accelerator pedal"), at(542, 446), at(542, 446)},
+        {QStringLiteral("Gear lever"), at(130, 326), at(174, 338)},
+        {QStringLiteral("Parking brake"), at(44, 382), at(90, 396)},
         {QStringLiteral("Trailer brake valve"), at(640, 236), at(626, 266)},
     };
     roundBox(p, QRectF(700, 92, 284, 446), 12, QColor(250, 251, 255), LightBlue, 1.8);

@@ -148,17 +148,17 @@ QImage diagramLightVehicle()
     p.restore();
     const auto at = [&](qreal x, qreal y) { return o + QPointF(x, y) * s; };
     const qreal r = 9;
-    callout(p, at(112, 348), at(176, 374), 1, r);
-    callout(p, at(200, 258), at(230, 298), 2, r);
-    callout(p, at(48, 288), at(122, 281), 3, r);
-    callout(p, at(36, 186), at(76, 204), 4, r);
-    callout(p, at(398, 304), at(360, 282), 5, r);
-    callout(p, at(240, 124), at(240, 160), 6, r);
-    callout(p, at(164, 447), at(164, 447), 7, r);
-    callout(p, at(245, 447), at(245, 447), 8, r);
-    callout(p, at(332, 446), at(332, 446), 9, r);
-    callout(p, at(566, 330), at(516, 348), 10, r);
-    callout(p, at(648, 372), at(600, 396), 11, r);
+    callout(p, at(578, 348), at(514, 374), 1, r);
+    callout(p, at(490, 258), at(460, 298), 2, r);
+    callout(p, at(642, 288), at(568, 281), 3, r);
+    callout(p, at(654, 186), at(614, 204), 4, r);
+    callout(p, at(292, 304), at(330, 282), 5, r);
+    callout(p, at(450, 124), at(450, 160), 6, r);
+    callout(p, at(374, 447), at(374, 447), 7, r);
+    callout(p, at(455, 447), at(455, 447), 8, r);
+    callout(p, at(542, 446), at(542, 446), 9, r);
+    callout(p, at(124, 330), at(174, 348), 10, r);
+    callout(p, at(42, 372), at(90, 396), 11, r);
     return img;
 }
 
@@ -186,18 +186,11 @@ QImage questionPicture()
     p.drawLine(QPointF(127.5, 110), QPointF(127.5, 166));
     p.restore();
     roundBox(p, r, 16, Qt::transparent, LightBlue, 2);
-    // Sign post with a question.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(120, 124, 134));
-    p.drawRect(QRectF(184, 66, 5, 70));
+    // A question badge over the empty road: no sign, so the picture hints at no answer.
     p.setPen(QPen(Qt::white, 3));
     p.setBrush(Maroon);
     p.drawEllipse(QPointF(127, 62), 38, 38);
     text(p, QRectF(89, 22, 76, 80), QStringLiteral("?"), sans(56, QFont::Bold), Qt::white);
-    p.setPen(QPen(Red, 5));
-    p.setBrush(Qt::white);
-    p.drawEllipse(QPointF(186.5, 58), 17, 17);
-    text(p, QRectF(169, 41, 35, 34), QStringLiteral("60"), sans(15, QFont::Bold), Qt::black);
     return img;
 }
 

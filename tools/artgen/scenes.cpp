@@ -208,17 +208,17 @@ QMap<QString, QPainterPath> bikeTop(QPainter &p)
     return parts;
 }
 
-QMap<QString, QPainterPath> cockpit(QPainter &p, bool heavy)
+namespace {
+// The cockpit is a right-hand-drive car: the driver sits behind the wheel on the right, the
+// gear lever and the parking brake lie to the driver's left, and the pedals under the wheel
+// run clutch, brake, accelerator from left to right.
+const QPointF kHub(450, 310);
+
+// The view through the windscreen: the car keeps left, so the centre line runs ahead on its right.
+void windscreenView(QPainter &p)
 {
-    QMap<QString, QPainterPath> parts;
-    p.save();
-    p.setClipRect(QRectF(0, 0, 690, 483), Qt::IntersectClip);
-    p.setPen(Qt::NoPen);
-    const QColor trim(58, 60, 70);
-    // The view through the windscreen: sky, veld and the road ahead.
     QPolygonF screen;
     screen << QPointF(66, 10) << QPointF(624, 10) << QPointF(664, 156) << QPointF(26, 156);
-    p.fillRect(QRectF(0, 0, 690, 483), trim);
     p.save();
     QPainterPath clip;
     clip.addPolygon(screen);
@@ -232,17 +232,20 @@ QMap<QString, QPainterPath> cockpit(QPainter &p, bool heavy)
     p.drawEllipse(QRectF(40, 84, 200, 40));
     p.drawEllipse(QRectF(470, 90, 180, 30));
     QPolygonF road;
-    road << QPointF(330, 104) << QPointF(360, 104) << QPointF(560, 160) << QPointF(130, 160);
+    road << QPointF(333, 104) << QPointF(357, 104) << QPointF(810, 160) << QPointF(190, 160);
     p.setBrush(QColor(96, 100, 110));
     p.drawPolygon(road);
     p.setPen(QPen(Qt::white, 3, Qt::DashLine));
-    p.drawLine(QPointF(345, 106), QPointF(345, 160));
+    p.drawLine(QPointF(346, 106), QPointF(500, 160));
     p.setPen(QPen(QColor(250, 220, 80), 2));
-    p.drawLine(QPointF(333, 106), QPointF(150, 160));
-    p.drawLine(QPointF(357, 106), QPointF(540, 160));
+    p.drawLine(QPointF(335, 106), QPointF(200, 160));
+    p.drawLine(QPointF(357, 106), QPointF(790, 160));
     p.setPen(Qt::NoPen);
     p.restore();
-    // Rear-view mirror hanging from the roof.
+}
+
+void mirrors(QPainter &p, QMap<QString, QPainterPath> &parts)
+{
     const QRectF rearBody(288, 18, 114, 38);
     p.setBrush(QColor(40, 42, 50));
     p.drawRect(QRectF(340, 6, 10, 14));
@@ -255,7 +258,6 @@ QMap<QString, QPainterPath> cockpit(QPainter &p, bool heavy)
     QPainterPath rear;
     rear.addRoundedRect(rearBody, 12, 12);
     parts[QStringLiteral("rear")] = rear;
-    // Side mirrors beyond the front pillars.
     QPainterPath sides;
     const QRectF leftMirror(6, 92, 64, 40);
     const QRectF rightMirror(620, 92, 64, 40);
@@ -267,7 +269,10 @@ QMap<QString, QPainterPath> cockpit(QPainter &p, bool heavy)
     p.drawRoundedRect(leftMirror.adjusted(5, 5, -5, -5), 7, 7);
     p.drawRoundedRect(rightMirror.adjusted(5, 5, -5, -5), 7, 7);
     parts[QStringLiteral("side")] = sides;
-    // Dashboard.
+}
+
+void dashboard(QPainter &p)
+{
     QPainterPath dash;
     dash.moveTo(0, 170);
     dash.cubicTo(160, 140, 530, 140, 690, 170);
@@ -283,15 +288,20 @@ QMap<QString, QPainterPath> cockpit(QPainter &p, bool heavy)
     p.setPen(QPen(QColor(110, 112, 124), 2));
     p.drawLine(QPointF(0, 268), QPointF(690, 268));
     p.setPen(Qt::NoPen);
-    // Footwell.
+    // Footwell under the wheel, and the glovebox lid on the passenger's side.
     p.setBrush(QColor(30, 31, 37));
-    p.drawRoundedRect(QRectF(106, 386, 300, 120), 24, 24);
-    // Instrument cluster.
+    p.drawRoundedRect(QRectF(284, 386, 300, 120), 24, 24);
+    p.setBrush(QColor(52, 54, 62));
+    p.drawRoundedRect(QRectF(10, 196, 90, 56), 8, 8);
+}
+
+// Instrument cluster behind the wheel; a truck has air pressure gauges beside a smaller speedometer.
+void instruments(QPainter &p, bool heavy, QMap<QString, QPainterPath> &parts)
+{
     p.setBrush(QColor(28, 30, 36));
-    p.drawRoundedRect(QRectF(160, 150, 160, 84), 18, 18);
-    const QPointF speedoC(240, 190);
+    p.drawRoundedRect(QRectF(370, 150, 160, 84), 18, 18);
     const qreal speedoR = heavy ? 30 : 36;
-    const QPointF dial = heavy ? QPointF(214, 190) : speedoC;
+    const QPointF dial = heavy ? QPointF(424, 190) : QPointF(450, 190);
     p.setBrush(QColor(236, 240, 250));
     p.drawEllipse(dial, speedoR, speedoR);
     p.setPen(QPen(QColor(40, 42, 50), 1.6));
@@ -308,28 +318,30 @@ QMap<QString, QPainterPath> cockpit(QPainter &p, bool heavy)
     QPainterPath speedo;
     speedo.addEllipse(dial, speedoR + 2, speedoR + 2);
     parts[QStringLiteral("speedo")] = speedo;
-    if (heavy) {
-        // Air pressure gauges of the brake system.
-        for (int i = 0; i < 2; ++i) {
-            const QPointF c(272 + i * 30, 180 + i * 22);
-            p.setBrush(QColor(236, 240, 250));
-            p.drawEllipse(c, 14, 14);
-            p.setPen(QPen(QColor(20, 120, 60), 2));
-            p.drawLine(c, c + QPointF(8, -7));
-            p.setPen(Qt::NoPen);
-        }
-        QPainterPath air;
-        air.addEllipse(QPointF(272, 180), 16, 16);
-        air.addEllipse(QPointF(302, 202), 16, 16);
-        parts[QStringLiteral("air")] = air;
-    } else {
+    if (!heavy) {
         p.setBrush(QColor(40, 200, 90));
-        p.drawEllipse(QPointF(184, 224), 3, 3);
+        p.drawEllipse(QPointF(394, 224), 3, 3);
         p.setBrush(QColor(250, 170, 20));
-        p.drawEllipse(QPointF(296, 224), 3, 3);
+        p.drawEllipse(QPointF(506, 224), 3, 3);
+        return;
     }
-    // Light switch on the dashboard to the right of the door.
-    const QPointF knob(88, 212);
+    QPainterPath air;
+    for (int i = 0; i < 2; ++i) {
+        const QPointF c(482 + i * 30, 180 + i * 22);
+        p.setBrush(QColor(236, 240, 250));
+        p.drawEllipse(c, 14, 14);
+        p.setPen(QPen(QColor(20, 120, 60), 2));
+        p.drawLine(c, c + QPointF(8, -7));
+        p.setPen(Qt::NoPen);
+        air.addEllipse(c, 16, 16);
+    }
+    parts[QStringLiteral("air")] = air;
+}
+
+// Light switch on the dashboard between the wheel and the driver's door.
+void lightSwitch(QPainter &p, QMap<QString, QPainterPath> &parts)
+{
+    const QPointF knob(602, 212);
     p.setBrush(QColor(28, 30, 36));
     p.drawEllipse(knob, 22, 22);
     p.setBrush(QColor(120, 124, 136));
@@ -343,37 +355,39 @@ QMap<QString, QPainterPath> cockpit(QPainter &p, bool heavy)
     QPainterPath lights;
     lights.addEllipse(knob, 23, 23);
     parts[QStringLiteral("lights")] = lights;
-    // Centre stack with vents and radio.
+}
+
+// Centre stack with vents and radio, and the console between the seats, left of the driver.
+void centreStack(QPainter &p)
+{
     p.setBrush(QColor(48, 50, 58));
-    p.drawRoundedRect(QRectF(420, 168, 150, 96), 12, 12);
+    p.drawRoundedRect(QRectF(120, 168, 150, 96), 12, 12);
     p.setBrush(QColor(30, 32, 38));
     for (int i = 0; i < 2; ++i)
-        p.drawRoundedRect(QRectF(432 + i * 68, 178, 58, 26), 8, 8);
+        p.drawRoundedRect(QRectF(132 + i * 68, 178, 58, 26), 8, 8);
     p.setPen(QPen(QColor(80, 82, 92), 1.5));
     for (int i = 0; i < 2; ++i)
         for (int k = 1; k < 4; ++k)
-            p.drawLine(QPointF(436 + i * 68, 178 + k * 6.5), QPointF(486 + i * 68, 178 + k * 6.5));
+            p.drawLine(QPointF(136 + i * 68, 178 + k * 6.5), QPointF(186 + i * 68, 178 + k * 6.5));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(60, 110, 170));
-    p.drawRoundedRect(QRectF(446, 216, 98, 24), 4, 4);
+    p.drawRoundedRect(QRectF(146, 216, 98, 24), 4, 4);
     p.setBrush(QColor(140, 144, 156));
-    p.drawEllipse(QPointF(436, 252), 6, 6);
-    p.drawEllipse(QPointF(554, 252), 6, 6);
-    p.setBrush(QColor(52, 54, 62));
-    p.drawRoundedRect(QRectF(590, 196, 90, 56), 8, 8);
-    // Centre console.
+    p.drawEllipse(QPointF(136, 252), 6, 6);
+    p.drawEllipse(QPointF(254, 252), 6, 6);
     p.setBrush(QColor(50, 52, 60));
-    p.drawRoundedRect(QRectF(430, 290, 180, 230), 26, 26);
-    // Pedals.
+    p.drawRoundedRect(QRectF(80, 290, 180, 230), 26, 26);
+}
+
+void pedals(QPainter &p, bool heavy, QMap<QString, QPainterPath> &parts)
+{
     struct Pedal { QString name; QRectF pad; };
-    QList<Pedal> pedals;
-    if (!heavy)
-        pedals << Pedal{QStringLiteral("clutch"), QRectF(138, 428, 52, 38)};
-    else
-        pedals << Pedal{QStringLiteral("clutch"), QRectF(132, 426, 60, 42)};
-    pedals << Pedal{QStringLiteral("brake"), QRectF(214, 426, 62, 42)}
-           << Pedal{QStringLiteral("accel"), QRectF(318, 414, 28, 64)};
-    for (const Pedal &pd : pedals) {
+    const QList<Pedal> all{
+        {QStringLiteral("clutch"), heavy ? QRectF(342, 426, 60, 42) : QRectF(348, 428, 52, 38)},
+        {QStringLiteral("brake"), QRectF(424, 426, 62, 42)},
+        {QStringLiteral("accel"), QRectF(528, 414, 28, 64)},
+    };
+    for (const Pedal &pd : all) {
         p.setBrush(QColor(90, 94, 104));
         p.drawRect(QRectF(pd.pad.center().x() - 4, 392, 8, pd.pad.top() - 392 + 4));
         QLinearGradient pg(pd.pad.topLeft(), pd.pad.bottomLeft());
@@ -389,35 +403,41 @@ QMap<QString, QPainterPath> cockpit(QPainter &p, bool heavy)
         pp.addRoundedRect(pd.pad, 6, 6);
         parts[pd.name] = pp;
     }
-    // Steering column and its two stalks: indicators on the left, wipers on the right.
-    const QPointF hub(240, 310);
-    const qreal rim = heavy ? 98 : 88;
+}
+
+// Steering column with the indicator stalk on the right and the wiper stalk on the left.
+void stalks(QPainter &p, bool heavy, QMap<QString, QPainterPath> &parts)
+{
     p.setBrush(QColor(34, 36, 42));
-    p.drawRoundedRect(QRectF(218, 286, 44, 40), 10, 10);
-    const QPainterPath indicator = lineTo(QPointF(222, 296), QPointF(116, 280));
-    const QPainterPath wiper = lineTo(QPointF(258, 296), QPointF(364, 280));
+    p.drawRoundedRect(QRectF(kHub.x() - 22, 286, 44, 40), 10, 10);
+    const QPainterPath indicator = lineTo(QPointF(468, 296), QPointF(574, 280));
+    const QPainterPath wiper = lineTo(QPointF(432, 296), QPointF(326, 280));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(26, 28, 34), 10, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(indicator);
     p.drawPath(wiper);
     p.setPen(QPen(Amber, 4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(118, 280), QPointF(130, 282));
+    p.drawLine(QPointF(572, 280), QPointF(560, 282));
     p.setPen(QPen(LightBlue, 4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(362, 280), QPointF(350, 282));
+    p.drawLine(QPointF(328, 280), QPointF(340, 282));
     parts[QStringLiteral("indicator")] = strokeArea(indicator, 14);
     parts[QStringLiteral("wiper")] = strokeArea(wiper, 14);
     if (heavy) {
         // The retarder (exhaust brake) stalk sits below the wiper stalk.
-        const QPainterPath retarder = lineTo(QPointF(258, 318), QPointF(356, 330));
+        const QPainterPath retarder = lineTo(QPointF(432, 318), QPointF(334, 330));
         p.setPen(QPen(QColor(26, 28, 34), 9, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(retarder);
         p.setPen(QPen(QColor(90, 200, 120), 4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(354, 330), QPointF(344, 329));
+        p.drawLine(QPointF(336, 330), QPointF(346, 329));
         parts[QStringLiteral("retarder")] = strokeArea(retarder, 14);
     }
-    // Steering wheel.
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(36, 38, 46));
+}
+
+void steeringWheel(QPainter &p, bool heavy, QMap<QString, QPainterPath> &parts)
+{
+    const QPointF hub = kHub;
+    const qreal rim = heavy ? 98 : 88;
     for (const QPointF &end : {QPointF(hub.x() - rim, hub.y() + 8), QPointF(hub.x() + rim, hub.y() + 8),
                                QPointF(hub.x(), hub.y() + rim)}) {
         p.setPen(QPen(QColor(36, 38, 46), 16, Qt::SolidLine, Qt::RoundCap));
@@ -453,9 +473,13 @@ QMap<QString, QPainterPath> cockpit(QPainter &p, bool heavy)
     QPainterPath hoot;
     hoot.addEllipse(hub, 33, 29);
     parts[QStringLiteral("hoot")] = hoot;
-    // Gear lever.
-    const QPointF gearBase(500, 430);
-    const QPointF knobC(500, heavy ? 338 : 352);
+}
+
+// Gear lever and, beyond it on the console, the parking brake lever: both at the driver's left hand.
+void leversOnConsole(QPainter &p, bool heavy, QMap<QString, QPainterPath> &parts)
+{
+    const QPointF gearBase(190, 430);
+    const QPointF knobC(190, heavy ? 338 : 352);
     p.setBrush(QColor(26, 27, 32));
     p.drawEllipse(gearBase, 38, 18);
     p.setPen(QPen(QColor(190, 194, 204), 9, Qt::SolidLine, Qt::RoundCap));
@@ -474,13 +498,11 @@ QMap<QString, QPainterPath> cockpit(QPainter &p, bool heavy)
     p.setPen(Qt::NoPen);
     QPainterPath gear;
     gear.addEllipse(knobC, 21, 18);
-    gear = gear.united(strokeArea(lineTo(knobC, gearBase), 13));
-    parts[QStringLiteral("gear")] = gear;
-    // Parking brake lever beside the gear lever.
-    const QPointF hbBase(560, 468);
-    const QPointF hbGrip(596, 394);
+    parts[QStringLiteral("gear")] = gear.united(strokeArea(lineTo(knobC, gearBase), 13));
+    const QPointF hbBase(130, 468);
+    const QPointF hbGrip(94, 394);
     p.setBrush(QColor(26, 27, 32));
-    p.drawRoundedRect(QRectF(546, 440, 30, 40), 8, 8);
+    p.drawRoundedRect(QRectF(114, 440, 30, 40), 8, 8);
     p.setPen(QPen(QColor(140, 144, 156), 11, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(hbBase, hbGrip);
     p.setPen(QPen(QColor(30, 30, 36), 15, Qt::SolidLine, Qt::RoundCap));
@@ -489,16 +511,40 @@ QMap<QString, QPainterPath> cockpit(QPainter &p, bool heavy)
     p.setBrush(QColor(190, 194, 204));
     p.drawEllipse(hbGrip, 6, 6);
     parts[QStringLiteral("handbrake")] = strokeArea(lineTo(hbBase, hbGrip), 20);
-    if (heavy) {
-        // Trailer brake valve on the dashboard.
-        p.setBrush(QColor(28, 30, 36));
-        p.drawRoundedRect(QRectF(596, 270, 60, 30), 8, 8);
-        p.setBrush(QColor(230, 200, 40));
-        p.drawRoundedRect(QRectF(612, 262, 28, 18), 5, 5);
-        QPainterPath trailer;
-        trailer.addRoundedRect(QRectF(596, 262, 60, 38), 8, 8);
-        parts[QStringLiteral("trailer")] = trailer;
-    }
+}
+
+// Trailer brake valve on the dashboard, at the driver's right hand.
+void trailerValve(QPainter &p, QMap<QString, QPainterPath> &parts)
+{
+    p.setBrush(QColor(28, 30, 36));
+    p.drawRoundedRect(QRectF(596, 270, 60, 30), 8, 8);
+    p.setBrush(QColor(230, 200, 40));
+    p.drawRoundedRect(QRectF(612, 262, 28, 18), 5, 5);
+    QPainterPath trailer;
+    trailer.addRoundedRect(QRectF(596, 262, 60, 38), 8, 8);
+    parts[QStringLiteral("trailer")] = trailer;
+}
+} // namespace
+
+QMap<QString, QPainterPath> cockpit(QPainter &p, bool heavy)
+{
+    QMap<QString, QPainterPath> parts;
+    p.save();
+    p.setClipRect(QRectF(0, 0, 690, 483), Qt::IntersectClip);
+    p.setPen(Qt::NoPen);
+    p.fillRect(QRectF(0, 0, 690, 483), QColor(58, 60, 70));
+    windscreenView(p);
+    mirrors(p, parts);
+    dashboard(p);
+    instruments(p, heavy, parts);
+    lightSwitch(p, parts);
+    centreStack(p);
+    pedals(p, heavy, parts);
+    stalks(p, heavy, parts);
+    steeringWheel(p, heavy, parts);
+    leversOnConsole(p, heavy, parts);
+    if (heavy)
+        trailerValve(p, parts);
     p.restore();
     return parts;
 }

@@ -142,6 +142,8 @@ def motorcycle():
 
 
 def interior():
+    """The driver's place of a right-hand-drive vehicle: the wheel on the right, the gear lever
+    and handbrake at the driver's left hand, the pedals clutch, brake, accelerator from left to right."""
     c = Canvas(560, 300, (215, 215, 210))
     c.polygon([(40, 0), (520, 0), (500, 112), (60, 112)], GLASS)  # windscreen
     c.rounded_rect(230, 8, 100, 26, 6, DARK)  # interior mirror
@@ -151,33 +153,33 @@ def interior():
     c.rounded_rect(18, 126, 32, 22, 4, (200, 215, 230))
     c.rounded_rect(506, 122, 40, 30, 6, DARK)
     c.rounded_rect(510, 126, 32, 22, 4, (200, 215, 230))
-    for cx in (190, 270):  # gauges
+    for cx in (290, 370):  # gauges behind the wheel
         c.ring(cx, 148, 30, 3, WHITE, (25, 25, 30))
         for k in range(7):
             a = math.pi * (0.8 + k * 1.4 / 6)
             c.line(cx + math.cos(a) * 21, 148 + math.sin(a) * 21, cx + math.cos(a) * 26, 148 + math.sin(a) * 26,
                    1.5, WHITE)
         c.line(cx, 148, cx + 18, 136, 2.5, (255, 90, 0))
-    c.rounded_rect(318, 132, 92, 32, 6, (25, 25, 30))  # warning lights
+    c.rounded_rect(150, 132, 92, 32, 6, (25, 25, 30))  # warning lights
     for k, colour in enumerate([TAILLIGHT, AMBER, (30, 170, 60), (40, 90, 220)]):
-        c.circle(334 + k * 20, 148, 6, colour)
-    c.rect(420, 150, 46, 18, (25, 25, 30))  # hazard switch area
-    c.polygon([(443, 152), (452, 166), (434, 166)], TAILLIGHT)
-    c.ring(230, 222, 70, 11, (30, 30, 30), (215, 215, 210))  # steering wheel
-    c.line(160, 222, 300, 222, 10, (30, 30, 30))
-    c.line(230, 222, 230, 292, 10, (30, 30, 30))
-    c.circle(230, 222, 20, (45, 45, 50))  # hooter pad
-    c.line(300, 200, 340, 196, 6, (50, 50, 55))  # wiper stalk
-    c.rect(380, 230, 8, 50, (50, 50, 55))  # gear lever
-    c.circle(384, 228, 10, (30, 30, 30))
-    c.line(440, 292, 480, 232, 9, (50, 50, 55))  # handbrake
-    c.rect(56, 268, 24, 26, (80, 80, 80))  # pedals, seen past the wheel
-    c.rect(96, 268, 30, 26, (80, 80, 80))
-    c.rect(140, 262, 16, 32, (80, 80, 80))
-    c.polygon([(520, 190), (548, 190), (470, 300), (440, 300)], (90, 90, 95))  # seat belt
-    c.rect(470, 270, 30, 16, (170, 170, 175))
-    for n, (x, y) in enumerate([(500, 250), (280, 22), (34, 170), (230, 108), (364, 118), (230, 254),
-                                (352, 210), (490, 218), (408, 226), (100, 250)], start=1):
+        c.circle(166 + k * 20, 148, 6, colour)
+    c.rect(94, 150, 46, 18, (25, 25, 30))  # hazard switch area
+    c.polygon([(117, 152), (126, 166), (108, 166)], TAILLIGHT)
+    c.ring(330, 222, 70, 11, (30, 30, 30), (215, 215, 210))  # steering wheel
+    c.line(260, 222, 400, 222, 10, (30, 30, 30))
+    c.line(330, 222, 330, 292, 10, (30, 30, 30))
+    c.circle(330, 222, 20, (45, 45, 50))  # hooter pad
+    c.line(260, 200, 220, 196, 6, (50, 50, 55))  # wiper stalk
+    c.rect(172, 230, 8, 50, (50, 50, 55))  # gear lever
+    c.circle(176, 228, 10, (30, 30, 30))
+    c.line(150, 292, 118, 236, 9, (50, 50, 55))  # handbrake
+    c.rect(412, 268, 24, 26, (80, 80, 80))  # pedals, seen past the wheel
+    c.rect(444, 268, 30, 26, (80, 80, 80))
+    c.rect(486, 262, 16, 32, (80, 80, 80))
+    c.polygon([(12, 190), (40, 190), (120, 300), (90, 300)], (90, 90, 95))  # seat belt
+    c.rect(60, 270, 30, 16, (170, 170, 175))
+    for n, (x, y) in enumerate([(40, 252), (280, 22), (526, 170), (330, 108), (196, 118), (330, 254),
+                                (208, 212), (104, 222), (152, 226), (460, 250)], start=1):
         c.marker(n, x, y)
     return c.png()
 

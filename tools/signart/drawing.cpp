@@ -364,9 +364,12 @@ bool markerBoard(QPainter &p, const QString &name, const QRectF &box)
         p.drawRect(b);
         return true;
     }
-    p.setBrush(Ink::black);
-    p.drawRect(board);
+    // Chevron boards are red chevrons on a white board, like the striped hazard markers.
+    p.setPen(QPen(Ink::grey, 2));
     p.setBrush(Ink::white);
+    p.drawRect(board);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Ink::red);
     auto chevron = [&](QPointF at, qreal h, bool left) {
         const qreal w = h * 0.45, t = h * 0.22;
         const qreal s = left ? -1 : 1;

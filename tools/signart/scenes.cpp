@@ -301,8 +301,6 @@ const QHash<QString, Scene> &markings()
              p.setPen(QPen(kLine, 8));
              p.drawLine(QPointF(35, 60), QPointF(100, 180));
              p.drawLine(QPointF(100, 60), QPointF(35, 180));
-             word(p, "R", {50, 120}, 22);
-             word(p, "R", {85, 120}, 22);
          }},
         {"obstruction",
          [](QPainter &p) {
@@ -338,7 +336,13 @@ const QHash<QString, Scene> &markings()
              p.setPen(QPen(kYellowLine, 5));
              p.drawPath(exit);
          }},
-        {"leftedge", [](QPainter &p) { vline(p, 14, kYellowLine, 9); vline(p, 120, kLine, 5, 30, 30); }},
+        {"leftedge",
+         [](QPainter &p) {
+             // The shoulder lies to the left of the yellow edge line.
+             rect(p, QRectF(2, 0, 44, 240), QColor(150, 142, 124));
+             vline(p, 48, kYellowLine, 9);
+             vline(p, 135, kLine, 5, 30, 30);
+         }},
         {"rightedge",
          [](QPainter &p) {
              rect(p, QRectF(180, 0, 58, 240), QColor(120, 150, 90));
@@ -454,17 +458,7 @@ const QHash<QString, Scene> &signalScenes()
         {"greenleft", [](QPainter &p) { greenArrowLamp(p, -1); }},
         {"greenright", [](QPainter &p) { greenArrowLamp(p, 1); }},
         {"greenup", [](QPainter &p) { greenArrowLamp(p, 0); }},
-        {"flashred",
-         [](QPainter &p) {
-             // Level-crossing style: two red lamps side by side that flash in turn.
-             p.setPen(Qt::NoPen);
-             p.setBrush(QColor(110, 110, 110));
-             p.drawRect(QRectF(112, 100, 16, 140));
-             p.setBrush(Ink::black);
-             p.drawRoundedRect(QRectF(30, 60, 180, 80), 40, 40);
-             lamp(p, QPointF(70, 100), Ink::red, true, true);
-             lamp(p, QPointF(170, 100), Ink::red, true, false);
-         }},
+        {"flashred", [](QPainter &p) { threeLamp(p, 0, true); }},
         {"redman",
          [](QPainter &p) {
              housing(p, QRectF(80, 20, 80, 160));
@@ -592,6 +586,15 @@ void driver(QPainter &p, const std::function<void()> &arm)
     arm();
 }
 
+// The right arm out with the forearm raised, palm to the front.
+void forearmUp(QPainter &p)
+{
+    p.drawPolyline(QPolygonF({QPointF(0.45, -0.2), QPointF(0.78, -0.2), QPointF(0.78, -0.7)}));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 80, 55));
+    p.drawRoundedRect(QRectF(0.72, -0.86, 0.12, 0.17), 0.05, 0.05);
+}
+
 const QHash<QString, Scene> &hands()
 {
     static const QHash<QString, Scene> table = {
@@ -639,30 +642,19 @@ const QHash<QString, Scene> &hands()
          }},
         {"driverright",
          [](QPainter &p) { driver(p, [&] { p.drawLine(QPointF(0.45, -0.2), QPointF(0.95, -0.2)); }); }},
-        {"driverstop",
-         [](QPainter &p) {
-             driver(p, [&] {
-                 p.drawPolyline(QPolygonF({QPointF(0.45, -0.2), QPointF(0.78, -0.2), QPointF(0.78, -0.7)}));
-             });
-         }},
-        {"driverslow",
-         [](QPainter &p) {
-             driver(p, [&] { p.drawLine(QPointF(0.45, -0.2), QPointF(0.9, -0.1)); });
-             QPainterPath up, down;
-             up.moveTo(0.82, -0.25);
-             up.lineTo(0.82, -0.6);
-             down.moveTo(0.82, 0.0);
-             down.lineTo(0.82, 0.35);
-             drawArrow(p, up, Ink::red, 0.06);
-             drawArrow(p, down, Ink::red, 0.06);
-         }},
+        {"driverstop", [](QPainter &p) { driver(p, [&] { forearmUp(p); }); }},
+        // Slowing down suddenly is shown with the same raised forearm as stopping.
+        {"driverslow", [](QPainter &p) { driver(p, [&] { forearmUp(p); }); }},
         {"driverleft",
          [](QPainter &p) {
-             driver(p, [&] { p.drawLine(QPointF(0.45, -0.2), QPointF(0.85, -0.35)); });
-             // The arm turns in an anticlockwise circle (seen from behind).
+             driver(p, [&] {
+                 p.drawPolyline(QPolygonF({QPointF(0.45, -0.2), QPointF(0.84, -0.2), QPointF(0.84, 0.22)}));
+             });
+             // The hanging forearm swings round anticlockwise (seen from behind).
+             const QRectF orbit(0.66, -0.02, 0.36, 0.36);
              QPainterPath c;
-             c.arcMoveTo(QRectF(0.62, -0.7, 0.36, 0.36), 300);
-             c.arcTo(QRectF(0.62, -0.7, 0.36, 0.36), 300, 270);
+             c.arcMoveTo(orbit, 200);
+             c.arcTo(orbit, 200, 270);
              drawArrow(p, c, Ink::red, 0.05);
          }},
     };
