@@ -1,6 +1,7 @@
 #include "base/linelistfile.h"
 
 #include "base/dataerror.h"
+#include "base/windows1252.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -10,18 +11,10 @@ namespace {
 
 QString fromWindows1252(const QByteArray &bytes)
 {
-    // Code points of 0x80..0x9F in Windows-1252; the undefined ones map to themselves.
-    static const char16_t high[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
     QString text;
     text.reserve(bytes.size());
-    for (char ch : bytes) {
-        const auto byte = static_cast<unsigned char>(ch);
-        text.append(byte >= 0x80 && byte < 0xA0 ? QChar(high[byte - 0x80]) : QChar(byte));
-    }
+    for (char ch : bytes)
+        text.append(QChar(Windows1252::toUnicode(static_cast<unsigned char>(ch))));
     return text;
 }
 

@@ -1,5 +1,9 @@
 #include "study/rtfreader.h"
 
+#include "base/windows1252.h"
+#include "study/rtftablebuilder.h"
+#include "study/rtftokenizer.h"
+
 #include <QBuffer>
 #include <QColor>
 #include <QFile>
@@ -15,11 +19,9 @@
 #include <QTextDocument>
 #include <QTextImageFormat>
 #include <QTextOption>
-#include <QTextTable>
 #include <QUrl>
 
 #include <algorithm>
-#include <climits>
 #include <map>
 #include <memory>
 #include <string_view>
@@ -28,21 +30,11 @@
 
 namespace {
 
-// RTF measures in twips (1/1440 inch); the document is laid out in pixels at 96 per inch.
-constexpr double twipsPerPixel = 15.0;
+using RtfReader::twipsPerPixel;
 
 // Code pages the reader decodes itself; every other number goes to the ICU-backed decoders.
 constexpr int ansiCodePage = 1252;
 constexpr int symbolCodePage = 42;
-
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F; its five unassigned slots decode to the
-// C1 control of the same number, as Windows does.
-constexpr char16_t cp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
 
 // Font charsets as \fcharset numbers them, mapped to the code page their bytes are in.
 int codePageOfCharset(int charset, int documentCodePage)
@@ -195,20 +187,6 @@ const std::unordered_map<std::string_view, Word> &words()
     return table;
 }
 
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Characters that would disturb the document's own structure (frame and object markers,
 // block separators) or that are line ends of the RTF source rather than text.
 bool isUnwantedChar(char16_t c)
@@ -217,10 +195,21 @@ bool isUnwantedChar(char16_t c)
         || c == 0x2029 || (c < 0x20 && c != u'\t');
 }
 
+// A control word's number, and the two readings of it that most words use.
+struct Arg {
+    bool hasParam = false;
+    int param = 0;
+    int value() const { return hasParam ? param : 0; }
+    bool on() const { return !hasParam || param != 0; } // \b and \b1 switch on, \b0 off
+};
+
+// Reads the token stream group by group. Each destination (the visible text, the font table,
+// the colour table, a picture) takes its text bytes in a handler of its own; control words are
+// handled by the part of the format they belong to; tables are built by RtfTableBuilder.
 class Parser {
 public:
     Parser(const QByteArray &rtf, qsizetype start, QTextDocument *document)
-        : m_data(rtf), m_pos(start), m_document(document), m_cursor(document)
+        : m_tokens(rtf, start), m_document(document), m_cursor(document)
     {
         m_stack.reserve(64);
         m_stack.push_back(GroupState{});
@@ -231,12 +220,28 @@ public:
 private:
     GroupState &state() { return m_stack.back(); }
 
+    void token(const RtfToken &t);
+    bool skipsFallback(const RtfToken &t);
     void openGroup();
     void closeGroup();
-    void controlWord(std::string_view name, bool hasParam, int param);
+    void controlWord(const RtfToken &t);
     void controlSymbol(char c);
     void textByte(char c);
-    void skipBinary(int length);
+    void binary(int length);
+
+    bool destinationWord(Word word);
+    bool documentWord(Word word, Arg arg);
+    bool fontOrColourWord(Word word, Arg arg);
+    bool characterWord(Word word, Arg arg);
+    bool paragraphWord(Word word, Arg arg);
+    bool specialCharacterWord(Word word);
+    bool textWord(Word word, Arg arg);
+    bool pictureWord(Word word, Arg arg);
+
+    void fontTableByte(char c);
+    void colorTableByte(char c);
+    void pictureByte(char c);
+    void commitFontEntry();
 
     void flushBytes();
     void emitText(const QString &text);
@@ -246,19 +251,18 @@ private:
     void endParagraph();
     void endCell();
     void endRow();
-    void leaveTable();
-    bool reserveCells(int count);
     void finishPicture();
+    void insertPicture(const QImage &image, QSizeF shown);
     void finishDocument();
-    void commitFontEntry();
+    void addTruncationNote();
 
     int codePageOf(int font) const;
     QString decode(const QByteArray &bytes, int codePage);
+    QString decodeSingleByte(const QByteArray &bytes, int codePage) const;
     QTextCharFormat charFormat(const CharProps &props) const;
     QTextBlockFormat blockFormat(const ParaProps &props) const;
 
-    const QByteArray &m_data;
-    qsizetype m_pos;
+    RtfTokenizer m_tokens;
     QTextDocument *m_document;
     QTextCursor m_cursor;
 
@@ -286,14 +290,7 @@ private:
     QString m_text; // decoded text not yet inserted, all in m_textProps
     CharProps m_textProps;
 
-    QTextTable *m_table = nullptr;
-    QList<int> m_cellEdges; // \cellx of the current row definition
-    int m_row = 0;
-    int m_column = 0;
-    bool m_rowPending = false; // \row seen: the next table content starts a new row
-    bool m_cellPending = false; // \cell seen: the next table content goes to the next cell
-    qint64 m_tableCells = 0;
-    bool m_tablesAsText = false; // the cell limit was reached: cells become tab-separated text
+    RtfTableBuilder m_tables;
 
     struct Picture {
         bool active = false;
@@ -313,102 +310,71 @@ private:
 void Parser::run()
 {
     m_cursor.beginEditBlock();
-    const qsizetype size = m_data.size();
-    const char *data = m_data.constData();
-    while (m_pos < size && !m_finished) {
-        const char c = data[m_pos];
-        if (c == '{') {
-            ++m_pos;
-            openGroup();
-        } else if (c == '}') {
-            ++m_pos;
-            closeGroup();
-        } else if (c == '\\') {
-            ++m_pos;
-            if (m_pos >= size)
-                break;
-            const char next = data[m_pos];
-            if (isLetter(next)) {
-                const qsizetype start = m_pos;
-                while (m_pos < size && isLetter(data[m_pos]))
-                    ++m_pos;
-                // Real control words are at most 32 letters; a longer run is no word we know.
-                const std::string_view name(data + start, size_t(std::min<qsizetype>(m_pos - start, 40)));
-                bool hasParam = false;
-                bool negative = false;
-                qint64 value = 0;
-                if (m_pos + 1 < size && data[m_pos] == '-' && isDigit(data[m_pos + 1])) {
-                    negative = true;
-                    ++m_pos;
-                }
-                while (m_pos < size && isDigit(data[m_pos])) {
-                    hasParam = true;
-                    if (value <= INT_MAX)
-                        value = value * 10 + (data[m_pos] - '0');
-                    ++m_pos;
-                }
-                value = std::min<qint64>(value, INT_MAX);
-                if (m_pos < size && data[m_pos] == ' ')
-                    ++m_pos;
-                const int param = int(negative ? -value : value);
-                if (m_skipCount > 0 && name != "bin") {
-                    --m_skipCount;
-                    continue;
-                }
-                controlWord(name, hasParam, param);
-            } else if (next == '\'') {
-                ++m_pos;
-                int byte = 0;
-                int digits = 0;
-                while (digits < 2 && m_pos < size && hexValue(data[m_pos]) >= 0) {
-                    byte = byte * 16 + hexValue(data[m_pos]);
-                    ++m_pos;
-                    ++digits;
-                }
-                if (m_skipCount > 0) {
-                    --m_skipCount;
-                    continue;
-                }
-                if (digits > 0)
-                    textByte(char(byte));
-            } else {
-                ++m_pos;
-                if (m_skipCount > 0) {
-                    --m_skipCount;
-                    continue;
-                }
-                controlSymbol(next);
-            }
-        } else {
-            ++m_pos;
-            if (c == '\r' || c == '\n')
-                continue; // source line breaks are not text
-            if (m_skipCount > 0) {
-                --m_skipCount;
-                continue;
-            }
-            textByte(c);
-        }
-    }
+    for (RtfToken t = m_tokens.next(); t.kind != RtfToken::Kind::End && !m_finished; t = m_tokens.next())
+        token(t);
     // Whatever was read of a truncated document is kept.
     if (!m_finished)
         finishDocument();
-    if (m_truncated) {
-        m_cursor.movePosition(QTextCursor::End);
-        m_cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-        QTextCharFormat note;
-        note.setFontItalic(true);
-        m_cursor.insertText(QString::fromUtf16(RtfReader::truncationNote), note);
-    }
+    if (m_truncated)
+        addTruncationNote();
     m_cursor.endEditBlock();
+}
+
+void Parser::token(const RtfToken &t)
+{
+    switch (t.kind) {
+    case RtfToken::Kind::GroupOpen:
+        openGroup();
+        break;
+    case RtfToken::Kind::GroupClose:
+        closeGroup();
+        break;
+    case RtfToken::Kind::ControlWord:
+        if (!skipsFallback(t))
+            controlWord(t);
+        break;
+    case RtfToken::Kind::ControlSymbol:
+        if (!skipsFallback(t))
+            controlSymbol(t.byte);
+        break;
+    case RtfToken::Kind::HexByte:
+        if (!skipsFallback(t) && t.valid)
+            textByte(t.byte);
+        break;
+    case RtfToken::Kind::Text:
+        if (!skipsFallback(t))
+            textByte(t.byte);
+        break;
+    case RtfToken::Kind::End:
+        break;
+    }
+}
+
+// After \uN a reader that knows Unicode skips the N characters meant for readers that don't.
+// A \bin payload is never one of them: skipping its word would read the payload as RTF.
+bool Parser::skipsFallback(const RtfToken &t)
+{
+    if (m_skipCount <= 0 || (t.kind == RtfToken::Kind::ControlWord && t.word == "bin"))
+        return false;
+    --m_skipCount;
+    return true;
+}
+
+void Parser::addTruncationNote()
+{
+    m_cursor.movePosition(QTextCursor::End);
+    m_cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    QTextCharFormat note;
+    note.setFontItalic(true);
+    m_cursor.insertText(QString::fromUtf16(RtfReader::truncationNote), note);
 }
 
 void Parser::finishDocument()
 {
     flushBytes();
     flushText();
-    if (m_table)
-        leaveTable();
+    if (m_tables.hasTable())
+        m_tables.leave(m_cursor);
     else
         m_cursor.setBlockFormat(blockFormat(state().para));
     m_finished = true;
@@ -450,52 +416,58 @@ void Parser::closeGroup()
         finishPicture();
 }
 
-void Parser::skipBinary(int length)
+void Parser::binary(int length)
 {
-    const qsizetype available = m_data.size() - m_pos;
-    const qsizetype count = std::clamp<qsizetype>(length, 0, available);
-    if (state().destination == Destination::Picture && !m_picture.tooBig) {
-        if (m_picture.data.size() + count > RtfReader::maxPictureBytes)
-            m_picture.tooBig = true;
-        else
-            m_picture.data.append(m_data.constData() + m_pos, count);
-    }
-    m_pos += count;
+    const QByteArrayView payload = m_tokens.takeBinary(length);
+    if (state().destination != Destination::Picture || m_picture.tooBig)
+        return;
+    if (m_picture.data.size() + payload.size() > RtfReader::maxPictureBytes)
+        m_picture.tooBig = true;
+    else
+        m_picture.data.append(payload);
 }
 
-void Parser::controlWord(std::string_view name, bool hasParam, int param)
+// Words that may follow \* : a destination this reader knows. Any other starred group is an
+// extension it may skip whole.
+bool opensKnownDestination(Word word)
+{
+    return word == Word::FontTable || word == Word::ColorTable || word == Word::Pict || word == Word::KnownGroup;
+}
+
+void Parser::controlWord(const RtfToken &t)
 {
     flushBytes();
     const auto &table = words();
-    const auto found = table.find(name);
+    const auto found = table.find(t.word);
     const bool known = found != table.end();
     const bool starred = m_starPending;
     m_starPending = false;
+    const Arg arg{t.hasParam, t.param};
 
     if (known && found->second == Word::Bin) {
-        skipBinary(hasParam ? param : 0);
+        binary(arg.value());
         return;
     }
     GroupState &s = state();
     if (s.destination == Destination::Skip)
         return;
-    if (starred && (!known || (found->second != Word::FontTable && found->second != Word::ColorTable
-                               && found->second != Word::Pict && found->second != Word::KnownGroup))) {
+    if (starred && (!known || !opensKnownDestination(found->second))) {
         s.destination = Destination::Skip;
         return;
     }
     if (!known)
         return;
+    const Word word = found->second;
+    destinationWord(word) || documentWord(word, arg) || fontOrColourWord(word, arg) || characterWord(word, arg)
+        || paragraphWord(word, arg) || specialCharacterWord(word) || textWord(word, arg) || pictureWord(word, arg);
+}
 
-    const int value = hasParam ? param : 0;
-    const bool on = !hasParam || param != 0;
-    CharProps &chars = s.chars;
-    ParaProps &para = s.para;
-
-    switch (found->second) {
+bool Parser::destinationWord(Word word)
+{
+    GroupState &s = state();
+    switch (word) {
     case Word::Rtf:
     case Word::KnownGroup:
-    case Word::Bin:
         break;
     case Word::FontTable:
         s.destination = Destination::FontTable;
@@ -514,6 +486,15 @@ void Parser::controlWord(std::string_view name, bool hasParam, int param)
     case Word::SkipDestination:
         s.destination = Destination::Skip;
         break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+bool Parser::documentWord(Word word, Arg arg)
+{
+    switch (word) {
     case Word::Ansi:
         m_codePage = ansiCodePage;
         break;
@@ -527,65 +508,88 @@ void Parser::controlWord(std::string_view name, bool hasParam, int param)
         m_codePage = 850;
         break;
     case Word::AnsiCpg:
-        if (hasParam && param > 0)
-            m_codePage = param;
+        if (arg.hasParam && arg.param > 0)
+            m_codePage = arg.param;
         break;
     case Word::Deff:
-        m_defaultFont = value;
+        m_defaultFont = arg.value();
         break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+// Words of the font and colour tables; \f inside the font table starts an entry, elsewhere it
+// is character formatting.
+bool Parser::fontOrColourWord(Word word, Arg arg)
+{
+    const Destination destination = state().destination;
+    switch (word) {
     case Word::Fcharset:
-        if (s.destination == Destination::FontTable)
-            m_fonts[m_fontEntry].charset = value;
+        if (destination == Destination::FontTable)
+            m_fonts[m_fontEntry].charset = arg.value();
+        break;
+    case Word::Font:
+        if (destination != Destination::FontTable)
+            return false;
+        commitFontEntry();
+        m_fontEntry = arg.value();
         break;
     case Word::Red:
-        if (s.destination == Destination::ColorTable)
-            m_red = std::clamp(value, 0, 255);
+        if (destination == Destination::ColorTable)
+            m_red = std::clamp(arg.value(), 0, 255);
         break;
     case Word::Green:
-        if (s.destination == Destination::ColorTable)
-            m_green = std::clamp(value, 0, 255);
+        if (destination == Destination::ColorTable)
+            m_green = std::clamp(arg.value(), 0, 255);
         break;
     case Word::Blue:
-        if (s.destination == Destination::ColorTable)
-            m_blue = std::clamp(value, 0, 255);
+        if (destination == Destination::ColorTable)
+            m_blue = std::clamp(arg.value(), 0, 255);
         break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+bool Parser::characterWord(Word word, Arg arg)
+{
+    CharProps &chars = state().chars;
+    switch (word) {
     case Word::Plain:
         chars = CharProps{};
         break;
     case Word::Bold:
-        chars.bold = on;
+        chars.bold = arg.on();
         break;
     case Word::Italic:
-        chars.italic = on;
+        chars.italic = arg.on();
         break;
     case Word::Underline:
-        chars.underline = on;
+        chars.underline = arg.on();
         break;
     case Word::UnderlineNone:
         chars.underline = false;
         break;
     case Word::Strike:
-        chars.strike = on;
+        chars.strike = arg.on();
         break;
     case Word::Hidden:
-        chars.hidden = on;
+        chars.hidden = arg.on();
         break;
     case Word::Font:
-        if (s.destination == Destination::FontTable) {
-            commitFontEntry();
-            m_fontEntry = value;
-        } else {
-            chars.font = value;
-        }
+        chars.font = arg.value();
         break;
     case Word::FontSize:
-        chars.halfPoints = hasParam ? std::clamp(param, 2, 3276) : 24;
+        chars.halfPoints = arg.hasParam ? std::clamp(arg.param, 2, 3276) : 24;
         break;
     case Word::Foreground:
-        chars.foreground = std::max(value, 0);
+        chars.foreground = std::max(arg.value(), 0);
         break;
     case Word::Background:
-        chars.background = std::max(value, 0);
+        chars.background = std::max(arg.value(), 0);
         break;
     case Word::Super:
         chars.vertical = 1;
@@ -596,6 +600,16 @@ void Parser::controlWord(std::string_view name, bool hasParam, int param)
     case Word::NoSuperSub:
         chars.vertical = 0;
         break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+bool Parser::paragraphWord(Word word, Arg arg)
+{
+    ParaProps &para = state().para;
+    switch (word) {
     case Word::Pard:
         para = ParaProps{};
         break;
@@ -612,121 +626,119 @@ void Parser::controlWord(std::string_view name, bool hasParam, int param)
         para.alignment = Qt::AlignJustify;
         break;
     case Word::LeftIndent:
-        para.left = value;
+        para.left = arg.value();
         break;
     case Word::RightIndent:
-        para.right = value;
+        para.right = arg.value();
         break;
     case Word::FirstIndent:
-        para.first = value;
+        para.first = arg.value();
         break;
     case Word::SpaceBefore:
-        para.before = value;
+        para.before = arg.value();
         break;
     case Word::SpaceAfter:
-        para.after = value;
+        para.after = arg.value();
         break;
     case Word::TabStop:
         if (para.tabs.size() < 64)
-            para.tabs.append(value);
+            para.tabs.append(arg.value());
         break;
     case Word::InTable:
-        para.inTable = on;
+        para.inTable = arg.on();
         break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+// Words that stand for one character.
+bool Parser::specialCharacterWord(Word word)
+{
+    static const std::unordered_map<Word, char16_t> characters = {
+        {Word::Line, QChar::LineSeparator}, {Word::Tab, u'\t'}, {Word::EmDash, 0x2014},
+        {Word::EnDash, 0x2013}, {Word::Bullet, 0x2022}, {Word::LQuote, 0x2018},
+        {Word::RQuote, 0x2019}, {Word::LDblQuote, 0x201C}, {Word::RDblQuote, 0x201D},
+        {Word::EmSpace, 0x2003}, {Word::EnSpace, 0x2002}, {Word::QmSpace, 0x2005},
+        {Word::Zwj, 0x200D}, {Word::Zwnj, 0x200C},
+    };
+    const auto found = characters.find(word);
+    if (found == characters.end())
+        return false;
+    emitChar(found->second);
+    return true;
+}
+
+// Paragraph, cell and row ends, Unicode characters and row definitions.
+bool Parser::textWord(Word word, Arg arg)
+{
+    GroupState &s = state();
+    const bool inText = s.destination == Destination::Text;
+    switch (word) {
     case Word::Par:
-        if (s.destination == Destination::Text)
+        if (inText)
             endParagraph();
-        break;
-    case Word::Line:
-        emitChar(QChar::LineSeparator);
-        break;
-    case Word::Tab:
-        emitChar(u'\t');
-        break;
-    case Word::EmDash:
-        emitChar(0x2014);
-        break;
-    case Word::EnDash:
-        emitChar(0x2013);
-        break;
-    case Word::Bullet:
-        emitChar(0x2022);
-        break;
-    case Word::LQuote:
-        emitChar(0x2018);
-        break;
-    case Word::RQuote:
-        emitChar(0x2019);
-        break;
-    case Word::LDblQuote:
-        emitChar(0x201C);
-        break;
-    case Word::RDblQuote:
-        emitChar(0x201D);
-        break;
-    case Word::EmSpace:
-        emitChar(0x2003);
-        break;
-    case Word::EnSpace:
-        emitChar(0x2002);
-        break;
-    case Word::QmSpace:
-        emitChar(0x2005);
-        break;
-    case Word::Zwj:
-        emitChar(0x200D);
-        break;
-    case Word::Zwnj:
-        emitChar(0x200C);
         break;
     case Word::Unicode: {
         // The parameter is a signed 16-bit number: characters above 32767 are written negative.
-        int code = value < 0 ? value + 65536 : value;
-        if (code >= 0 && code <= 0xFFFF) {
+        const int code = arg.value() < 0 ? arg.value() + 65536 : arg.value();
+        if (code >= 0 && code <= 0xFFFF)
             emitChar(char16_t(code));
-        }
         m_skipCount = s.unicodeSkip;
         break;
     }
     case Word::UnicodeSkip:
-        s.unicodeSkip = std::clamp(value, 0, 16);
+        s.unicodeSkip = std::clamp(arg.value(), 0, 16);
         break;
     case Word::Trowd:
-        m_cellEdges.clear();
+        m_tables.defineRow();
         break;
     case Word::Cellx:
-        if (m_cellEdges.size() < RtfReader::maxTableColumns)
-            m_cellEdges.append(value);
+        m_tables.addCellEdge(arg.value());
         break;
     case Word::Cell:
-        if (s.destination == Destination::Text)
+        if (inText)
             endCell();
         break;
     case Word::Row:
-        if (s.destination == Destination::Text)
+        if (inText)
             endRow();
         break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+bool Parser::pictureWord(Word word, Arg arg)
+{
+    const bool inPicture = state().destination == Destination::Picture;
+    switch (word) {
     case Word::PngBlip:
-        if (s.destination == Destination::Picture)
+        if (inPicture)
             m_picture.format = "png";
         break;
     case Word::JpegBlip:
-        if (s.destination == Destination::Picture)
+        if (inPicture)
             m_picture.format = "jpeg";
         break;
     case Word::PicWGoal:
-        m_picture.goalWidth = std::max(value, 0);
+        m_picture.goalWidth = std::max(arg.value(), 0);
         break;
     case Word::PicHGoal:
-        m_picture.goalHeight = std::max(value, 0);
+        m_picture.goalHeight = std::max(arg.value(), 0);
         break;
     case Word::PicScaleX:
-        m_picture.scaleX = std::clamp(value, 1, 10000);
+        m_picture.scaleX = std::clamp(arg.value(), 1, 10000);
         break;
     case Word::PicScaleY:
-        m_picture.scaleY = std::clamp(value, 1, 10000);
+        m_picture.scaleY = std::clamp(arg.value(), 1, 10000);
         break;
+    default:
+        return false;
     }
+    return true;
 }
 
 void Parser::controlSymbol(char c)
@@ -771,44 +783,57 @@ void Parser::controlSymbol(char c)
 void Parser::textByte(char c)
 {
     m_starPending = false;
-    GroupState &s = state();
-    switch (s.destination) {
+    switch (state().destination) {
     case Destination::Skip:
         break;
     case Destination::Text:
         m_bytes.append(c);
         break;
     case Destination::FontTable:
-        if (c == ';')
-            commitFontEntry();
-        else if (m_fontName.size() < 256)
-            m_fontName.append(c);
+        fontTableByte(c);
         break;
     case Destination::ColorTable:
-        if (c == ';') {
-            if (m_red < 0 && m_green < 0 && m_blue < 0)
-                m_colors.append(QColor()); // "auto": the default colour
-            else
-                m_colors.append(QColor(std::max(m_red, 0), std::max(m_green, 0), std::max(m_blue, 0)));
-            m_red = m_green = m_blue = -1;
-        }
+        colorTableByte(c);
         break;
-    case Destination::Picture: {
-        const int nibble = hexValue(c);
-        if (nibble < 0 || m_picture.tooBig)
-            break;
-        if (m_picture.pendingNibble < 0) {
-            m_picture.pendingNibble = nibble;
-        } else {
-            if (m_picture.data.size() >= RtfReader::maxPictureBytes)
-                m_picture.tooBig = true;
-            else
-                m_picture.data.append(char(m_picture.pendingNibble * 16 + nibble));
-            m_picture.pendingNibble = -1;
-        }
+    case Destination::Picture:
+        pictureByte(c);
         break;
     }
+}
+
+void Parser::fontTableByte(char c)
+{
+    if (c == ';')
+        commitFontEntry();
+    else if (m_fontName.size() < 256)
+        m_fontName.append(c);
+}
+
+void Parser::colorTableByte(char c)
+{
+    if (c != ';')
+        return;
+    if (m_red < 0 && m_green < 0 && m_blue < 0)
+        m_colors.append(QColor()); // "auto": the default colour
+    else
+        m_colors.append(QColor(std::max(m_red, 0), std::max(m_green, 0), std::max(m_blue, 0)));
+    m_red = m_green = m_blue = -1;
+}
+
+void Parser::pictureByte(char c)
+{
+    const int nibble = RtfTokenizer::hexValue(c);
+    if (nibble < 0 || m_picture.tooBig)
+        return;
+    if (m_picture.pendingNibble < 0) {
+        m_picture.pendingNibble = nibble;
+        return;
     }
+    if (m_picture.data.size() >= RtfReader::maxPictureBytes)
+        m_picture.tooBig = true;
+    else
+        m_picture.data.append(char(m_picture.pendingNibble * 16 + nibble));
+    m_picture.pendingNibble = -1;
 }
 
 void Parser::commitFontEntry()
@@ -827,31 +852,35 @@ int Parser::codePageOf(int font) const
     return codePageOfCharset(it->charset, m_codePage);
 }
 
-QString Parser::decode(const QByteArray &bytes, int codePage)
+QString Parser::decodeSingleByte(const QByteArray &bytes, int codePage) const
 {
     QString out;
-    if (codePage == ansiCodePage || codePage == symbolCodePage) {
-        out.reserve(bytes.size());
-        for (const char byte : bytes) {
-            const auto b = static_cast<unsigned char>(byte);
-            char16_t c = b;
-            if (codePage == symbolCodePage) {
-                // Bullet glyphs of the Symbol and Wingdings fonts that list numbers use.
-                if (b == 0xB7)
-                    c = 0x2022;
-                else if (b == 0xA7)
-                    c = 0x25AA;
-                else if (b == 0xD8)
-                    c = 0x27A2;
-                else if (b == 0xFC)
-                    c = 0x2713;
-            } else if (b >= 0x80 && b < 0xA0) {
-                c = cp1252High[b - 0x80];
-            }
-            out.append(QChar(c));
+    out.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        char16_t c = b;
+        if (codePage == symbolCodePage) {
+            // Bullet glyphs of the Symbol and Wingdings fonts that list numbers use.
+            if (b == 0xB7)
+                c = 0x2022;
+            else if (b == 0xA7)
+                c = 0x25AA;
+            else if (b == 0xD8)
+                c = 0x27A2;
+            else if (b == 0xFC)
+                c = 0x2713;
+        } else {
+            c = Windows1252::toUnicode(b);
         }
-        return out;
+        out.append(QChar(c));
     }
+    return out;
+}
+
+QString Parser::decode(const QByteArray &bytes, int codePage)
+{
+    if (codePage == ansiCodePage || codePage == symbolCodePage)
+        return decodeSingleByte(bytes, codePage);
     auto &decoder = m_decoders[codePage];
     if (!decoder) {
         const QByteArray name = codePage == 65001 ? QByteArray("UTF-8")
@@ -861,7 +890,7 @@ QString Parser::decode(const QByteArray &bytes, int codePage)
         decoder = std::make_unique<QStringDecoder>(name.constData(), QStringConverter::Flag::Stateless);
     }
     if (!decoder->isValid())
-        return decode(bytes, ansiCodePage);
+        return decodeSingleByte(bytes, ansiCodePage);
     return decoder->decode(bytes);
 }
 
@@ -923,113 +952,11 @@ void Parser::flushText()
 // or cell, or out of a table the text no longer belongs to.
 void Parser::enterContext()
 {
-    if (state().para.inTable && !m_tablesAsText) {
-        if (!m_table) {
-            flushText();
-            const int columns = std::max<int>(1, int(m_cellEdges.size()));
-            if (!reserveCells(columns))
-                return;
-            QTextTableFormat format;
-            format.setBorder(1);
-            format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-            format.setBorderCollapse(true);
-            format.setCellPadding(4);
-            format.setCellSpacing(0);
-            QList<QTextLength> widths;
-            int previous = 0;
-            for (const int edge : std::as_const(m_cellEdges)) {
-                const int width = edge - previous;
-                if (width <= 0) {
-                    widths.clear();
-                    break;
-                }
-                widths.append(QTextLength(QTextLength::FixedLength,
-                                          std::min(width / twipsPerPixel, double(RtfReader::maxPictureSide))));
-                previous = edge;
-            }
-            if (!widths.isEmpty())
-                format.setColumnWidthConstraints(widths);
-            // Qt puts a table after the cursor's block; the empty block left by the paragraph
-            // before would show as a blank line, so the table goes to the end of that paragraph.
-            // Only a plain neighbour in the same frame is merged, never a table's last cell.
-            const QTextBlock block = m_cursor.block();
-            const QTextBlock before = block.previous();
-            if (block.length() == 1 && before.isValid()
-                && before.position() + before.length() == block.position()
-                && QTextCursor(before).currentFrame() == m_cursor.currentFrame()) {
-                m_cursor.deletePreviousChar();
-            }
-            m_table = m_cursor.insertTable(1, columns, format);
-            m_row = 0;
-            m_column = 0;
-            m_rowPending = false;
-            m_cellPending = false;
-            m_cursor = m_table->cellAt(0, 0).firstCursorPosition();
-            return;
-        }
-        if (m_rowPending) {
-            flushText();
-            const int wanted = std::min<int>(int(m_cellEdges.size()), RtfReader::maxTableColumns);
-            const int rowCells = std::max(wanted, m_table->columns());
-            const int newColumnCells = std::max(0, wanted - m_table->columns()) * m_table->rows();
-            if (!reserveCells(rowCells + newColumnCells)) {
-                leaveTable();
-                return;
-            }
-            m_table->appendRows(1);
-            m_row = m_table->rows() - 1;
-            m_column = 0;
-            if (wanted > m_table->columns()) {
-                m_table->appendColumns(wanted - m_table->columns());
-                QTextTableFormat format = m_table->format();
-                format.clearColumnWidthConstraints();
-                m_table->setFormat(format);
-            }
-            m_rowPending = false;
-            m_cellPending = false;
-            m_cursor = m_table->cellAt(m_row, 0).firstCursorPosition();
-        } else if (m_cellPending) {
-            flushText();
-            m_cellPending = false;
-            if (m_column >= m_table->columns()) {
-                if (m_table->columns() < RtfReader::maxTableColumns && reserveCells(m_table->rows())) {
-                    m_table->appendColumns(1);
-                    QTextTableFormat format = m_table->format();
-                    format.clearColumnWidthConstraints();
-                    m_table->setFormat(format);
-                } else {
-                    // Cells beyond the column limits share the last cell, tab-separated.
-                    m_column = m_table->columns() - 1;
-                    m_cursor = m_table->cellAt(m_row, m_column).lastCursorPosition();
-                    m_cursor.insertText(QStringLiteral("\t"));
-                    return;
-                }
-            }
-            m_cursor = m_table->cellAt(m_row, m_column).firstCursorPosition();
-        }
-    } else if (m_table) {
-        flushText();
-        leaveTable();
-    }
-}
-
-// Counts cells against the document's limit; once it is reached, tables are read as text.
-bool Parser::reserveCells(int count)
-{
-    if (m_tableCells + count > RtfReader::maxTableCells) {
-        m_tablesAsText = true;
-        return false;
-    }
-    m_tableCells += count;
-    return true;
-}
-
-void Parser::leaveTable()
-{
-    m_cursor.setPosition(m_table->lastPosition() + 1);
-    m_table = nullptr;
-    m_rowPending = false;
-    m_cellPending = false;
+    const bool inTable = state().para.inTable;
+    if (!m_tables.needsMove(inTable))
+        return;
+    flushText();
+    m_tables.move(m_cursor, inTable);
 }
 
 void Parser::endParagraph()
@@ -1043,7 +970,7 @@ void Parser::endParagraph()
 
 void Parser::endCell()
 {
-    if (m_tablesAsText) {
+    if (m_tables.readsAsText()) {
         emitChar(u'\t');
         return;
     }
@@ -1052,21 +979,19 @@ void Parser::endCell()
     enterContext();
     flushText();
     m_cursor.setBlockFormat(blockFormat(state().para));
-    ++m_column;
-    m_cellPending = true;
+    m_tables.cellEnded();
 }
 
 void Parser::endRow()
 {
-    if (m_tablesAsText) {
+    if (m_tables.readsAsText()) {
         endParagraph();
         return;
     }
-    if (!m_table)
+    if (!m_tables.hasTable())
         return;
     flushText();
-    m_rowPending = true;
-    m_cellPending = false;
+    m_tables.rowEnded();
 }
 
 void Parser::finishPicture()
@@ -1108,13 +1033,17 @@ void Parser::finishPicture()
     }
     width = std::clamp(width * picture.scaleX / 100.0, 1.0, double(RtfReader::maxPictureSide));
     height = std::clamp(height * picture.scaleY / 100.0, 1.0, double(RtfReader::maxPictureSide));
+    insertPicture(image, QSizeF(width, height));
+}
 
+void Parser::insertPicture(const QImage &image, QSizeF shown)
+{
     const QString name = QStringLiteral("rtfimage:%1").arg(++m_imageCount);
     m_document->addResource(QTextDocument::ImageResource, QUrl(name), image);
     QTextImageFormat format;
     format.setName(name);
-    format.setWidth(width);
-    format.setHeight(height);
+    format.setWidth(shown.width());
+    format.setHeight(shown.height());
     enterContext();
     flushText();
     m_cursor.insertImage(format);

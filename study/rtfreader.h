@@ -18,6 +18,9 @@ class QTextDocument;
 // document or one with unbalanced braces keeps everything read up to the damage.
 namespace RtfReader {
 
+// RTF measures in twips (1/1440 inch); the document is laid out in pixels at 96 per inch.
+inline constexpr double twipsPerPixel = 15.0;
+
 // The limits that keep hostile input harmless.
 inline constexpr int maxGroupDepth = 1000;
 inline constexpr qsizetype maxPictureBytes = 16 * 1024 * 1024;
