@@ -6,6 +6,8 @@
 #include "study/studywidgets.h"
 
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 
 using Study::pixelFont;
 
@@ -159,9 +161,20 @@ RulePage::RulePage(const Look &pageLook, QWidget *parent)
     m_topics->addItems(m_titles);
     connect(m_topics, &StudyListBox::Click, this, &RulePage::topicClicked);
 
-    m_text = Study::placeLabel(this, m_look.textLabelName, m_look.textGeometry, m_look.textFont, Qt::black);
+    // A text longer than its box scrolls instead of being cut off; the box stays see-through over
+    // the page's background.
+    m_textScroll = new QScrollArea(this);
+    m_textScroll->setGeometry(m_look.textGeometry);
+    m_textScroll->setFrameShape(QFrame::NoFrame);
+    m_textScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_textScroll->setWidgetResizable(true);
+    m_text = Study::placeLabel(this, m_look.textLabelName, QRect(QPoint(), m_look.textGeometry.size()),
+                               m_look.textFont, Qt::black);
     m_text->setWordWrap(true);
     m_text->setTextFormat(Qt::PlainText);
+    m_textScroll->setWidget(m_text);
+    m_text->setAutoFillBackground(false);
+    m_textScroll->viewport()->setAutoFillBackground(false);
 
     if (!m_look.pictureBoxName.isEmpty()) {
         m_picture = new QLabel(this);
@@ -215,6 +228,7 @@ void RulePage::showText(int row)
 {
     m_textRow = row;
     m_text->setText(texts().value(row));
+    m_textScroll->verticalScrollBar()->setValue(0);
 }
 
 void RulePage::topicClicked()

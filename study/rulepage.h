@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class QLabel;
+class QScrollArea;
 class StudyListBox;
 class TTextFader;
 
@@ -91,6 +92,7 @@ private:
     mutable bool m_textsRead = false;
     int m_textRow = -1;
     StudyListBox *m_topics;
+    QScrollArea *m_textScroll;
     QLabel *m_text;
     QLabel *m_picture = nullptr;
     QLabel *m_fixedPicture = nullptr;

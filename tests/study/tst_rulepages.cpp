@@ -7,6 +7,8 @@
 #include "tests/support/tempdatadir.h"
 
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -41,6 +43,8 @@ private slots:
     void topicsAreExactAndEveryTopicHasAText();
     void pagesHaveTheirLook_data();
     void pagesHaveTheirLook();
+    void everyTextCanBeReadToItsEnd_data();
+    void everyTextCanBeReadToItsEnd();
     void openingShowsTheFirstTopicWhateverWasChosen_data();
     void openingShowsTheFirstTopicWhateverWasChosen();
     void topicsShowTheirTablePictures_data();
@@ -140,6 +144,42 @@ void TestRulePages::pagesHaveTheirLook()
         QCOMPARE(page.findChild<QLabel *>(pictureName), page.pictureBox());
         QVERIFY(page.pictureBox());
         QVERIFY(!page.fixedPicture());
+    }
+}
+
+void TestRulePages::everyTextCanBeReadToItsEnd_data()
+{
+    QTest::addColumn<Kind>("kind");
+    for (const Kind kind : {Kind::Cardinal, Kind::Driving, Kind::Responsibilities, Kind::Driverules, Kind::LearnersT})
+        QTest::newRow(qPrintable(RulePage::look(kind).page)) << kind;
+}
+
+// A text longer than its box is not cut off: the whole wrapped text is laid out, and scrolling to the
+// end brings its last line into the box.
+void TestRulePages::everyTextCanBeReadToItsEnd()
+{
+    QFETCH(Kind, kind);
+    TempDataDir dir;
+    MessageRecorder recorder;
+    writeCardinalPictures(dir);
+    for (int i = 1; i <= 16; ++i)
+        writePicture(dir, u"images/res%1.png"_s.arg(i));
+    RulePage page(kind);
+    page.resize(1000, 702);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    auto *box = qobject_cast<QScrollArea *>(page.textLabel()->parentWidget()->parentWidget());
+    QVERIFY(box);
+    QCOMPARE(box->geometry(), RulePage::look(kind).textGeometry);
+    for (int row = 0; row < page.texts().size(); ++row) {
+        choose(page, row);
+        QCoreApplication::processEvents();
+        QLabel *text = page.textLabel();
+        QVERIFY2(text->heightForWidth(text->width()) <= text->height(), qPrintable(page.texts().at(row)));
+        QCOMPARE(box->verticalScrollBar()->value(), 0);
+        box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
+        const QPoint end = text->mapTo(box, QPoint(0, text->height()));
+        QVERIFY2(end.y() <= box->viewport()->height() + box->viewport()->y(), qPrintable(page.texts().at(row)));
     }
 }
 

@@ -1,5 +1,6 @@
 // The data-directory checker, run as the learner's installer would run it: on the data directory
-// the build assembles, and on copies of it with one thing broken at a time.
+// the build assembles, on copies of it with one thing broken at a time, and on small made-up banks
+// for the rules about the questions' content.
 
 #include "base/linelistfile.h"
 
@@ -16,10 +17,14 @@
 
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString checker = QStringLiteral(TARMIKA_CHECK);
 const QString builtData = QStringLiteral(TARMIKA_DATA_DIR);
+// The checks of files alone; the shipped bank does not carry its explanations and study topics yet.
+const QString filesOnly = QStringLiteral("--files-only");
 
 struct Run {
     int exitCode = -1;
@@ -89,9 +94,36 @@ void remove(const QString &path) { QVERIFY2(QFile::remove(path), qPrintable(path
 // One way of breaking a copy of the data directory.
 using Breakage = std::function<void(const QString &dir)>;
 
+// A made-up bank, one list of lines per question, and one change to it.
+using Bank = QList<QStringList>;
+using BankChange = std::function<void(Bank &bank)>;
+
+QStringList question(const QString &text, const QString &key, const QString &topic)
+{
+    return {text, u"A. First statement."_s, u"B. Second statement."_s, u"C. Third statement."_s,
+            u"1. Only A is correct"_s, u"2. Only B is correct"_s, u"3. Only C is correct"_s,
+            u"4. A and B are correct"_s, key, u"1"_s, u"0"_s,
+            u"The rule says so, with its figure."_s, topic};
+}
+
+// Sound as it stands: keys never three in a row, and topics that need exact spelling (a title with a
+// trailing blank, one with a typographic apostrophe).
+Bank soundBank()
+{
+    return {question(u"What is the general speed limit in town?"_s, u"a1"_s, u"Cardinal|General Speed Limits"_s),
+            question(u"How long is a learner's licence valid?"_s, u"a1"_s,
+                     u"LearnersT|Learner’s Licence Validity: 24 Months"_s),
+            question(u"How deep must the tread of a tyre be?"_s, u"b1"_s, u"Driverules|Tyres "_s),
+            question(u"Where must a warning triangle be placed?"_s, u"c1"_s,
+                     u"Responsibilities|Emergency Triangles"_s),
+            question(u"When may you drive on the shoulder?"_s, u"c1"_s, u"Driverules|Road Shoulders"_s),
+            question(u"What must you do when you see a hazard?"_s, u"a1"_s, u"Driving|Observe"_s)};
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Breakage)
+Q_DECLARE_METATYPE(BankChange)
 
 class DataCheckTest : public QObject {
     Q_OBJECT
@@ -101,6 +133,8 @@ private slots:
     void builtDataDirectoryIsComplete();
     void brokenCopyIsReported_data();
     void brokenCopyIsReported();
+    void contentRulesOnAMadeUpBank_data();
+    void contentRulesOnAMadeUpBank();
     void summaryCountsTheProblems();
     void refusesAMissingDirectory();
     void cleanupTestCase();
@@ -133,7 +167,7 @@ QString DataCheckTest::freshCopy()
 
 void DataCheckTest::builtDataDirectoryIsComplete()
 {
-    const Run run = runChecker({builtData});
+    const Run run = runChecker({filesOnly, builtData});
     QVERIFY2(run.exitCode == 0, qPrintable(run.all));
     QVERIFY2(run.problems.isEmpty(), qPrintable(run.all));
     static const QRegularExpression ok(
@@ -260,8 +294,77 @@ void DataCheckTest::brokenCopyIsReported()
     breakage(dir);
     if (QTest::currentTestFailed())
         return;
-    const Run run = runChecker({dir});
+    const Run run = runChecker({filesOnly, dir});
 
+    QCOMPARE(run.problems.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) {
+        const QRegularExpression pattern(expected.at(i));
+        QVERIFY2(pattern.match(run.problems.at(i)).hasMatch(), qPrintable(run.all));
+    }
+    QCOMPARE(run.exitCode, expected.isEmpty() ? 0 : 1);
+}
+
+void DataCheckTest::contentRulesOnAMadeUpBank_data()
+{
+    QTest::addColumn<BankChange>("change");
+    QTest::addColumn<QStringList>("expected");   // patterns of the lines the change must add
+
+    QTest::newRow("sound bank") << BankChange([](Bank &) {}) << QStringList{};
+    QTest::newRow("no explanation line")
+        << BankChange([](Bank &b) { b[1] = b[1].mid(0, 11); })
+        << QStringList{u"^Questions/2\\.lrn has no explanation; its 12th line must say"_s,
+                       u"^Questions/2\\.lrn names no study topic; its 13th line must name the page and topic"_s};
+    QTest::newRow("blank explanation")
+        << BankChange([](Bank &b) { b[2][11] = u" \t "_s; })
+        << QStringList{u"^Questions/3\\.lrn has no explanation; "_s};
+    QTest::newRow("topic on no page")
+        << BankChange([](Bank &b) { b[0][12] = u"Rules|General Speed Limits"_s; })
+        << QStringList{u"^Questions/1\\.lrn: the study topic \"Rules\\|General Speed Limits\" names no study "
+                       "page; it must start with Cardinal\\|, "_s};
+    QTest::newRow("title of another page")
+        << BankChange([](Bank &b) { b[3][12] = u"Driverules|Emergency Triangles"_s; })
+        << QStringList{u"^Questions/4\\.lrn: the study topic \"Driverules\\|Emergency Triangles\" is not a "
+                       "topic of Driverules\\.$"_s};
+    QTest::newRow("title without its trailing blank")
+        << BankChange([](Bank &b) { b[2][12] = u"Driverules|Tyres"_s; })
+        << QStringList{u"^Questions/3\\.lrn: the study topic \"Driverules\\|Tyres\" is not a topic of "
+                       "Driverules; the page writes that title \"Tyres \"\\.$"_s};
+    QTest::newRow("key three times in a row")
+        << BankChange([](Bank &b) { b[2][8] = u"a1"_s; })
+        << QStringList{u"^Questions 1 to 3 all have the answer key a1; no key may come more than twice in a row"_s};
+    QTest::newRow("same question in other case and spacing")
+        << BankChange([](Bank &b) {
+               b[5] = b[0];
+               b[5][0] = u"  what is the GENERAL speed   limit in town? "_s;
+               b[5][6] = u"3. A and C are correct"_s;
+               b[5][8] = u"d1"_s;
+           })
+        << QStringList{u"^Questions/1\\.lrn and Questions/6\\.lrn ask the same question: "_s};
+    QTest::newRow("same text and statements with another picture")
+        << BankChange([](Bank &b) {
+               b[5][0] = b[0][0];
+               b[5][10] = u"lv"_s;
+           })
+        << QStringList{};
+}
+
+// A made-up bank in place of the shipped one: the files around it stay sound, so every problem
+// reported comes from the questions' content.
+void DataCheckTest::contentRulesOnAMadeUpBank()
+{
+    QFETCH(BankChange, change);
+    QFETCH(QStringList, expected);
+
+    const QString dir = freshCopy();
+    QVERIFY(!dir.isEmpty());
+    const QString questions = dir + QStringLiteral("/Questions");
+    QVERIFY(QDir(questions).removeRecursively() && QDir().mkpath(questions));
+    Bank bank = soundBank();
+    change(bank);
+    for (int i = 0; i < bank.size(); ++i)
+        LineListFile::write(questions + u'/' + QString::number(i + 1) + QStringLiteral(".lrn"), bank.at(i));
+
+    const Run run = runChecker({dir});
     QCOMPARE(run.problems.size(), expected.size());
     for (int i = 0; i < expected.size(); ++i) {
         const QRegularExpression pattern(expected.at(i));
@@ -275,13 +378,13 @@ void DataCheckTest::summaryCountsTheProblems()
     const QString dir = freshCopy();
     QVERIFY(!dir.isEmpty());
     remove(dir + QStringLiteral("/images/m0.png"));
-    Run run = runChecker({dir});
+    Run run = runChecker({filesOnly, dir});
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.summary, QStringLiteral("1 problem found"));
 
     remove(dir + QStringLiteral("/images/res16.png"));
     setQuestionLine(dir, 30, 9, QStringLiteral("RR"));
-    run = runChecker({dir});
+    run = runChecker({filesOnly, dir});
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.problems.size(), 3);
     QCOMPARE(run.summary, QStringLiteral("3 problems found"));
@@ -298,7 +401,7 @@ void DataCheckTest::refusesAMissingDirectory()
 // The broken copies share their files with the sound one; none of the changes may reach it.
 void DataCheckTest::cleanupTestCase()
 {
-    const Run run = runChecker({m_pristine});
+    const Run run = runChecker({filesOnly, m_pristine});
     QVERIFY2(run.exitCode == 0, qPrintable(run.all));
 }
 

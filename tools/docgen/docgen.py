@@ -57,18 +57,22 @@ def introduction():
         "**Licence codes:** code 1 for a motorcycle, code 2 for a light motor vehicle and code 3 for a "
         "heavy motor vehicle. You write the test for the code you want.",
         "**Age:** at least 16 years for a motorcycle of not more than 125 cm\u00b3, 17 years for a light "
-        "motor vehicle and 18 years for a heavy motor vehicle.",
+        "motor vehicle and 18 years for a heavy motor vehicle. For a larger motorcycle, ask your testing "
+        "centre: the sources disagree.",
         "**Booking:** book at a testing centre (or online where your centre offers it). Bring your "
         "identity document, the photographs asked for and the fee. Your eyesight is tested on the day.",
         "**Three sections:** rules of the road, road signs, signals and markings, and the controls of "
         "the vehicle. You must pass **every** section; a high score in one does not make up for another.",
-        "**The questions:** each question offers several answers and one of them is right; some "
+        "**The questions:** multiple choice, with three or more answers to each question; some "
         "questions list statements and ask which of them are true. Read every answer before you "
         "choose: often two look alike and differ in one word.",
+        "**Pass marks:** at least 22 on the rules of the road, 23 on signs, signals and markings, and 6 "
+        "of the 8 questions on vehicle controls.",
         "**Validity:** the learner's licence is valid for **24 months**. Take your driving test before "
         "it expires.",
-        "**While learning:** when you drive a car or truck, a person with a valid driving licence for "
-        "that vehicle must sit beside you. A learner motorcyclist may not carry a passenger.",
+        "**While learning:** when you drive a car or truck, a person with a driving licence for that "
+        "vehicle must supervise you from the seat beside you (or straight behind you, if that is not "
+        "possible). A learner motorcyclist needs no supervisor but may not carry a passenger.",
     ])
 
     d.heading("Tips for studying")
@@ -87,13 +91,16 @@ def light_vehicle_exterior():
     d = Document("Light Motor Vehicle: Exterior Inspection")
     d.heading("Light Motor Vehicle \u2013 Exterior Inspection", 0)
     d.paragraph("Before every trip, and at the start of the practical driving test, walk around the vehicle "
-                "and check that it is safe and roadworthy. Follow the numbers on the picture: start at the "
-                "front and walk all the way round.")
+                "and check that it is safe and roadworthy. In the test the examiner watches, and you say each "
+                "check out loud; if anything on the list does not work, the vehicle is unroadworthy and the "
+                "test ends there. Follow the numbers on the picture: start at the front and walk all the way "
+                "round.")
     d.picture(pictures.light_vehicle(), 560, 240, "Walk-around check points of a light motor vehicle.")
     d.heading("Before you start")
     d.bullets([
-        "Look **under and around** the vehicle for children, animals, objects and anything lying in the way.",
-        "Make sure the vehicle is parked safely, with the **handbrake on**.",
+        "Look **under** the vehicle for leaks and obstructions, and **around** it for children, animals "
+        "and objects in the way.",
+        "Unlock it and check that the doors, windows and panels are secure.",
     ])
     d.heading("The walk-around")
     d.steps([
@@ -101,15 +108,16 @@ def light_vehicle_exterior():
         "cracked or broken. The front number plate is fitted, clean and readable.",
         "**Windscreen and wipers:** no cracks or chips in the driver's view; wiper blades not torn or "
         "perished. The valid **licence disc** is displayed on the windscreen.",
-        "**Front tyres and wheels:** tread at least **1 mm** deep over the whole tread, no cuts, bulges or "
-        "exposed cords, tyres properly inflated; **wheel nuts** all present and tight.",
+        "**Front tyres and wheels:** tread at least **1 mm** deep over the whole tread, sidewalls without "
+        "cuts, bulges or exposed cords, pressure right, valve cap on; **wheel nuts** all present and tight.",
         "**Side mirrors:** present, clean, not cracked and firmly fixed.",
         "**Doors and windows:** doors close and lock properly, windows clean, no loose or sharp body parts.",
         "**Rear tyres and wheels:** check them as you checked the front tyres.",
         "**Fuel cap:** present and closed tightly, no smell of fuel.",
         "**Rear lights and number plate:** tail lights, brake lights, indicators, reverse lights and "
-        "reflectors clean and undamaged; rear number plate fitted, clean and readable.",
-        "**Exhaust:** fixed firmly and not hanging loose; no blue or thick black smoke when the engine runs.",
+        "reflectors clean and undamaged; rear number plate fitted, clean, secure and readable. Check "
+        "the **boot** or tailgate closes properly.",
+        "**Exhaust:** fixed firmly and not hanging loose.",
         "**Under the vehicle:** no fresh drops of oil, water, brake fluid or fuel on the ground.",
     ])
     d.heading("Under the bonnet (cold engine, level ground)")
@@ -121,7 +129,8 @@ def light_vehicle_exterior():
     d.heading("In the boot")
     d.bullets([
         "**Spare wheel** in good order and inflated, with the **jack** and **wheel spanner**.",
-        "An **emergency warning triangle** to place behind the vehicle if it breaks down.",
+        "An **emergency warning triangle** (required in cars first registered from 1 July 2006) to place "
+        "at least **45 m** behind the vehicle if it breaks down.",
     ])
     d.note("**Remember:** if you find a fault that makes the vehicle unsafe, do not drive it until the "
            "fault has been repaired.")
@@ -133,45 +142,52 @@ def heavy_vehicle_exterior():
     d.heading("Heavy Motor Vehicle \u2013 Exterior Inspection", 0)
     d.paragraph("A heavy vehicle carries heavy loads at speed: a fault that goes unnoticed can cost lives. "
                 "Inspect the vehicle before every trip, walking around it in the order of the numbers on "
-                "the picture, and look underneath as you go.")
+                "the picture, and look underneath as you go. In the test the examiner watches and you say "
+                "each check out loud; if anything on the list does not work, the vehicle is unroadworthy and "
+                "the test ends there. The examiner works from the heavy-vehicle list of the official K53 "
+                "manual: follow it where it differs from this guide.")
     d.picture(pictures.heavy_vehicle(), 600, 250, "Walk-around check points of a heavy motor vehicle.")
     d.heading("Before you start")
     d.bullets([
-        "Park on level ground with the **parking brake applied** and the wheels chocked if needed.",
-        "Look **under and around** the vehicle for people, animals and obstructions.",
+        "Park on level ground with the **parking brake applied**.",
+        "Look **under and around** the vehicle for leaks, people, animals and obstructions.",
     ])
     d.heading("The walk-around")
     d.steps([
-        "**Front lights:** headlights, park lights, indicators and front reflectors clean, working and "
-        "undamaged; front number plate fitted and readable.",
-        "**Windscreen and wipers:** no cracks in the driver's view, wiper blades in good order; the "
-        "**licence disc** (and any operator card required) displayed.",
-        "**Mirrors:** all mirrors present, clean, firmly fixed and adjusted.",
-        "**Steering axle tyres and wheels:** tread at least **1 mm** deep, no cuts or bulges, correct "
-        "pressure; **wheel nuts** all present and tight, no rust streaks around them; steering parts "
-        "not bent or loose.",
+        "**Front lights:** headlights, park lights, indicators and front reflectors clean and "
+        "undamaged; front number plate fitted, secure and readable.",
+        "**Windscreen and wipers:** no cracks in the driver's view, wiper blades in good order; a valid "
+        "**licence disc** displayed.",
+        "**Mirrors:** all mirrors present, clean, firmly fixed and not cracked.",
+        "**Front tyres and wheels:** tread at least **1 mm** deep, sidewalls without cuts or bulges, "
+        "pressure right, valve caps on; **wheel nuts** all present and tight; steering parts not bent "
+        "or loose.",
         "**Fuel tank:** secure on its mountings, **cap closed**, no leaks.",
-        "**Air system:** air tanks drained of water, air lines not chafed or leaking (listen for hissing), "
-        "brake chambers and slack adjusters in place.",
-        "**Drive axle tyres:** check every tyre, including the **inner duals**; remove stones stuck between "
-        "dual tyres; springs and suspension not broken or shifted.",
-        "**Body and load:** load evenly spread and **secured** with straps or chains, doors and tailgate "
-        "closed and latched, no loose parts or objects.",
-        "**Rear:** tail, brake and reverse lights, indicators, reflectors, the rear chevron and the "
-        "reflective markings clean and complete; rear number plate readable; **under-run bar** in place.",
-        "**Mudflaps:** present and not torn.",
-        "**Under the vehicle:** no fresh oil, fuel, coolant or air leaks; nothing hanging loose.",
+        "**Chassis:** tanks and boxes fitted to the chassis secure, no leaks, nothing hanging loose or "
+        "dragging.",
+        "**Rear tyres and wheels:** check every tyre as you checked the front ones, both tyres of each "
+        "twin wheel included; springs and suspension not broken or shifted.",
+        "**Body and load:** panels, doors and tailgate secure and closed, the load evenly spread and "
+        "**secured**, and no part of it sticking out further than the law allows.",
+        "**Rear:** tail, brake and reverse lights, indicators, reflectors and reflective markings clean "
+        "and complete; rear number plate fitted, secure and readable.",
+        "**Mudguards and mudflaps:** present and not torn.",
+        "**Under the vehicle:** no fresh oil, fuel or coolant on the ground; nothing hanging loose.",
     ])
-    d.heading("Combination vehicles (truck-tractor and trailer)")
+    d.heading("Under the bonnet or cab")
     d.bullets([
-        "**Fifth wheel** locked on the **kingpin**: no gap between the fifth-wheel plate and the trailer, "
-        "locking jaws closed, release handle in the locked position.",
-        "**Air and electrical lines** between truck and trailer connected, not tangled, chafed or dragging.",
-        "Trailer **landing legs** fully raised and the handle stowed; safety chains fitted where required.",
+        "**Engine oil**, **coolant** and **brake fluid** at the right level; **fan belt** not cracked or loose.",
+    ])
+    d.heading("Combination vehicles")
+    d.bullets([
+        "The **coupling** between the truck and the trailer locked and secure; the connections between "
+        "them not tangled, chafed or dragging; the trailer's lights, reflectors and number plate checked "
+        "like the truck's.",
     ])
     d.heading("Equipment")
     d.bullets([
-        "**Emergency warning triangles**, a working fire extinguisher where required, wheel chocks.",
+        "At least one **emergency warning triangle**, to place at least **45 m** behind the vehicle if it "
+        "stops on the road or the shoulder.",
         "Spare wheel secure, and the tools to change a wheel.",
     ])
     d.note("**Remember:** a heavy vehicle with a brake, steering, tyre or coupling fault must not be driven "
@@ -183,24 +199,32 @@ def motorcycle_exterior():
     d = Document("Motorcycle: Pre-ride Inspection")
     d.heading("Motorcycle \u2013 Pre-ride Inspection", 0)
     d.paragraph("A motorcycle has only two tyres and no body to protect you: a small fault is a big danger. "
-                "Check the motorcycle before every ride, in the order of the numbers on the picture.")
+                "Check the motorcycle before every ride. In the K53 test you look under the motorcycle for "
+                "leaks as you walk up to it, then walk round it **anticlockwise**, checking from top to bottom: "
+                "the front, down the left-hand side, the rear, and the same checks again down the right-hand "
+                "side. The numbers on the picture show the check points.")
     d.picture(pictures.motorcycle(), 520, 250, "Check points of a motorcycle.")
     d.heading("The check")
     d.steps([
-        "**Front tyre and wheel:** tread at least **1 mm** deep, no cuts or bulges, correct pressure "
-        "(check when the tyre is cold); rim not bent, no loose or broken spokes.",
-        "**Front brake:** the lever feels firm and does not touch the handlebar; disc and pads not worn.",
-        "**Headlight and indicators:** headlight works on dipped and main beam; indicators flash; lenses "
-        "clean and not broken.",
-        "**Mirrors:** both mirrors clean, tight and adjusted so you can see behind you.",
-        "**Handlebar controls:** the **throttle** turns freely and snaps back closed by itself; clutch "
-        "lever has a little free play; cables not frayed or kinked; **hooter** and switches work.",
-        "**Fuel and oil:** enough fuel for the trip, engine oil at the right level, filler caps closed.",
-        "**Chain and sprockets:** chain clean, **oiled** and correctly tensioned (usually about 20 to 30 mm "
-        "of up-and-down movement; see the owner's manual); sprocket teeth not hooked or worn.",
-        "**Rear tyre and brake:** check the tyre as the front one; the rear brake pedal feels firm.",
-        "**Tail light, brake light and number plate:** tail light works, brake light comes on with "
-        "**both** the lever and the pedal; number plate fitted and readable; **licence disc** valid.",
+        "**Front tyre and wheel:** tread at least **1 mm** deep, no wear, cuts or bulges in the sidewalls, "
+        "correct pressure (check when the tyre is cold), valve cap on; spokes and hub sound, no leaks.",
+        "**Front brake and forks:** brake disc and lever in order, the lever feels firm; forks or shock "
+        "absorbers not leaking; mudguard secure.",
+        "**Headlight and indicators:** headlight, lenses and reflectors clean and not broken; indicators "
+        "flash; windscreen or fairing secure.",
+        "**Mirrors:** clean, tight and adjusted so you can see behind you.",
+        "**Handlebar controls:** controls and cables not frayed or kinked; the **throttle** turns freely "
+        "and snaps back closed by itself; clutch fluid at the right level if the clutch is hydraulic; "
+        "**hooter** and switches work.",
+        "**Fuel and battery:** fuel tap, enough fuel for the trip, filler cap closed; mention the "
+        "**battery**; engine oil at the right level.",
+        "**Chain and rear suspension:** chain **tensioned** and **oiled** as the owner's manual says, chain "
+        "guard in place; exhaust secure; rear shock absorbers in order; gear lever and footpegs secure.",
+        "**Rear tyre and brake:** check the tyre as the front one; rear brake disc in order and the brake "
+        "pedal firm.",
+        "**Rear light and number plate:** rear light, number-plate light and reflector work and are clean; "
+        "the brake light comes on with **both** the lever and the pedal; the number plate is legal, fitted "
+        "and readable; **licence disc** valid.",
         "**Stand:** the side stand and centre stand spring up fully and do not drag.",
     ])
     d.heading("Under the motorcycle")
@@ -209,8 +233,8 @@ def motorcycle_exterior():
     ])
     d.heading("Your protective gear")
     d.bullets([
-        "A **helmet** that fits well and is **fastened** \u2013 wearing a helmet is the law for the rider "
-        "and any passenger.",
+        "A **helmet** that fits well, with the strap **fastened**, for the rider and any passenger; in the "
+        "K53 test you keep it fastened the whole time.",
         "**Eye protection:** a clean visor or goggles.",
         "**Gloves**, a strong **jacket**, long trousers and **boots** that cover the ankles.",
         "Bright or reflective clothing so that other road users see you.",
@@ -222,54 +246,52 @@ def motorcycle_exterior():
 def interior():
     d = Document("Interior Inspection")
     d.heading("Interior Inspection \u2013 Light and Heavy Motor Vehicles", 0)
-    d.paragraph("Once the outside of the vehicle has been checked, get in and prepare the cab before you "
-                "start the engine. Work through the numbers on the picture in this order.")
+    d.paragraph("Once the outside of the vehicle has been checked, get in and go through the K53 cockpit "
+                "drill before you drive off, in the order below. In the test you say each check out loud "
+                "while the examiner watches. Steps 1 and 2 must come in that order, and so must steps 5 "
+                "and 6. The numbers in brackets point to the picture.")
     d.picture(pictures.interior(), 560, 300, "Check points inside the vehicle.")
-    d.heading("Getting ready")
+    d.heading("The cockpit drill")
     d.steps([
-        "**Seat and seat belt:** adjust the seat so that you can press the clutch (or brake) pedal to "
-        "the floor with your knee still slightly bent, and your wrists rest on top of the steering wheel "
-        "with your back against the backrest. Set the **head restraint** level with the top of your ears. "
-        "Fasten the **seat belt**: not twisted, the lap part low over the hips. Make sure passengers "
-        "buckle up too.",
-        "**Interior mirror:** adjust it to frame the whole rear window without moving your head.",
-        "**Side mirrors:** adjust them so that you just see the side of your own vehicle, with as much "
-        "of the road beside and behind you as possible.",
-        "**Gauges:** with the ignition on, check the **fuel** level and, once the engine runs, the "
-        "**temperature** gauge (and the **air pressure** gauges in a vehicle with air brakes).",
-        "**Warning lights:** they light up when the ignition is switched on and must go out once the "
-        "engine runs. A light that stays on means a fault (see the table below).",
-        "**Hooter:** press it briefly to make sure it works.",
-        "**Wipers and washers:** test them; the windscreen must be clean inside and out.",
-        "**Handbrake:** applied and holding the vehicle.",
-        "**Gear lever:** in **neutral** (or **P** in an automatic) before you start the engine.",
-        "**Pedals:** nothing under or near the pedals (bottles, loose mats); the brake pedal feels firm "
-        "and does not sink; the clutch has a little free play.",
-    ])
-    d.heading("Also check")
-    d.bullets([
-        "**Lights:** indicators, headlights on dipped and main beam, park lights and **hazard lights** work.",
-        "**Steering:** no excessive free play in the steering wheel.",
-        "**Doors** closed properly; loose objects stowed so that they cannot slide under the pedals.",
+        "**Parking brake:** check from the driver's seat that it is applied (picture 8).",
+        "**Gear lever:** in **neutral**, or in **P** or **N** in an automatic (picture 9).",
+        "**Nothing in the way:** no loose objects near the pedals or the controls (picture 10).",
+        "**Gauges and warning lights:** look at them (pictures 4 and 5).",
+        "**Seat:** set it so that you can press the pedals fully with your knees still slightly bent and "
+        "reach the steering wheel comfortably, with your back against the backrest.",
+        "**Mirrors:** set every mirror: the interior mirror to frame the rear window, the side mirrors to "
+        "show the road beside and behind you (pictures 2 and 3).",
+        "**Ignition:** turn the key to \u201con\u201d without starting the engine.",
+        "**Electric windows:** check that they work, where fitted.",
+        "**Instruments:** check the instruments now that the ignition is on (picture 4).",
+        "**Lights, indicators, hooter and wipers:** work each one when the examiner asks, front and rear, "
+        "while the examiner looks on (pictures 6 and 7).",
+        "**Ignition off:** switch off the ignition and the switches you used.",
+        "**Steering:** check the free play in the steering wheel.",
+        "**Pedals:** check the pressure of the brake pedal and the clutch pedal (picture 10).",
+        "**Wipers:** make sure they are parked in their rest position.",
+        "**Doors:** closed; show your passengers how to open them.",
+        "**Seat belts:** put on your own seat belt and ask your passengers to put on theirs (picture 1).",
+        "**Releasing the belts:** show your passengers how to release their seat belts.",
     ])
     d.heading("Warning lights")
     d.table(["Colour", "Meaning", "What to do"], [
-        ["**Red**", "A serious fault or danger: oil pressure, battery charging, brake system, engine "
-         "temperature, low air pressure.", "Stop safely as soon as possible and switch off. Do not drive on."],
+        ["**Red**", "A serious fault or danger, for example oil pressure, battery charging, brake system or "
+         "engine temperature.", "Stop safely as soon as possible and switch off. Do not drive on."],
         ["**Amber**", "Something needs attention: engine management, ABS, low fuel, tyre pressure.",
          "Drive carefully and have it checked soon."],
         ["**Green or blue**", "Information: indicators, lights on, main beam (blue).",
          "No fault; switch off what you do not need."],
     ], [1600, 4400, 3600])
-    d.heading("Heavy motor vehicles also")
+    d.heading("Heavy motor vehicles")
     d.bullets([
-        "Build up **air pressure** to working pressure; the low-pressure warning must stop before you move off.",
-        "With the engine off and the brakes released, the air pressure may drop only a little: a fast "
-        "drop means a leak.",
-        "Test that the **parking brake** holds the vehicle against gentle power in a low gear.",
-        "Know where the **fire extinguisher** and **warning triangles** are kept.",
+        "The same drill applies in a heavy vehicle.",
+        "The examiner may add checks of the vehicle's own equipment from the heavy-vehicle list of the "
+        "official K53 manual: follow the examiner and the vehicle's handbook.",
+        "Know where the **warning triangle** is kept.",
     ])
-    d.note("**Remember:** never move off until every check is done and every warning light is out.")
+    d.note("**Remember:** if anything on the list does not work, the vehicle is unroadworthy: do not drive it "
+           "until it has been repaired.")
     return d
 
 

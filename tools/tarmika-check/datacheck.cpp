@@ -7,6 +7,7 @@
 #include "study/controlspage.h"
 #include "study/documentchoice.h"
 #include "study/rtfreader.h"
+#include "study/rulepage.h"
 #include "study/signpicturetable.h"
 #include "study/studytexts.h"
 #include "testing/questionbank.h"
@@ -14,6 +15,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QImage>
 #include <QMap>
 #include <QRegularExpression>
@@ -85,14 +87,24 @@ public:
     void checkQuestionPictures();
     void checkAdverts();
     void checkDocuments();
+    void checkContent();
 
 private:
     void problem(const QString &text) { result.problems.append(text); }
     // Checks a picture once, however many uses name it; `use` says what shows it.
     void checkPicture(const QString &path, const QString &use, const char *format = nullptr);
     void checkQuestionFile(int number, const QString &path);
+    void checkTeaching(const QString &path, const QStringList &lines);
+    void checkKeyRuns();
+    void checkRepeats();
 
     QSet<QString> m_checkedPictures;
+    // Questions with all eleven lines the program reads, by number: the content rules look at these.
+    struct Question {
+        QString path;
+        QStringList lines;
+    };
+    QMap<int, Question> m_questions;
     // Pictures named by questions, checked after the program's own so that a picture both use is
     // reported under the program's name for it.
     QList<QPair<QString, int>> m_questionPictures;
@@ -186,6 +198,7 @@ void Checker::checkQuestionFile(int number, const QString &path)
                     .arg(path, QString::number(lines.size()), QString::number(int(LineCount))));
         return;
     }
+    m_questions.insert(number, {path, lines});
     if (lines.at(QuestionLine).trimmed().isEmpty())
         problem(QStringLiteral("%1: the question text is empty.").arg(path));
     for (int option = Option1; option <= Option4; ++option) {
@@ -354,12 +367,131 @@ void Checker::checkDocuments()
     }
 }
 
+// Lines after the eleven the question page reads: what the learner is told after answering, and
+// where the rule is taught.
+constexpr int explanationLine = QuestionBank::LineCount;
+constexpr int topicLine = QuestionBank::LineCount + 1;
+
+// Topic titles by rule-page name ("Driverules"), from the pages' own tables.
+const QHash<QString, QStringList> &topicsByPage()
+{
+    static const QHash<QString, QStringList> pages = [] {
+        QHash<QString, QStringList> byPage;
+        for (const RulePage::Kind kind : {RulePage::Kind::Cardinal, RulePage::Kind::Driving,
+                                          RulePage::Kind::Responsibilities, RulePage::Kind::Driverules,
+                                          RulePage::Kind::LearnersT}) {
+            const RulePage::Look look = RulePage::look(kind);
+            byPage.insert(look.page, StudyTexts::titles(look.textSet));
+        }
+        return byPage;
+    }();
+    return pages;
+}
+
+void Checker::checkTeaching(const QString &path, const QStringList &lines)
+{
+    if (lines.value(explanationLine).trimmed().isEmpty())
+        problem(QStringLiteral("%1 has no explanation; its 12th line must say in a sentence or two why the right "
+                               "answer is right.")
+                    .arg(path));
+    const QString topic = lines.value(topicLine);
+    if (topic.trimmed().isEmpty()) {
+        problem(QStringLiteral("%1 names no study topic; its 13th line must name the page and topic that teach it, "
+                               "as Driverules|Stopping and Parking.")
+                    .arg(path));
+        return;
+    }
+    const qsizetype bar = topic.indexOf(u'|');
+    const QString page = topic.left(bar);
+    const QString title = topic.mid(bar + 1);
+    if (bar < 0 || !topicsByPage().contains(page)) {
+        problem(QStringLiteral("%1: the study topic %2 names no study page; it must start with Cardinal|, Driving|, "
+                               "Responsibilities|, Driverules| or LearnersT|.")
+                    .arg(path, quoted(topic)));
+        return;
+    }
+    const QStringList &titles = topicsByPage().value(page);
+    if (titles.contains(title))
+        return;
+    // A title that differs only in blanks or letter case is almost always meant: say how it is written.
+    const auto near = std::find_if(titles.cbegin(), titles.cend(), [&](const QString &t) {
+        return t.trimmed().compare(title.trimmed(), Qt::CaseInsensitive) == 0;
+    });
+    problem(QStringLiteral("%1: the study topic %2 is not a topic of %3%4.")
+                .arg(path, quoted(topic), page,
+                     near == titles.cend() ? QString()
+                                           : QStringLiteral("; the page writes that title %1").arg(quoted(*near))));
+}
+
+void Checker::checkKeyRuns()
+{
+    // A run is broken by a missing number or a question without a valid key.
+    int first = 0, last = 0;
+    QString key;
+    const auto report = [&] {
+        if (last - first >= 2)
+            problem(QStringLiteral("Questions %1 to %2 all have the answer key %3; no key may come more than twice in "
+                                   "a row, or learners learn the positions instead of the rules.")
+                        .arg(QString::number(first), QString::number(last), key));
+    };
+    for (auto it = m_questions.cbegin(); it != m_questions.cend(); ++it) {
+        const QString &k = it->lines.at(QuestionBank::KeyLine);
+        if (!QuestionBank::answerFlags(k).any()) {
+            report();
+            first = last = 0;
+            key.clear();
+            continue;
+        }
+        if (k == key && it.key() == last + 1) {
+            last = it.key();
+            continue;
+        }
+        report();
+        first = last = it.key();
+        key = k;
+    }
+    report();
+}
+
+// Two questions are the same when their question text, statements and picture agree once letter
+// case is ignored and every run of blanks counts as one. The options are left out: the same
+// statements with reshuffled options still ask the same thing.
+void Checker::checkRepeats()
+{
+    QHash<QString, int> firstAsking;
+    for (auto it = m_questions.cbegin(); it != m_questions.cend(); ++it) {
+        QStringList parts;
+        for (int line : {int(QuestionBank::QuestionLine), int(QuestionBank::StatementA), int(QuestionBank::StatementB),
+                         int(QuestionBank::StatementC), int(QuestionBank::PictureLine)})
+            parts.append(it->lines.at(line).simplified().toCaseFolded());
+        const QString identity = parts.join(u'\n');
+        const auto earlier = firstAsking.constFind(identity);
+        if (earlier == firstAsking.cend()) {
+            firstAsking.insert(identity, it.key());
+            continue;
+        }
+        problem(QStringLiteral("%1 and %2 ask the same question: the same question text, statements and picture "
+                               "(letter case and spacing aside).")
+                    .arg(m_questions.value(*earlier).path, it->path));
+    }
+}
+
+void Checker::checkContent()
+{
+    for (const Question &question : std::as_const(m_questions))
+        checkTeaching(question.path, question.lines);
+    checkKeyRuns();
+    checkRepeats();
+}
+
 } // namespace
 
-Result checkCurrentDirectory()
+Result checkCurrentDirectory(Rules rules)
 {
     Checker checker;
     checker.checkQuestions();
+    if (rules == Rules::FilesAndContent)
+        checker.checkContent();
     checker.checkSignLists();
     checker.checkProgramPictures();
     checker.checkQuestionPictures();

@@ -18,9 +18,14 @@ struct Result {
     bool ok() const { return problems.isEmpty(); }
 };
 
+// What a check covers. The files are what the program needs to run; the content rules are what a
+// bank needs to teach: an explanation and an existing study topic for every question, answer keys
+// that never come three times in a row, and no question asked twice.
+enum class Rules { FilesOnly, FilesAndContent };
+
 // Checks the data directory that is the working directory, resolving names without regard to
 // letter case the way the program does.
-Result checkCurrentDirectory();
+Result checkCurrentDirectory(Rules rules = Rules::FilesAndContent);
 
 // "OK: 200 questions, 28 sign lists, 5 documents, 640 pictures" or "3 problems found".
 QString summary(const Result &result);
