@@ -167,7 +167,8 @@ QString DataCheckTest::freshCopy()
 
 void DataCheckTest::builtDataDirectoryIsComplete()
 {
-    const Run run = runChecker({filesOnly, builtData});
+    // The shipped data passes every rule, the content rules of the bank included.
+    const Run run = runChecker({builtData});
     QVERIFY2(run.exitCode == 0, qPrintable(run.all));
     QVERIFY2(run.problems.isEmpty(), qPrintable(run.all));
     static const QRegularExpression ok(
