@@ -24,7 +24,9 @@
 #include "update/updateserver.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFile>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -41,6 +43,62 @@ QTimer *makeTimer(QObject *owner, const QString &name, int interval, bool single
     timer->setSingleShot(singleShot);
     return timer;
 }
+
+// A greeting keeps to one line of its box: a long name makes the font smaller, down to two
+// thirds of its design size, and what still does not fit ends in an ellipsis.
+void showGreeting(TTextFader *fader, int designPixels, const QString &greeting)
+{
+    QFont font = fader->font();
+    QString shown = greeting;
+    for (int pixels = designPixels; pixels >= designPixels * 2 / 3; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).horizontalAdvance(shown) <= fader->width())
+            break;
+    }
+    const QFontMetrics metrics(font);
+    if (metrics.horizontalAdvance(shown) > fader->width())
+        shown = metrics.elidedText(shown, Qt::ElideRight, fader->width());
+    fader->SetWordWrap(false);
+    fader->SetFont(font);
+    fader->SetLines({shown});
+}
+
+// The progress chart's frame is drawn in the menu's background and reaches past the options
+// panel and the introduction viewer. While either is open, a plain white cover lies over the
+// whole chart beneath them, so no frame line or gauge label shows around their edges.
+class ChartCover : public QObject {
+public:
+    ChartCover(QWidget *menu, QList<QWidget *> covering) : QObject(menu), m_menu(menu), m_covering(std::move(covering))
+    {
+        m_cover = new QWidget(menu);
+        m_cover->setObjectName(QStringLiteral("chartCover"));
+        m_cover->setGeometry(62, 390, 590, 220);
+        m_cover->setAutoFillBackground(true);
+        QPalette pal = m_cover->palette();
+        pal.setColor(QPalette::Window, Qt::white);
+        m_cover->setPalette(pal);
+        m_cover->stackUnder(m_covering.first());
+        m_cover->hide();
+        for (QWidget *widget : std::as_const(m_covering))
+            widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
+            const bool open = std::any_of(m_covering.begin(), m_covering.end(),
+                                          [this](QWidget *widget) { return widget->isVisibleTo(m_menu); });
+            m_cover->setVisible(open);
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_menu;
+    QList<QWidget *> m_covering;
+    QWidget *m_cover;
+};
 
 } // namespace
 
@@ -108,6 +166,7 @@ TForm2::TForm2(const UpdateServer &server, QWidget *parent) : QWidget(parent)
     Panel2 = new UpdatePanel(m_state, qdowload, dlq, uptime1, server, MenuT);
     Panel2->move(72, 257);
     connect(Panel2, &UpdatePanel::closeProgramRequested, this, &QWidget::close);
+    new ChartCover(MenuT, {RichEdit2, Panel2});
     connect(Timer2, &QTimer::timeout, this, &TForm2::Timer2Timer);
     Timer2->start();
 
@@ -157,8 +216,8 @@ void TForm2::wirePages()
 void TForm2::greet(const QString &name)
 {
     const QString greeting = QStringLiteral("Welcome ") + name;
-    Course->TextFader1->SetLines({greeting});
-    MenuT->TextFader26->SetLines({greeting});
+    showGreeting(Course->TextFader1, 32, greeting);
+    showGreeting(MenuT->TextFader26, 24, greeting);
     showPage(Course);
 }
 

@@ -1,15 +1,14 @@
 #include "learner/coursepage.h"
 
 #include "base/course.h"
+#include "base/datapaths.h"
 #include "base/guard.h"
 #include "base/linelistfile.h"
 #include "base/messages.h"
 #include "base/sessionstate.h"
+#include "controls/clickarea.h"
 #include "controls/textfader.h"
 #include "learner/profile.h"
-
-#include <QEvent>
-#include <QMouseEvent>
 
 namespace {
 constexpr int LightLeft = 228;
@@ -54,6 +53,15 @@ CoursePage::CoursePage(SessionState &state, QWidget *parent)
         ticked->hide();
         ticked->setCursor(Qt::ArrowCursor);
     }
+    connectTile(Image34, &CoursePage::Image34MouseEnter, nullptr, &CoursePage::Image34Click);
+    connect(static_cast<ClickArea *>(Image34), &ClickArea::doubleClicked, this, &CoursePage::Image34DblClick);
+    connectTile(Image36, &CoursePage::Image36MouseEnter, nullptr, nullptr);
+    connectTile(Image38, &CoursePage::Image38MouseEnter, nullptr, nullptr);
+    connectTile(Image31, nullptr, &CoursePage::Image31MouseLeave, &CoursePage::Image31Click);
+    connectTile(Image32, nullptr, &CoursePage::Image32MouseLeave, &CoursePage::Image32Click);
+    connectTile(Image33, nullptr, &CoursePage::Image33MouseLeave, &CoursePage::Image33Click);
+    // A pointer that jumps onto a tile and off again in one move must not leave it lit.
+    recheckHoverOnMoves(this);
 
     SpeedButton22 = new HotSpot(QStringLiteral("SpeedButton22"), {920, 642, 65, 34}, this);
     connect(SpeedButton22, &HotSpot::clicked, this, &CoursePage::SpeedButton22Click);
@@ -61,38 +69,24 @@ CoursePage::CoursePage(SessionState &state, QWidget *parent)
 
 QLabel *CoursePage::tile(const QString &name, const QString &picture, int left)
 {
-    auto *label = new QLabel(this);
+    auto *label = new ClickArea(this);
     label->setObjectName(name);
     label->setGeometry(left, TileTop, 200, 205);
     // Decoded when the tile is first shown: the lit and ticked tiles wait for the pointer.
     loadPictureLater(label, [label, picture] { label->setPixmap(designPicture(picture)); });
-    label->setCursor(Qt::PointingHandCursor);
-    label->installEventFilter(this);
     return label;
 }
 
-bool CoursePage::eventFilter(QObject *watched, QEvent *event)
+void CoursePage::connectTile(QLabel *tile, void (CoursePage::*onEnter)(), void (CoursePage::*onLeave)(),
+                             void (CoursePage::*onClick)())
 {
-    const auto type = event->type();
-    const bool leftClick = (type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick)
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
-    if (type == QEvent::Enter) {
-        if (watched == Image34) Image34MouseEnter();
-        else if (watched == Image36) Image36MouseEnter();
-        else if (watched == Image38) Image38MouseEnter();
-    } else if (type == QEvent::Leave) {
-        if (watched == Image31) Image31MouseLeave();
-        else if (watched == Image32) Image32MouseLeave();
-        else if (watched == Image33) Image33MouseLeave();
-    } else if (leftClick && type == QEvent::MouseButtonDblClick) {
-        if (watched == Image34) Image34DblClick();
-    } else if (leftClick) {
-        if (watched == Image31) Image31Click();
-        else if (watched == Image32) Image32Click();
-        else if (watched == Image33) Image33Click();
-        else if (watched == Image34) Image34Click();
-    }
-    return Page::eventFilter(watched, event);
+    auto *area = static_cast<ClickArea *>(tile);
+    if (onEnter)
+        connect(area, &ClickArea::entered, this, onEnter);
+    if (onLeave)
+        connect(area, &ClickArea::left, this, onLeave);
+    if (onClick)
+        connect(area, &ClickArea::clicked, this, onClick);
 }
 
 void CoursePage::Image34MouseEnter()
@@ -209,6 +203,6 @@ void CoursePage::confirm(const QString &code)
         while (m_state.Saver.size() < Profile::LineCount)
             m_state.Saver.append(QString());
         m_state.Saver[Profile::CourseLine] = code;
-        LineListFile::write(m_state.profileFileName(), m_state.Saver);
+        LineListFile::write(DataPaths::resolve(m_state.profileFileName()), m_state.Saver);
     });
 }

@@ -44,11 +44,10 @@ signals:
     // code and the profile are updated right after.
     void courseConfirmed();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     QLabel *tile(const QString &name, const QString &picture, int left);
+    void connectTile(QLabel *tile, void (CoursePage::*onEnter)(), void (CoursePage::*onLeave)(),
+                     void (CoursePage::*onClick)());
     void select(int index);
     void confirm(const QString &code);
 

@@ -1,6 +1,7 @@
 #include "learner/loginpage.h"
 
 #include "base/course.h"
+#include "base/datapaths.h"
 #include "base/guard.h"
 #include "base/linelistfile.h"
 #include "base/messages.h"
@@ -104,7 +105,9 @@ void LoginPage::SpeedButton21Click()
 
 bool LoginPage::signIn(const QString &name)
 {
-    const QString profileFile = name + QStringLiteral(".sav");
+    // The data files come from a system that ignores letter case: a profile of the same name in
+    // another case is this learner's, and no second profile differing only in case is made.
+    const QString profileFile = DataPaths::resolve(name + QStringLiteral(".sav"));
     if (QFileInfo::exists(profileFile)) {
         const QStringList lines = LineListFile::read(profileFile);
         // Everything is checked before anything changes, so a damaged profile changes nothing.

@@ -1,8 +1,8 @@
 #include "study/controlspage.h"
 
+#include "controls/clickarea.h"
 #include "study/studywidgets.h"
 
-#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 
@@ -156,7 +156,11 @@ ControlsPage::ControlsPage(Kind kind, QWidget *parent)
     Study::setTextColour(m_frame, Study::darkBlue);
 
     for (const Control &c : std::as_const(m_look.controls)) {
-        QLabel *label = Study::placeLabel(this, c.label, c.geometry, Study::pixelFont(narrow, 29), Study::darkBlue);
+        auto *label = new ClickArea(this);
+        label->setObjectName(c.label);
+        label->setGeometry(c.geometry);
+        label->setFont(Study::pixelFont(narrow, 29));
+        Study::setTextColour(label, Study::darkBlue);
         label->setTextFormat(Qt::PlainText);
         label->setText(c.caption);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -167,9 +171,8 @@ ControlsPage::ControlsPage(Kind kind, QWidget *parent)
         label->setPalette(pal);
         // Transparent until pointed at: the background colour shows only with auto-fill.
         label->setAutoFillBackground(false);
-        label->setCursor(Qt::PointingHandCursor);
-        label->setAttribute(Qt::WA_Hover);
-        label->installEventFilter(this);
+        connect(label, &ClickArea::entered, this, [this, label] { labelMouseEnter(label); });
+        connect(label, &ClickArea::left, this, [this, label] { labelMouseLeave(label); });
         m_labels.append(label);
     }
 
@@ -191,20 +194,6 @@ const ControlsPage::Control *ControlsPage::controlOf(const QLabel *label) const
     return index < 0 ? nullptr : &m_look.controls.at(index);
 }
 
-bool ControlsPage::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
-        auto *label = qobject_cast<QLabel *>(watched);
-        if (label && controlOf(label)) {
-            if (event->type() == QEvent::Enter)
-                labelMouseEnter(label);
-            else
-                labelMouseLeave(label);
-        }
-    }
-    return Page::eventFilter(watched, event);
-}
-
 void ControlsPage::labelMouseEnter(QLabel *label)
 {
     const Control *c = controlOf(label);
@@ -212,7 +201,15 @@ void ControlsPage::labelMouseEnter(QLabel *label)
         return;
     // A missing picture is reported, but the name still lights up and the sentence still shows:
     // the explanation is the lesson, the picture only illustrates it.
-    Study::showPicture(m_picture, c->picture, true);
+    if (!Study::showPicture(m_picture, c->picture, true)) {
+        // The pointer may have moved on while the error box was open; then the name is left.
+        auto *area = static_cast<ClickArea *>(label);
+        area->recheckHover();
+        if (!area->hovered()) {
+            labelMouseLeave(label);
+            return;
+        }
+    }
     if (c->highlight)
         label->setAutoFillBackground(true);
     m_explanation->setText(c->explanation);

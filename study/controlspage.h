@@ -65,9 +65,6 @@ public:
 signals:
     void menuRequested();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     const Control *controlOf(const QLabel *label) const;
 

@@ -100,9 +100,12 @@ void SignsPage::categorySteps()
             for (const QString &sign : signs)
                 discbox->addItem(sign.left(maxCaptionLength));
             discbox->selectRow(-1);
+            discbox->scrollToTop();
         } else {
             // The sign lists are content beside the program: a missing one is reported and never
-            // replaced by a made-up file.
+            // replaced by a made-up file. The previous category's rows would pair its captions
+            // with this category's pictures, so the list is emptied.
+            discbox->clear();
             Messages::show(QStringLiteral("The sign list \"%1\" is missing, so the signs of %2 cannot be shown.")
                                .arg(file, category));
         }

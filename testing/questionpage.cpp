@@ -8,13 +8,13 @@
 #include "base/messages.h"
 #include "base/safename.h"
 #include "base/sessionstate.h"
+#include "controls/clickarea.h"
 #include "testing/progresschart.h"
 #include "testing/progressrecords.h"
 #include "testing/questionbank.h"
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -25,31 +25,6 @@ const QString promptText = QStringLiteral("Enter your name here");
 const QColor maroon(128, 0, 0);
 const QColor navy(0, 0, 128);
 const QColor darkBlue(33, 53, 171);
-
-// A label that reports a left click released over it, like the clickable labels and pictures of
-// the page.
-class ClickLabel : public QLabel {
-public:
-    ClickLabel(QWidget *parent, std::function<void()> onClick) : QLabel(parent), m_onClick(std::move(onClick))
-    {
-        setCursor(Qt::PointingHandCursor);
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override { m_pressed = event->button() == Qt::LeftButton; }
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        const bool click = m_pressed && event->button() == Qt::LeftButton
-            && rect().contains(event->position().toPoint());
-        m_pressed = false;
-        if (click && m_onClick)
-            m_onClick();
-    }
-
-private:
-    std::function<void()> m_onClick;
-    bool m_pressed = false;
-};
 
 // The rounded frame around the options and the picture; it only draws, clicks pass through.
 class RoundedShape : public QWidget {
@@ -85,11 +60,35 @@ Label *place(Label *label, const QString &name, const QString &family, int pixel
     return label;
 }
 
+// A picture larger than its box is scaled down to fit, proportions kept, so it shows whole.
+QPixmap fitted(const QPixmap &picture, const QSize &box)
+{
+    if (picture.width() <= box.width() && picture.height() <= box.height())
+        return picture;
+    return picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
 void showDesignPicture(QLabel *box, const QString &name)
 {
     const QPixmap picture = designPicture(name);
     if (!picture.isNull())
-        box->setPixmap(picture);
+        box->setPixmap(fitted(picture, box->size()));
+}
+
+// A label showing its line of a question file as it stands: a "<b>" or "&amp;" there is text.
+QLabel *plainLabel(QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+ClickArea *clickArea(QWidget *parent, std::function<void()> onClick)
+{
+    auto *area = new ClickArea(parent);
+    area->setTextFormat(Qt::PlainText);
+    QObject::connect(area, &ClickArea::clicked, parent, std::move(onClick));
+    return area;
 }
 
 } // namespace
@@ -103,7 +102,7 @@ void showPictureFile(QLabel *box, const QString &path)
     QPixmap picture;
     if (!picture.load(path))
         return;
-    box->setPixmap(picture);
+    box->setPixmap(fitted(picture, box->size()));
     box->setProperty("pictureFile", path);
 }
 
@@ -116,13 +115,13 @@ QuestionPage::QuestionPage(SessionState &state, ProgressChart &chart, QWidget *p
     GroupBox1->setGeometry(64, 50, 933, 557);
     GroupBox1->setStyleSheet(QStringLiteral("QGroupBox#GroupBox1 { background-color: white; border: none; }"));
 
-    Question = place(new QLabel(GroupBox1), QStringLiteral("Question"), QStringLiteral("Tahoma"), 24, maroon);
+    Question = place(plainLabel(GroupBox1), QStringLiteral("Question"), QStringLiteral("Tahoma"), 24, maroon);
     Question->setGeometry(24, 17, 838, 66);
     Question->setWordWrap(true);
 
     QLabel **statements[] = {&Q1, &Q2, &Q3};
     for (int i = 0; i < 3; ++i) {
-        QLabel *label = place(new QLabel(GroupBox1), QStringLiteral("Q%1").arg(i + 1), QStringLiteral("Tahoma"), 19,
+        QLabel *label = place(plainLabel(GroupBox1), QStringLiteral("Q%1").arg(i + 1), QStringLiteral("Tahoma"), 19,
                               Qt::black);
         label->setGeometry(24, 89 + 65 * i, 910, 60);
         label->setWordWrap(true);
@@ -145,11 +144,11 @@ QuestionPage::QuestionPage(SessionState &state, ProgressChart &chart, QWidget *p
     displayit->setAlignment(Qt::AlignCenter);
     displayit->setAttribute(Qt::WA_TranslucentBackground);
 
+    // The diagrams are scaled down to lie inside the frame around the options and the picture.
     MCpic = new QLabel(GroupBox1);
     MCpic->setObjectName(QStringLiteral("MCpic"));
-    MCpic->move(498, 320);
-    const QSize motorcycleDiagram = designPictureSize(QStringLiteral("diagram_m"));
-    MCpic->resize(motorcycleDiagram.isEmpty() ? QSize(400, 220) : motorcycleDiagram);
+    MCpic->setGeometry(498, 320, 420, 224);
+    MCpic->setAlignment(Qt::AlignCenter);
     MCpic->hide();
     // The diagrams are decoded when a question first shows one.
     loadPictureLater(MCpic, [this] { showDesignPicture(MCpic, QStringLiteral("diagram_m")); });
@@ -160,16 +159,18 @@ QuestionPage::QuestionPage(SessionState &state, ProgressChart &chart, QWidget *p
     lvpic->setAlignment(Qt::AlignCenter);
     lvpic->hide();
     loadPictureLater(lvpic, [this] { showDesignPicture(lvpic, QStringLiteral("diagram_lv")); });
+    // The verdict of an answer shows over a diagram.
+    displayit->raise();
 
     const QPoint markerAt[] = {{40, 339}, {40, 392}, {40, 448}, {40, 504}};
     const QPoint optionAt[] = {{104, 339}, {104, 392}, {105, 448}, {104, 505}};
     const char *optionNames[] = {"A1a", "A2b", "A3c", "A4d"};
     for (int i = 0; i < 4; ++i) {
         const int option = i + 1;
-        markers[i] = new ClickLabel(GroupBox1, [this, option] { handle([&] { choose(option); }); });
+        markers[i] = clickArea(GroupBox1, [this, option] { handle([&] { choose(option); }); });
         markers[i]->setObjectName(QStringLiteral("Image%1").arg(11 + i));
         markers[i]->setGeometry(QRect(markerAt[i], QSize(31, 30)));
-        options[i] = place(new ClickLabel(GroupBox1, [this, option] { handle([&] { choose(option); }); }),
+        options[i] = place(clickArea(GroupBox1, [this, option] { handle([&] { choose(option); }); }),
                            QString::fromLatin1(optionNames[i]), QStringLiteral("Tahoma"), 24, Qt::black);
         options[i]->move(optionAt[i]);
         adjustSizeOnFirstShow(options[i]);

@@ -54,6 +54,8 @@ private slots:
     void layoutOfTheEntryColumn();
     void chartGroundLeavesItsFrameVisible();
     void studyEntriesOpenTheirPages();
+    void panelsCoverTheChart_data();
+    void panelsCoverTheChart();
     void controlsAndDocumentsFollowTheCourse_data();
     void controlsAndDocumentsFollowTheCourse();
     void advertsRotate();
@@ -233,6 +235,41 @@ void prepareStudy(const TempDataDir &dir, TForm2 &form, int course)
     form.showPage(form.MenuT);
 }
 } // namespace
+
+void TestMenu::panelsCoverTheChart_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("options panel") << "TextFader22";
+    QTest::newRow("introduction") << "TextFader15";
+}
+
+void TestMenu::panelsCoverTheChart()
+{
+    QFETCH(QString, entry);
+    TempDataDir dir;
+    dir.writeQuestion(1);
+    dir.mkdir(QStringLiteral("doc"));
+    MessageRecorder recorder;
+    TForm2 form;
+    prepareStudy(dir, form, 1);
+    click(form.MenuT->entry(entry));
+    QWidget *covering = entry == QStringLiteral("TextFader22") ? static_cast<QWidget *>(form.Panel2)
+                                                              : static_cast<QWidget *>(form.RichEdit2);
+    QVERIFY(covering->isVisibleTo(form.MenuT));
+    // Around the open panel, where the chart with its frame and "0 %" labels lay, the page is bare.
+    const QImage page = form.MenuT->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect chartArea(62, 392, 590, 216);
+    int shows = 0;
+    for (int y = chartArea.top(); y <= chartArea.bottom(); ++y)
+        for (int x = chartArea.left(); x <= chartArea.right(); ++x)
+            if (!covering->geometry().contains(x, y) && page.pixel(x, y) != qRgb(255, 255, 255))
+                ++shows;
+    QCOMPARE(shows, 0);
+    // Closed again, the chart is back.
+    covering->hide();
+    const QImage closed = form.MenuT->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QVERIFY(closed.copy(chartArea) != page.copy(chartArea));
+}
 
 void TestMenu::studyEntriesOpenTheirPages()
 {

@@ -7,6 +7,7 @@
 #include "testing/questionpage.h"
 #include "tests/support/tempdatadir.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QLineEdit>
 #include <QtTest>
@@ -51,10 +52,14 @@ private slots:
     void returningLearnerResumes_data();
     void returningLearnerResumes();
     void nameIsKeptExactlyAsTyped();
+    void nameInAnotherCaseIsThatLearner();
+    void greetingsKeepToOneLine_data();
+    void greetingsKeepToOneLine();
     void unsafeOrReservedNamesAreRefused_data();
     void unsafeOrReservedNamesAreRefused();
     void damagedProfileChangesNothing();
     void tilesLightAndDimUnderThePointer();
+    void tilesFollowThePointer();
     void lastTileClickDecidesTheCourse();
     void dimmedLightTileClickTicksWithoutSelecting();
     void nextWithoutTileShowsMessage();
@@ -163,6 +168,66 @@ void TestSignIn::nameIsKeptExactlyAsTyped()
     QCOMPARE(form.Course->TextFader1->Lines(), QStringList{QStringLiteral("Welcome  Zoë van Wyk ")});
 }
 
+void TestSignIn::nameInAnotherCaseIsThatLearner()
+{
+    TempDataDir dir;
+    prepare(dir);
+    dir.writeLines(QStringLiteral("Learner1.sav"), {"Learner1", "25", "m"});
+    dir.writeLines(QStringLiteral("doc/Learner1.lrn"), {"Learner1", "3", "4", "5", "0", "0", "0"});
+    MessageRecorder recorder;
+    TForm2 form;
+    signIn(form, QStringLiteral("learner1"));
+    form.Course->Image38MouseEnter();
+    form.Course->Image33Click();
+    form.Course->SpeedButton22->click();
+    // A returning learner, resumed from the one profile there is, with the one progress file.
+    QCOMPARE(savFiles(dir), QStringList{QStringLiteral("Learner1.sav")});
+    QCOMPARE(dir.readLines(QStringLiteral("Learner1.sav")), (QStringList{"Learner1", "24", "m"}));
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("doc"))).entryList({QStringLiteral("*.lrn")}, QDir::Files),
+             QStringList{QStringLiteral("Learner1.lrn")});
+}
+
+void TestSignIn::greetingsKeepToOneLine_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("two names") << "Thandiwe Nkosi" << true;
+    QTest::newRow("four names") << "Thandiwe Nomvula Nkosi-Mahlangu Dlamini" << false;
+}
+
+void TestSignIn::greetingsKeepToOneLine()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, whole);
+    TempDataDir dir;
+    prepare(dir);
+    MessageRecorder recorder;
+    TForm2 form;
+    signIn(form, name);
+    for (TTextFader *greeting : {form.Course->TextFader1, form.MenuT->TextFader26}) {
+        const QString line = greeting->Lines().value(0);
+        QVERIFY(line.startsWith(QStringLiteral("Welcome ")));
+        QCOMPARE(line == QStringLiteral("Welcome ") + name, whole);
+        QCOMPARE(line.endsWith(QChar(0x2026)), !whole);
+        for (int tick = 0; tick < 100 && greeting->CurText() != line; ++tick)
+            greeting->TimerExpired();
+        while (greeting->FadeProgress() < 100)
+            greeting->TimerExpired();
+        // The maroon ink lies on one line, clear of the box's top and bottom edges.
+        const QImage canvas = greeting->PaintCanvas();
+        QRect ink;
+        for (int y = 0; y < canvas.height(); ++y)
+            for (int x = 0; x < canvas.width(); ++x) {
+                const QColor p = canvas.pixelColor(x, y);
+                if (p.red() > 90 && p.green() < 50 && p.blue() < 50)
+                    ink |= QRect(x, y, 1, 1);
+            }
+        QVERIFY2(ink.height() <= QFontMetrics(greeting->font()).height() && ink.top() > 0
+                     && ink.bottom() < canvas.height() - 1,
+                 qPrintable(QStringLiteral("%1: ink rows %2 to %3").arg(greeting->objectName()).arg(ink.top()).arg(ink.bottom())));
+    }
+}
+
 void TestSignIn::unsafeOrReservedNamesAreRefused_data()
 {
     QTest::addColumn<QString>("name");
@@ -227,6 +292,54 @@ void TestSignIn::tilesLightAndDimUnderThePointer()
     course->Image32MouseLeave();
     QVERIFY(!course->Image37->isHidden());
     QVERIFY(course->Image32->isHidden());
+}
+
+namespace {
+
+// The course page on screen with a signed-in learner, the pointer resting away from the tiles.
+CoursePage *showCoursePage(TForm2 &form)
+{
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        return nullptr;
+    signIn(form, QStringLiteral("Learner1"));
+    QTest::mouseMove(form.Course, QPoint(100, 600));
+    return form.Course;
+}
+
+const QRect tileRow(228, 304, 724, 205);
+
+// The painted faces of the light, heavy and motorcycle tiles, inside their rounded rims.
+QList<QImage> tileFaces(CoursePage *course)
+{
+    const QImage row = course->grab(tileRow).toImage();
+    return {row.copy(16, 16, 168, 173), row.copy(280, 16, 168, 173), row.copy(540, 16, 168, 173)};
+}
+
+} // namespace
+
+void TestSignIn::tilesFollowThePointer()
+{
+    TempDataDir dir;
+    prepare(dir);
+    MessageRecorder recorder;
+    TForm2 form;
+    CoursePage *course = showCoursePage(form);
+    QVERIFY(course);
+    const QList<QImage> atRest = tileFaces(course);
+    QTest::mouseMove(course, QPoint(328, 400));
+    const QList<QImage> lightLit = tileFaces(course);
+    QVERIFY(lightLit.at(0) != atRest.at(0));
+    // Pressed on the lit light tile, released 150 px to its left: no click.
+    QTest::mousePress(course->Image31, Qt::LeftButton, {}, QPoint(100, 96));
+    QTest::mouseRelease(course->Image31, Qt::LeftButton, {}, QPoint(-150, 96));
+    QCOMPARE(form.state().RadioGroup1, -1);
+    QCOMPARE(tileFaces(course), lightLit);
+    // One move from the light tile onto the heavy one, then one move off the tiles.
+    QTest::mouseMove(course, QPoint(592, 400));
+    QCOMPARE(tileFaces(course).at(0), atRest.at(0));
+    QTest::mouseMove(course, QPoint(500, 620));
+    QCOMPARE(tileFaces(course), atRest);
 }
 
 void TestSignIn::lastTileClickDecidesTheCourse()

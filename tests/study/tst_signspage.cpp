@@ -71,6 +71,7 @@ private slots:
     void unopenablePictureKeepsThePreviousOne();
     void missingGeneralPictureStillListsTheSigns();
     void learnerChoosesByMouseAndKeyboard();
+    void everyCategoryOpensAtItsFirstRow();
     void backButtonAsksForTheMenu();
 };
 
@@ -260,7 +261,8 @@ void TestSignsPage::missingSignListIsReportedAndNothingIsWritten()
     QVERIFY2(recorder.messages.first().contains(QStringLiteral("doc/TOURISM.lrn")), qPrintable(recorder.messages.first()));
     QVERIFY(!dir.exists(QStringLiteral("doc/TOURISM.lrn")));
     QCOMPARE(QDir(dir.filePath(QStringLiteral("doc"))).entryList(QDir::Files), docBefore);
-    QCOMPARE(rows(page.discbox), combos);
+    // No rows of the previous category are left to pair with this category's pictures.
+    QCOMPARE(rows(page.discbox), QStringList());
 
     // Asking again reports again; the category never becomes a list of category names.
     chooseCategory(page, QStringLiteral("TOURISM"));
@@ -342,6 +344,33 @@ void TestSignsPage::learnerChoosesByMouseAndKeyboard()
     QCOMPARE(page.discbox->count(), 37);
     QCOMPARE(shownPicture(page.Sign), QStringLiteral("images/rs.png"));
     QCOMPARE(recorder.all(), QStringList());
+}
+
+void TestSignsPage::everyCategoryOpensAtItsFirstRow()
+{
+    TempDataDir dir;
+    MessageRecorder recorder;
+    writeOpeningFiles(dir);
+    dir.writeLines(QStringLiteral("doc/COMMAND SIGNS.lrn"), captions(QStringLiteral("command"), 37));
+
+    SignsPage page;
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    page.open();
+    QCoreApplication::processEvents();
+    // The learner scrolls down the first category with the wheel, then picks the next one.
+    for (int turn = 0; turn < 10; ++turn) {
+        QWheelEvent wheel(QPointF(20, 20), page.discbox->viewport()->mapToGlobal(QPointF(20, 20)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(page.discbox->viewport(), &wheel);
+    }
+    QVERIFY(page.discbox->itemAt(QPoint(20, 2)) != page.discbox->item(0));
+    const QListWidgetItem *command = page.ListBox2->findItems(QStringLiteral("COMMAND SIGNS"), Qt::MatchExactly).first();
+    QTest::mouseClick(page.ListBox2->viewport(), Qt::LeftButton, {}, page.ListBox2->visualItemRect(command).center());
+    QCOMPARE(page.TextFader13->Lines(), QStringList{QStringLiteral("COMMAND SIGNS")});
+    QCoreApplication::processEvents();
+    QCOMPARE(page.discbox->itemAt(QPoint(20, 2)), page.discbox->item(0));
+    QCOMPARE(page.discbox->item(0)->text(), QStringLiteral("command 0"));
 }
 
 void TestSignsPage::backButtonAsksForTheMenu()

@@ -1,6 +1,8 @@
 #include "testingfixture.h"
 
+#include <QPainter>
 #include <QPushButton>
+#include <functional>
 
 namespace {
 const QString imagesQuest = QStringLiteral("images/quest.png");
@@ -16,6 +18,22 @@ QColor textColour(QLabel *label)
 void click(QWidget *widget)
 {
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(2, 2));
+}
+
+// The smallest rectangle holding every pixel of `image` for which `hit` holds.
+QRect boundsOf(const QImage &image, const std::function<bool(QRgb)> &hit)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (hit(image.pixel(x, y)))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+QImage groupBoxImage(Harness &h)
+{
+    return h.child<QWidget>("GroupBox1")->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 } // namespace
 
@@ -41,6 +59,11 @@ private slots:
     void backStepsIntoSkippedRange();
     void pictureCodeChoosesPicture_data();
     void pictureCodeChoosesPicture();
+    void verdictShowsOverWholeDiagram_data();
+    void verdictShowsOverWholeDiagram();
+    void tallPictureShowsWholeInProportion();
+    void questionTextsShowAsTyped_data();
+    void questionTextsShowAsTyped();
     void firstWalkSavesMaximaOfShownQuestions();
     void testYourselfResetsStoredScores();
     void menuKeepsNumberOnlyWithProfile_data();
@@ -430,6 +453,114 @@ void TestQuestionPage::pictureCodeChoosesPicture()
     h.page.A1aClick();
     QVERIFY(h.child("displayit")->isVisible());
     QCOMPARE(h.picture("displayit"), QStringLiteral("images/correct.png"));
+}
+
+void TestQuestionPage::verdictShowsOverWholeDiagram_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("diagram");
+    QTest::newRow("motorcycle") << "m" << "MCpic";
+    QTest::newRow("light vehicle") << "lv" << "lvpic";
+}
+
+void TestQuestionPage::verdictShowsOverWholeDiagram()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, diagram);
+    DataDir dir;
+    MessageRecorder recorder;
+    dir.writePictures();
+    dir.writeQuestion(1);
+    dir.writeQuestion(2, QStringLiteral("a1"), QStringLiteral("2"), code);
+    Harness h;
+    h.page.show();
+    h.signIn();
+    h.state.mode = 1;
+    h.showQuestion(1);
+    const QImage neutral = groupBoxImage(h);
+    h.page.SpeedButton2Click();
+    const QImage withDiagram = groupBoxImage(h);
+
+    // The diagram is painted whole, in its proportions, inside the frame around the options. The
+    // texts of the two questions, which differ too, lie left of it.
+    QRect painted;
+    for (int y = 0; y < neutral.height(); ++y)
+        for (int x = 400; x < neutral.width(); ++x)
+            if (neutral.pixel(x, y) != withDiagram.pixel(x, y))
+                painted |= QRect(x, y, 1, 1);
+    const QSize picture = h.child(qPrintable(diagram))->pixmap().size();
+    QVERIFY2(qAbs(painted.width() - picture.width()) <= 1 && qAbs(painted.height() - picture.height()) <= 1,
+             qPrintable(QStringLiteral("painted %1 x %2 of %3 x %4").arg(painted.width()).arg(painted.height())
+                            .arg(picture.width()).arg(picture.height())));
+    const QSize design = designPictureSize(QStringLiteral("diagram_") + code);
+    QVERIFY(qAbs(double(picture.width()) / picture.height() - double(design.width()) / design.height()) < 0.01);
+    const QRect frameInside = h.child<QWidget>("Shape5")->geometry().adjusted(3, 3, -3, -3);
+    QVERIFY2(frameInside.contains(painted), qPrintable(QStringLiteral("diagram painted down to y = %1")
+                                                           .arg(painted.bottom())));
+
+    // The verdict picture shows over the middle of the diagram.
+    h.page.A1aClick();
+    const QPoint middle = h.child("displayit")->geometry().center();
+    QCOMPARE(QColor(groupBoxImage(h).pixel(middle)).name(), QColor::fromHsv(40, 255, 255).name());
+}
+
+void TestQuestionPage::tallPictureShowsWholeInProportion()
+{
+    DataDir dir;
+    MessageRecorder recorder;
+    dir.writePictures();
+    // A sign 200 x 240 with a red rim, as tall as the sign pictures are.
+    QImage sign(200, 240, QImage::Format_RGB32);
+    sign.fill(Qt::red);
+    QPainter(&sign).fillRect(sign.rect().adjusted(4, 4, -4, -4), Qt::white);
+    sign.save(QStringLiteral("images/sign.png"));
+    dir.writeQuestion(1, QStringLiteral("a1"), QStringLiteral("3"), QStringLiteral("sign"));
+    Harness h;
+    h.page.show();
+    h.signIn();
+    h.showQuestion(1);
+    const QRect area = h.child("displayit")->geometry();
+    const QImage shown = groupBoxImage(h).copy(area);
+    const QRect rim = boundsOf(shown, [](QRgb p) { return qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80; });
+    QCOMPARE(rim.height(), area.height());
+    QVERIFY2(qAbs(rim.width() - 200 * area.height() / 240) <= 2, qPrintable(QString::number(rim.width())));
+    // The top and bottom of the rim are there: the sign is not cut.
+    for (const int y : {rim.top(), rim.bottom()})
+        QVERIFY(qRed(shown.pixel(rim.center().x(), y)) > 200 && qGreen(shown.pixel(rim.center().x(), y)) < 80);
+}
+
+void TestQuestionPage::questionTextsShowAsTyped_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("line");
+    QTest::newRow("question") << "Question" << 0;
+    QTest::newRow("statement") << "Q2" << 2;
+    QTest::newRow("option") << "A3c" << 6;
+}
+
+void TestQuestionPage::questionTextsShowAsTyped()
+{
+    QFETCH(QString, label);
+    QFETCH(int, line);
+    DataDir dir;
+    MessageRecorder recorder;
+    dir.writePictures();
+    dir.writeQuestion(1);
+    const QString typed = QStringLiteral("<b>Keep</b> left &amp; go");
+    QStringList lines = DataDir::readLines(QStringLiteral("Questions/1.lrn"));
+    lines[line] = typed;
+    dir.writeLines(QStringLiteral("Questions/1.lrn"), lines);
+    Harness h;
+    h.page.show();
+    h.signIn();
+    h.showQuestion(1);
+    QLabel *shown = h.child(qPrintable(label));
+    const QImage box = groupBoxImage(h);
+    const QImage image = box.copy(shown->geometry() & box.rect());
+    const QRect ink = boundsOf(image, [](QRgb p) { return qGray(p) < 160; });
+    const int typedWidth = QFontMetrics(shown->font()).horizontalAdvance(typed);
+    QVERIFY2(qAbs(ink.width() - typedWidth) <= 4,
+             qPrintable(QStringLiteral("ink %1 px, typed text %2 px").arg(ink.width()).arg(typedWidth)));
 }
 
 void TestQuestionPage::firstWalkSavesMaximaOfShownQuestions()
