@@ -193,6 +193,11 @@ void TForm2::courseConfirmed()
     showPage(MenuT);
     MenuT->Button1->click();
     MenuT->Button1->hide();
+    // Hidden, the loader still held the keyboard focus as the default button, so every Enter on
+    // the menu loaded the progress again; once hidden it takes no key at all.
+    MenuT->Button1->setDefault(false);
+    MenuT->Button1->setFocusPolicy(Qt::NoFocus);
+    MenuT->Button1->clearFocus();
 }
 
 void TForm2::TextFader11Click()
