@@ -1,10 +1,18 @@
 #include "base/linelistfile.h"
 
 #include "base/dataerror.h"
+#include "base/datapaths.h"
 
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+
+#include <cerrno>
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -44,6 +52,15 @@ QString decodeText(const QByteArray &bytes)
     return fromWindows1252(bytes);
 }
 
+bool syncToDisk(QSaveFile &file)
+{
+#ifdef Q_OS_WIN
+    return _commit(file.handle()) == 0;
+#else
+    return ::fsync(file.handle()) == 0;
+#endif
+}
+
 } // namespace
 
 namespace LineListFile {
@@ -80,6 +97,8 @@ QByteArray encode(const QStringList &lines)
 
 QStringList read(const QString &path)
 {
+    if (DataPaths::isSpecialFile(path))
+        throw DataError(QStringLiteral("Cannot open file \"%1\". It is not a plain file.").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw DataError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
@@ -92,7 +111,19 @@ void write(const QString &path, const QStringList &lines)
     if (!file.open(QIODevice::WriteOnly))
         throw DataError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
     const QByteArray bytes = encode(lines);
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    // QSaveFile::commit flushes its buffer without looking at the result, so on a full disk it
+    // would put an empty file in place of the old one and report success. Every step is checked
+    // here first, and the bytes are on the disk before the rename makes them the file.
+    QString failure;
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        failure = file.errorString();
+    else if (!syncToDisk(file))
+        failure = qt_error_string(errno);
+    if (!failure.isEmpty()) {
+        file.cancelWriting();
+        throw DataError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, failure));
+    }
+    if (!file.commit())
         throw DataError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
 }
 
