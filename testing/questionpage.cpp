@@ -363,7 +363,7 @@ void QuestionPage::showQuestion(const QStringList &lines)
         break;
     case PictureKind::File:
         displayit->show();
-        showPictureFile(displayit, DataPaths::image(picture));
+        showPictureFile(displayit, QuestionBank::picturePath(picture));
         break;
     }
 }

@@ -405,6 +405,10 @@ void TestQuestionPage::pictureCodeChoosesPicture_data()
     QTest::newRow("motorcycle diagram") << "m" << false << true << false << "images/quest.png";
     QTest::newRow("light vehicle diagram") << "lv" << false << false << true << "images/quest.png";
     QTest::newRow("picture file") << "TL" << true << false << false << "images/TL.png";
+    // A code from a question file names a file inside "images", never one elsewhere.
+    QTest::newRow("parent folder") << "../outside/evil" << true << false << false << "images/quest.png";
+    QTest::newRow("parent folder, backslashes") << "..\\outside\\evil" << true << false << false << "images/quest.png";
+    QTest::newRow("sub folder") << "sub/evil" << true << false << false << "images/quest.png";
 }
 
 void TestQuestionPage::pictureCodeChoosesPicture()
@@ -413,7 +417,10 @@ void TestQuestionPage::pictureCodeChoosesPicture()
     DataDir dir;
     MessageRecorder recorder;
     dir.writePictures();
-    dir.writePictures({QStringLiteral("TL")});
+    QDir().mkpath(QStringLiteral("images/sub"));
+    QDir().mkpath(QStringLiteral("outside"));
+    dir.writePictures({QStringLiteral("TL"), QStringLiteral("sub/evil")});
+    QFile::copy(QStringLiteral("images/TL.png"), QStringLiteral("outside/evil.png"));
     dir.writeQuestion(1, QStringLiteral("a1"), QStringLiteral("1"), QStringLiteral("m"));
     dir.writeQuestion(2, QStringLiteral("a1"), QStringLiteral("1"), code);
     Harness h;
