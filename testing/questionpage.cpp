@@ -19,6 +19,8 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <limits>
+
 namespace {
 
 const QString promptText = QStringLiteral("Enter your name here");
@@ -460,9 +462,12 @@ void QuestionPage::recordAnswer(int change)
     case ProgressRecords::Section::VehicleControls: score = &m_state.vcscore; break;
     case ProgressRecords::Section::RoadSigns: score = &m_state.rsscore; break;
     }
-    if (change > 0)
-        ++*score;
-    else if (*score > 0)
+    // A score read from a file may already be the largest an int holds.
+    if (change > 0) {
+        if (*score < std::numeric_limits<int>::max())
+            ++*score;
+    } else if (*score > 0) {
         --*score;
+    }
     m_chart.recordSectionScore(*section);
 }

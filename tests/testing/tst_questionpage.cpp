@@ -31,6 +31,7 @@ private slots:
     void questionOutsideSectionsShowsTestModeOnly();
     void unmatchedKeyLeavesPageUnchanged_data();
     void unmatchedKeyLeavesPageUnchanged();
+    void scoreAboveMaximumShowsTheMaximum_data();
     void scoreAboveMaximumShowsTheMaximum();
     void endOfBankReturnsToMenuAndRestarts();
     void backOnFirstQuestionEndsOnMenuStoringZero();
@@ -243,21 +244,32 @@ void TestQuestionPage::unmatchedKeyLeavesPageUnchanged()
     QCOMPARE(dir.readBytes(QStringLiteral("doc/Learner1.lrn")), before);
 }
 
+void TestQuestionPage::scoreAboveMaximumShowsTheMaximum_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("raised");
+    QTest::newRow("above the maximum") << "13" << "14";
+    // The largest score a file can hold stays there rather than turning negative.
+    QTest::newRow("largest score") << "2147483647" << "2147483647";
+}
+
 void TestQuestionPage::scoreAboveMaximumShowsTheMaximum()
 {
+    QFETCH(QString, stored);
+    QFETCH(QString, raised);
     DataDir dir;
     MessageRecorder recorder;
     dir.writeQuestion(1, QStringLiteral("a1"), QStringLiteral("1"));
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"10", "22", "69"});
-    dir.writeProgress(QStringLiteral("Learner1"), {"13", "0", "0", "0", "0", "0"});
+    dir.writeProgress(QStringLiteral("Learner1"), {stored, "0", "0", "0", "0", "0"});
     Harness h;
     h.signIn();
     h.chart.Button1Click();
     h.state.mode = 0;
     h.showQuestion(1);
     h.page.A1aClick();
-    QCOMPARE(h.state.rrscore, 14);
-    QCOMPARE(dir.readLines(QStringLiteral("doc/Learner1.lrn")).value(1), QStringLiteral("14"));
+    QCOMPARE(QString::number(h.state.rrscore), raised);
+    QCOMPARE(dir.readLines(QStringLiteral("doc/Learner1.lrn")).value(1), raised);
     QCOMPARE(h.child<PieGauge>("GaugeRR")->Progress(), 10);
     QCOMPARE(h.child<PieGauge>("GaugeRR")->PercentDone(), 100);
     QCOMPARE(h.text("Label33"), QStringLiteral("10 %"));
