@@ -176,7 +176,7 @@ void TForm2::courseSelected(int index)
         QLabel *boxes[3] = {MenuT->Image5, MenuT->Image19, MenuT->Image20};
         for (int i = 0; i < 3; ++i) {
             const QString path = DataPaths::image(icons.at(i));
-            const QPixmap picture(path);
+            const QPixmap picture = DataPaths::isSpecialFile(path) ? QPixmap() : QPixmap(path);
             if (picture.isNull())
                 throw DataError(QStringLiteral("Cannot open the picture \"%1\".").arg(path));
             boxes[i]->setPixmap(picture);

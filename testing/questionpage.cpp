@@ -103,7 +103,7 @@ void showPictureFile(QLabel *box, const QString &path)
     if (box->property("pictureFile").toString() == path && !box->pixmap().isNull())
         return;
     QPixmap picture;
-    if (!picture.load(path))
+    if (DataPaths::isSpecialFile(path) || !picture.load(path))
         return;
     box->setPixmap(picture);
     box->setProperty("pictureFile", path);

@@ -2,6 +2,15 @@
 
 #include <QPushButton>
 
+#include <atomic>
+#include <optional>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 const QString imagesQuest = QStringLiteral("images/quest.png");
 const QString imagesDot = QStringLiteral("images/dot.png");
@@ -17,6 +26,44 @@ void click(QWidget *widget)
 {
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(2, 2));
 }
+
+// A FIFO in place of a file. Should the page open it, the open would wait for a writer for ever;
+// after two seconds this gives it one that writes nothing, and records that it had to.
+class Fifo {
+public:
+    explicit Fifo(const QString &path) : m_path(QFile::encodeName(path))
+    {
+        QFile::remove(path);
+        if (mkfifo(m_path.constData(), 0600) != 0)
+            qFatal("cannot make a FIFO");
+        m_releaser = std::thread([this] {
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+            while (!m_done) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                if (std::chrono::steady_clock::now() < deadline)
+                    continue;
+                // Opening for writing succeeds only while a reader waits on the FIFO.
+                const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) {
+                    ::close(fd);
+                    m_released = true;
+                }
+            }
+        });
+    }
+    ~Fifo()
+    {
+        m_done = true;
+        m_releaser.join();
+    }
+    bool hung() const { return m_released; }
+
+private:
+    QByteArray m_path;
+    std::atomic<bool> m_done{false};
+    std::atomic<bool> m_released{false};
+    std::thread m_releaser;
+};
 } // namespace
 
 class TestQuestionPage : public QObject {
@@ -600,19 +647,26 @@ void TestQuestionPage::missingPictureKeepsPrevious()
 void TestQuestionPage::malformedQuestionFileReturnsToMenu_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("practice opening") << "practice";
-    QTest::newRow("test opening") << "test";
-    QTest::newRow("next") << "next";
-    QTest::newRow("back") << "back";
+    QTest::addColumn<bool>("fifo");
+    QTest::newRow("practice opening") << "practice" << false;
+    QTest::newRow("test opening") << "test" << false;
+    QTest::newRow("next") << "next" << false;
+    QTest::newRow("back") << "back" << false;
+    QTest::newRow("next onto a FIFO") << "next" << true;
+    QTest::newRow("back onto a FIFO") << "back" << true;
 }
 
 void TestQuestionPage::malformedQuestionFileReturnsToMenu()
 {
     QFETCH(QString, how);
+    QFETCH(bool, fifo);
     DataDir dir;
     MessageRecorder recorder;
     dir.writeBank(9);
     dir.writeLines(QStringLiteral("Questions/7.lrn"), {"Question 7", "A.", "B.", "C.", "1.", "2."});
+    std::optional<Fifo> special;
+    if (fifo)
+        special.emplace(QStringLiteral("Questions/7.lrn"));
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"66", "22", "69"});
     Harness h;
     h.signIn();
@@ -628,6 +682,7 @@ void TestQuestionPage::malformedQuestionFileReturnsToMenu()
     else
         h.page.SpeedButton11Click();
     QVERIFY(reported);
+    QVERIFY2(!special || !special->hung(), "the page waited on the FIFO");
     QCOMPARE(recorder.errors.size(), 1);
     QVERIFY2(recorder.errors.first().contains(QStringLiteral("Questions/7.lrn")), qPrintable(recorder.errors.first()));
     QCOMPARE(h.menuRequests, 1);
