@@ -23,7 +23,8 @@ void Adverts::Timer2Timer()
     if (n <= 0)
         return;
     const int r = static_cast<int>(m_random.bounded(static_cast<quint32>(n)));
-    const QPixmap picture(DataPaths::resolve(DataPaths::advertsDir + QStringLiteral("/a") + QString::number(r) + QStringLiteral(".png")), "PNG");
+    const QString path = DataPaths::resolve(DataPaths::advertsDir + QStringLiteral("/a") + QString::number(r) + QStringLiteral(".png"));
+    const QPixmap picture = DataPaths::isSpecialFile(path) ? QPixmap() : QPixmap(path, "PNG");
     if (picture.isNull())
         return;
     cancelPictureLater(m_advert);

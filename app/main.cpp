@@ -1,4 +1,5 @@
 #include "app/tform2.h"
+#include "base/saveleftovers.h"
 #include "update/programlock.h"
 
 #include <QApplication>
@@ -12,7 +13,10 @@ int main(int argc, char *argv[])
     // Held for the whole run, so the updater knows when the program has exited.
     QLockFile running(programLockFileName);
     running.setStaleLockTime(0);
-    running.tryLock(0);
+    // Holding the lock proves that no other copy of the program is saving in this directory, so
+    // temporary copies lying about are leftovers of a run that was killed.
+    if (running.tryLock(0))
+        SaveLeftovers::remove();
 
     TForm2 window;
     // Centred on the primary monitor when first shown.

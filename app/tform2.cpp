@@ -235,7 +235,7 @@ void TForm2::courseSelected(int index)
         QLabel *boxes[3] = {MenuT->Image5, MenuT->Image19, MenuT->Image20};
         for (int i = 0; i < 3; ++i) {
             const QString path = DataPaths::image(icons.at(i));
-            const QPixmap picture(path);
+            const QPixmap picture = DataPaths::isSpecialFile(path) ? QPixmap() : QPixmap(path);
             if (picture.isNull())
                 throw DataError(QStringLiteral("Cannot open the picture \"%1\".").arg(path));
             boxes[i]->setPixmap(picture);
@@ -252,6 +252,11 @@ void TForm2::courseConfirmed()
     showPage(MenuT);
     MenuT->Button1->click();
     MenuT->Button1->hide();
+    // Hidden, the loader still held the keyboard focus as the default button, so every Enter on
+    // the menu loaded the progress again; once hidden it takes no key at all.
+    MenuT->Button1->setDefault(false);
+    MenuT->Button1->setFocusPolicy(Qt::NoFocus);
+    MenuT->Button1->clearFocus();
 }
 
 void TForm2::TextFader11Click()

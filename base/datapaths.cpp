@@ -86,6 +86,12 @@ int countFiles(const QString &relativeDir)
     return count;
 }
 
+bool isSpecialFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile();
+}
+
 QString image(const QString &name)
 {
     return resolve(imagesDir + u'/' + name + QStringLiteral(".png"));

@@ -30,6 +30,10 @@ bool exists(const QString &relativePath);
 // afresh unless the directory is unchanged since an earlier listing.
 int countFiles(const QString &relativeDir);
 
+// Whether something other than a plain file (a FIFO, a device, a directory) lies at the path.
+// Such entries are never opened for reading: opening a FIFO waits for a writer that may never come.
+bool isSpecialFile(const QString &path);
+
 // "images/" + name + ".png", resolved.
 QString image(const QString &name);
 

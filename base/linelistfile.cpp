@@ -1,11 +1,17 @@
 #include "base/linelistfile.h"
 
 #include "base/dataerror.h"
+#include "base/datapaths.h"
 #include "base/windows1252.h"
 
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+
+#include <cerrno>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -35,6 +41,17 @@ QString decodeText(const QByteArray &bytes)
     if (!utf8.hasError())
         return text;
     return fromWindows1252(bytes);
+}
+
+bool syncToDisk(QSaveFile &file)
+{
+#ifdef Q_OS_UNIX
+    return ::fsync(file.handle()) == 0;
+#else
+    // Elsewhere the commit's own flush to disk is all there is; its result cannot be seen.
+    Q_UNUSED(file);
+    return true;
+#endif
 }
 
 } // namespace
@@ -73,6 +90,8 @@ QByteArray encode(const QStringList &lines)
 
 QStringList read(const QString &path)
 {
+    if (DataPaths::isSpecialFile(path))
+        throw DataError(QStringLiteral("Cannot open file \"%1\". It is not a plain file.").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw DataError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
@@ -85,7 +104,19 @@ void write(const QString &path, const QStringList &lines)
     if (!file.open(QIODevice::WriteOnly))
         throw DataError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));
     const QByteArray bytes = encode(lines);
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    // QSaveFile::commit flushes its buffer without looking at the result, so on a full disk it
+    // would put an empty file in place of the old one and report success. Every step is checked
+    // here first, and the bytes are on the disk before the rename makes them the file.
+    QString failure;
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        failure = file.errorString();
+    else if (!syncToDisk(file))
+        failure = qt_error_string(errno);
+    if (!failure.isEmpty()) {
+        file.cancelWriting();
+        throw DataError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, failure));
+    }
+    if (!file.commit())
         throw DataError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
 }
 

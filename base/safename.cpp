@@ -19,7 +19,12 @@ QString fileNameProblem(const QString &name, const QString &suffix)
                                            QRegularExpression::CaseInsensitiveOption);
     if (device.match(name).hasMatch())
         return QStringLiteral("\"%1\" is a reserved device name.").arg(name);
-    if ((name + suffix).toUtf8().size() > 255)
-        return QStringLiteral("The name is too long for a file name.");
+    // Every file is saved through a temporary copy whose name adds "." and six characters to the
+    // file's name, and a file name holds at most 255 bytes.
+    const qsizetype needed = (name + suffix).toUtf8().size() + saveTemporaryNameExtra;
+    if (needed > 255)
+        return QStringLiteral("The name is too long: saving its files needs file names of %1 bytes, "
+                              "and a file name may hold at most 255.")
+            .arg(needed);
     return {};
 }

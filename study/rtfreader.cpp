@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QColor>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QImage>
 #include <QImageReader>
@@ -1140,6 +1141,12 @@ bool load(const QByteArray &rtf, QTextDocument *document, QString *error)
 
 bool loadFile(const QString &path, QTextDocument *document, QString *error)
 {
+    // Opening a FIFO would wait for a writer that may never come.
+    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+        if (error)
+            *error = QStringLiteral("Cannot open file \"%1\": it is not a plain file").arg(path);
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)

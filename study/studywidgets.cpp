@@ -33,7 +33,7 @@ bool loadPicture(QLabel *box, const QString &relativePath, bool fitBox, bool qui
 {
     const QString path = DataPaths::resolve(relativePath);
     QPixmap picture;
-    if (!picture.load(path)) {
+    if (DataPaths::isSpecialFile(path) || !picture.load(path)) {
         if (!quiet)
             Messages::showError(QStringLiteral("Cannot open the picture \"%1\".").arg(relativePath));
         return false;

@@ -181,8 +181,15 @@ void ProgressChart::Timer1Timer()
         if (progress == target)
             continue;
         // Normally the gauges run down from full; one left below its score by an earlier learner
-        // climbs to it instead of standing still.
-        r.gauge->SetProgress(progress > target ? progress - 1 : progress + 1);
+        // climbs to it instead of standing still. Scores and maxima are read from files and may
+        // be huge, so a gauge far from its score first jumps to a short walk away from it.
+        constexpr int longestWalk = 200;
+        int next = progress > target ? progress - 1 : progress + 1;
+        if (progress - target > longestWalk)
+            next = target + longestWalk;
+        else if (target - progress > longestWalk)
+            next = target - longestWalk;
+        r.gauge->SetProgress(next);
         showProgress(r);
         return;
     }

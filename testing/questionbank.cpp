@@ -4,6 +4,7 @@
 #include "base/datapaths.h"
 #include "base/dataerror.h"
 #include "base/linelistfile.h"
+#include "base/safename.h"
 
 #include <QFileInfo>
 
@@ -79,6 +80,13 @@ PictureKind pictureKind(const QString &code)
     if (code == Course::light)
         return PictureKind::LightVehicleDiagram;
     return PictureKind::File;
+}
+
+QString picturePath(const QString &code)
+{
+    if (!fileNameProblem(code, QStringLiteral(".png")).isEmpty())
+        return {};
+    return DataPaths::image(code);
 }
 
 Step nextQuestionNumber(int current, const QString &courseCode)

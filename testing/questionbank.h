@@ -45,6 +45,11 @@ std::optional<QString> sectionTypeText(const QString &sectionCode);
 enum class PictureKind { Neutral, MotorcycleDiagram, LightVehicleDiagram, File };
 PictureKind pictureKind(const QString &code);
 
+// The file a picture code of kind File shows: "images/" + code + ".png". A question file comes
+// from the update server, so a code is only taken as a plain file name inside "images"; one that
+// names a folder or a path leading elsewhere gives an empty path, which shows no picture.
+QString picturePath(const QString &code);
+
 // The question number after `current` for a course, stepping over the ranges of the other kind
 // of vehicle when the step lands exactly on a range's first number.
 struct Step {

@@ -19,6 +19,8 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <limits>
+
 namespace {
 
 const QString promptText = QStringLiteral("Enter your name here");
@@ -100,7 +102,7 @@ void showPictureFile(QLabel *box, const QString &path)
     if (box->property("pictureFile").toString() == path && !box->pixmap().isNull())
         return;
     QPixmap picture;
-    if (!picture.load(path))
+    if (DataPaths::isSpecialFile(path) || !picture.load(path))
         return;
     box->setPixmap(fitted(picture, box->size()));
     box->setProperty("pictureFile", path);
@@ -364,7 +366,7 @@ void QuestionPage::showQuestion(const QStringList &lines)
         break;
     case PictureKind::File:
         displayit->show();
-        showPictureFile(displayit, DataPaths::image(picture));
+        showPictureFile(displayit, QuestionBank::picturePath(picture));
         break;
     }
 }
@@ -461,9 +463,12 @@ void QuestionPage::recordAnswer(int change)
     case ProgressRecords::Section::VehicleControls: score = &m_state.vcscore; break;
     case ProgressRecords::Section::RoadSigns: score = &m_state.rsscore; break;
     }
-    if (change > 0)
-        ++*score;
-    else if (*score > 0)
+    // A score read from a file may already be the largest an int holds.
+    if (change > 0) {
+        if (*score < std::numeric_limits<int>::max())
+            ++*score;
+    } else if (*score > 0) {
         --*score;
+    }
     m_chart.recordSectionScore(*section);
 }

@@ -4,6 +4,7 @@
 #include "base/messages.h"
 #include "base/page.h"
 #include "controls/textfader.h"
+#include "learner/coursepage.h"
 #include "learner/loginpage.h"
 #include "study/controlspage.h"
 #include "study/documentviewer.h"
@@ -60,6 +61,7 @@ private slots:
     void controlsAndDocumentsFollowTheCourse();
     void advertsRotate();
     void advertsWithoutPicturesStayQuiet();
+    void enterOnTheMenuLeavesTheChartAlone();
 };
 
 void TestMenu::gateStopsGatedEntries_data()
@@ -403,6 +405,34 @@ void TestMenu::advertsWithoutPicturesStayQuiet()
     for (int tick = 0; tick < 10; ++tick)
         form.Timer2Timer();
     QCOMPARE(form.MenuT->advert->pixmap().toImage(), placeholder);
+    QVERIFY(recorder.all().isEmpty());
+}
+
+void TestMenu::enterOnTheMenuLeavesTheChartAlone()
+{
+    TempDataDir dir;
+    dir.writeQuestion(1);
+    for (const char *icon : {"lvs", "lvb", "hvs", "hb", "mcs", "mb"})
+        writePng(dir, QStringLiteral("images/%1.png").arg(QLatin1String(icon)), Qt::red, {99, 74});
+    MessageRecorder recorder;
+    TForm2 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClicks(form.Login->edit2, QStringLiteral("Thabo"));
+    QTest::keyClick(form.windowHandle(), Qt::Key_Return);
+    form.Course->Image36MouseEnter();
+    form.Course->Image32Click();
+    form.Course->SpeedButton22->click();
+    QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MenuT));
+    QTRY_VERIFY(!form.Timer1->isActive());
+    QCOMPARE(form.MenuT->findChild<QLabel *>(QStringLiteral("Label33"))->text(), QStringLiteral("0 %"));
+    // Only the course confirmation loads the progress; Enter on the menu must not load it again.
+    dir.writeLines(QStringLiteral("doc/Thabo.lrn"), {"Thabo", "5", "5", "5", "0", "0", "0"});
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Return})
+        QTest::keyClick(form.windowHandle(), key);
+    QTest::qWait(50);
+    QVERIFY(!form.Timer1->isActive());
+    QCOMPARE(form.MenuT->findChild<QLabel *>(QStringLiteral("Label33"))->text(), QStringLiteral("0 %"));
     QVERIFY(recorder.all().isEmpty());
 }
 

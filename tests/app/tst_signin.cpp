@@ -57,6 +57,7 @@ private slots:
     void greetingsKeepToOneLine();
     void unsafeOrReservedNamesAreRefused_data();
     void unsafeOrReservedNamesAreRefused();
+    void longestSavableNameKeepsItsFiles();
     void damagedProfileChangesNothing();
     void tilesLightAndDimUnderThePointer();
     void tilesFollowThePointer();
@@ -240,6 +241,10 @@ void TestSignIn::unsafeOrReservedNamesAreRefused_data()
     QTest::newRow("maximum file") << "MaxCount";
     QTest::newRow("sign list") << "Road Markings";
     QTest::newRow("too long") << QString(300, QLatin1Char('n'));
+    // The name fits a file name, but the save's temporary copy needs seven bytes more.
+    QTest::newRow("245 bytes") << QString(245, QLatin1Char('n'));
+    QTest::newRow("251 bytes") << QString(251, QLatin1Char('n'));
+    QTest::newRow("246 bytes in two-byte letters") << QString(123, QChar(0xEB));
 }
 
 void TestSignIn::unsafeOrReservedNamesAreRefused()
@@ -258,6 +263,22 @@ void TestSignIn::unsafeOrReservedNamesAreRefused()
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), afterStart);
     QVERIFY(!QFileInfo::exists(dir.path() + QStringLiteral("/../outside.sav")));
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.Login));
+}
+
+void TestSignIn::longestSavableNameKeepsItsFiles()
+{
+    TempDataDir dir;
+    prepare(dir);
+    MessageRecorder recorder;
+    TForm2 form;
+    const QString name(244, QLatin1Char('n'));
+    signIn(form, name);
+    form.Course->Image36MouseEnter();
+    form.Course->Image32Click();
+    form.Course->SpeedButton22->click();
+    QVERIFY2(recorder.all().isEmpty(), qPrintable(recorder.all().value(0)));
+    QCOMPARE(dir.readLines(name + QStringLiteral(".sav")), (QStringList{name, "1", "hv"}));
+    QCOMPARE(dir.readLines(QStringLiteral("doc/") + name + QStringLiteral(".lrn")).size(), 7);
 }
 
 void TestSignIn::damagedProfileChangesNothing()

@@ -1,4 +1,6 @@
 #include "base/linelistfile.h"
+#include "base/saveleftovers.h"
+#include "tests/support/tempdatadir.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -63,6 +65,7 @@ class TestCrashSafety : public QObject {
     Q_OBJECT
 private slots:
     void killedSaveLeavesOldOrNewFileWhole();
+    void onlyLeftoversOfOwnSavesAreRemoved();
 };
 
 void TestCrashSafety::killedSaveLeavesOldOrNewFileWhole()
@@ -116,6 +119,31 @@ void TestCrashSafety::killedSaveLeavesOldOrNewFileWhole()
     // The kills really fell among the saves: the files kept changing between them.
     QVERIFY2(changed >= 20, qPrintable(QStringLiteral("only %1 of 200 kills saw a new profile").arg(changed)));
     qInfo("200 kills in %lld ms, the profile changed across %d of them", clock.elapsed(), changed);
+}
+
+void TestCrashSafety::onlyLeftoversOfOwnSavesAreRemoved()
+{
+    TempDataDir dir;
+    const QStringList leftovers{"Thabo.sav.CpHhxt", "doc/Thabo.lrn.QwErTy", "doc/maxcount.lrn.abcdef",
+                                "doc/ver.txt.ZZZZZZ", "Questions/12.lrn.HhHhHh", "Tarmika1002.exe.pLmNoK"};
+    // Look-alikes: other files, other folders, other endings, and entries that are no plain file.
+    const QStringList others{"Thabo.sav", "Thabo.sav.Ab12Cd", "Thabo.sav.AbCdEfG", "notes.txt.AbCdEf",
+                             "doc/guide.rtf.AbCdEf", "images/quest.png.AbCdEf", "Questions/x.lrn.AbCdEf",
+                             "adds/a0.png.AbCdEf", "outside.txt"};
+    for (const QString &file : leftovers + others)
+        dir.writeBytes(file, "Thabo\r\n1\r\nlv\r\n");
+    dir.mkdir(QStringLiteral("Naledi.sav.FolDer"));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("outside.txt")), dir.filePath(QStringLiteral("Sipho.sav.LinkAb"))));
+
+    QStringList removed = SaveLeftovers::remove();
+    removed.sort();
+    QStringList expected = leftovers;
+    expected.sort();
+    QCOMPARE(removed, expected);
+    for (const QString &file : leftovers)
+        QVERIFY2(!dir.exists(file), qPrintable(file));
+    for (const QString &file : others + QStringList{"Naledi.sav.FolDer", "Sipho.sav.LinkAb"})
+        QVERIFY2(dir.exists(file), qPrintable(file));
 }
 
 int main(int argc, char *argv[])

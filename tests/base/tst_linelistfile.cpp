@@ -3,11 +3,14 @@
 #include "base/linelistfile.h"
 #include "tests/support/tempdatadir.h"
 
+#include <QProcess>
 #include <QSaveFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 class TestLineListFile : public QObject {
     Q_OBJECT
@@ -18,6 +21,8 @@ private slots:
     void roundTripsThroughAFile();
     void unreadableFileThrowsNamingTheFile();
     void interruptedSaveLeavesOldFileIntact();
+    void saveOnFullDiskKeepsOldFileAndSaysWhich_data();
+    void saveOnFullDiskKeepsOldFileAndSaysWhich();
     void missingLineThrowsNamingTheFile();
     void resolvesPathsWithoutRegardToCase();
     void countsFilesButNotFolders();
@@ -34,6 +39,40 @@ void setModified(const QString &path, qint64 msecsSinceEpoch)
     if (utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) != 0)
         qFatal("cannot set the time of %s", qPrintable(path));
 }
+
+// A file system of 64 KiB mounted for the test and filled to the last block; needs root.
+class FullFileSystem {
+public:
+    FullFileSystem()
+    {
+        if (geteuid() != 0 || !m_dir.isValid())
+            return;
+        if (QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", m_dir.path()}) != 0)
+            return;
+        m_mounted = true;
+    }
+    ~FullFileSystem()
+    {
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), {m_dir.path()});
+    }
+    bool mounted() const { return m_mounted; }
+    QString path() const { return m_dir.path(); }
+    // Writes a filler file until the file system refuses more.
+    void fill() const
+    {
+        QFile filler(m_dir.filePath(QStringLiteral("filler")));
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            qFatal("cannot create the filler file");
+        const QByteArray block(4096, 'f');
+        while (filler.write(block) == block.size()) {
+        }
+    }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+};
 
 } // namespace
 
@@ -104,6 +143,40 @@ void TestLineListFile::interruptedSaveLeavesOldFileIntact()
     }
     QCOMPARE(LineListFile::read(QStringLiteral("p.sav")), (QStringList{"old", "1"}));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("p.sav")});
+}
+
+void TestLineListFile::saveOnFullDiskKeepsOldFileAndSaysWhich_data()
+{
+    QTest::addColumn<QByteArray>("old");
+    QTest::newRow("replacing a profile") << QByteArray("Thabo\r\n57\r\nlv\r\n");
+    QTest::newRow("first save") << QByteArray();
+}
+
+void TestLineListFile::saveOnFullDiskKeepsOldFileAndSaysWhich()
+{
+    QFETCH(QByteArray, old);
+    FullFileSystem disk;
+    if (!disk.mounted())
+        QSKIP("mounting a small file system needs root");
+    const QString path = disk.path() + QStringLiteral("/Thabo.sav");
+    if (!old.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+    }
+    disk.fill();
+    try {
+        LineListFile::write(path, {QStringLiteral("Thabo"), QStringLiteral("58"), QStringLiteral("lv")});
+        QFAIL("a save on a full disk must not report success");
+    } catch (const DataError &error) {
+        QVERIFY2(error.text().contains(path), qPrintable(error.text()));
+    }
+    const QStringList expected = old.isEmpty() ? QStringList{"filler"} : QStringList{"Thabo.sav", "filler"};
+    QCOMPARE(QDir(disk.path()).entryList(QDir::Files, QDir::Name), expected);
+    if (!old.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+    }
 }
 
 void TestLineListFile::missingLineThrowsNamingTheFile()

@@ -182,6 +182,8 @@ void TestProgressChart::runDownEnds_data()
     QTest::newRow("empty section") << QStringList{"0", "5", "8"} << QStringList{"3", "1", "1"}
                                    << QList<int>{0, 1, 1};
     QTest::newRow("no maximum file") << QStringList() << QStringList{"70", "0", "69"} << QList<int>{66, 0, 69};
+    const QStringList huge{"2000000000", "2000000000", "2000000000"};
+    QTest::newRow("huge maxima and scores") << huge << huge << QList<int>{2000000000, 2000000000, 2000000000};
 }
 
 void TestProgressChart::runDownEnds()

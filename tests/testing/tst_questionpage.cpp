@@ -1,8 +1,18 @@
+#include <QApplication>
 #include "testingfixture.h"
 
 #include <QPainter>
 #include <QPushButton>
 #include <functional>
+
+#include <atomic>
+#include <optional>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const QString imagesQuest = QStringLiteral("images/quest.png");
@@ -19,6 +29,44 @@ void click(QWidget *widget)
 {
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(2, 2));
 }
+
+// A FIFO in place of a file. Should the page open it, the open would wait for a writer for ever;
+// after two seconds this gives it one that writes nothing, and records that it had to.
+class Fifo {
+public:
+    explicit Fifo(const QString &path) : m_path(QFile::encodeName(path))
+    {
+        QFile::remove(path);
+        if (mkfifo(m_path.constData(), 0600) != 0)
+            qFatal("cannot make a FIFO");
+        m_releaser = std::thread([this] {
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+            while (!m_done) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                if (std::chrono::steady_clock::now() < deadline)
+                    continue;
+                // Opening for writing succeeds only while a reader waits on the FIFO.
+                const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) {
+                    ::close(fd);
+                    m_released = true;
+                }
+            }
+        });
+    }
+    ~Fifo()
+    {
+        m_done = true;
+        m_releaser.join();
+    }
+    bool hung() const { return m_released; }
+
+private:
+    QByteArray m_path;
+    std::atomic<bool> m_done{false};
+    std::atomic<bool> m_released{false};
+    std::thread m_releaser;
+};
 
 // The smallest rectangle holding every pixel of `image` for which `hit` holds.
 QRect boundsOf(const QImage &image, const std::function<bool(QRgb)> &hit)
@@ -49,6 +97,7 @@ private slots:
     void questionOutsideSectionsShowsTestModeOnly();
     void unmatchedKeyLeavesPageUnchanged_data();
     void unmatchedKeyLeavesPageUnchanged();
+    void scoreAboveMaximumShowsTheMaximum_data();
     void scoreAboveMaximumShowsTheMaximum();
     void endOfBankReturnsToMenuAndRestarts();
     void backOnFirstQuestionEndsOnMenuStoringZero();
@@ -68,6 +117,7 @@ private slots:
     void testYourselfResetsStoredScores();
     void menuKeepsNumberOnlyWithProfile_data();
     void menuKeepsNumberOnlyWithProfile();
+    void keysWorkLikeMarkersAndHotSpots();
 
     // Faults the page handles soundly.
     void missingProgressFileIsCreatedAtTestAnswer();
@@ -110,6 +160,35 @@ void TestQuestionPage::workedExampleCountsUpAndDown()
     QCOMPARE(h.picture("Image12"), imagesDot);
     QCOMPARE(h.picture("Image13"), imagesDot);
     QCOMPARE(h.picture("Image14"), imagesDot);
+    QVERIFY(recorder.all().isEmpty());
+}
+
+void TestQuestionPage::keysWorkLikeMarkersAndHotSpots()
+{
+    DataDir dir;
+    MessageRecorder recorder;
+    dir.writePictures();
+    dir.writeBank(3);   // key "a1"
+    Harness h;
+    h.signIn();
+    QVERIFY(h.page.openPractice());
+    h.page.show();
+    QVERIFY(QTest::qWaitForWindowActive(&h.page));
+    // Keys go to the widget holding the focus, as the window sends them.
+    auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(&h.page));
+    press(Qt::Key_1);
+    QCOMPARE(h.text("info"), QStringLiteral("Correct"));
+    QCOMPARE(h.picture("Image11"), QStringLiteral("images/dot2.png"));
+    press(Qt::Key_4);
+    QCOMPARE(h.text("info"), QStringLiteral("Incorrect"));
+    press(Qt::Key_Right);
+    QCOMPARE(h.text("Label12"), QStringLiteral("Question no:2 / 3"));
+    press(Qt::Key_Left);
+    QCOMPARE(h.text("Label12"), QStringLiteral("Question no:1 / 3"));
+    QCOMPARE(h.menuRequests, 0);
+    press(Qt::Key_Escape);
+    QCOMPARE(h.menuRequests, 1);
     QVERIFY(recorder.all().isEmpty());
 }
 
@@ -266,21 +345,32 @@ void TestQuestionPage::unmatchedKeyLeavesPageUnchanged()
     QCOMPARE(dir.readBytes(QStringLiteral("doc/Learner1.lrn")), before);
 }
 
+void TestQuestionPage::scoreAboveMaximumShowsTheMaximum_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("raised");
+    QTest::newRow("above the maximum") << "13" << "14";
+    // The largest score a file can hold stays there rather than turning negative.
+    QTest::newRow("largest score") << "2147483647" << "2147483647";
+}
+
 void TestQuestionPage::scoreAboveMaximumShowsTheMaximum()
 {
+    QFETCH(QString, stored);
+    QFETCH(QString, raised);
     DataDir dir;
     MessageRecorder recorder;
     dir.writeQuestion(1, QStringLiteral("a1"), QStringLiteral("1"));
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"10", "22", "69"});
-    dir.writeProgress(QStringLiteral("Learner1"), {"13", "0", "0", "0", "0", "0"});
+    dir.writeProgress(QStringLiteral("Learner1"), {stored, "0", "0", "0", "0", "0"});
     Harness h;
     h.signIn();
     h.chart.Button1Click();
     h.state.mode = 0;
     h.showQuestion(1);
     h.page.A1aClick();
-    QCOMPARE(h.state.rrscore, 14);
-    QCOMPARE(dir.readLines(QStringLiteral("doc/Learner1.lrn")).value(1), QStringLiteral("14"));
+    QCOMPARE(QString::number(h.state.rrscore), raised);
+    QCOMPARE(dir.readLines(QStringLiteral("doc/Learner1.lrn")).value(1), raised);
     QCOMPARE(h.child<PieGauge>("GaugeRR")->Progress(), 10);
     QCOMPARE(h.child<PieGauge>("GaugeRR")->PercentDone(), 100);
     QCOMPARE(h.text("Label33"), QStringLiteral("10 %"));
@@ -428,6 +518,10 @@ void TestQuestionPage::pictureCodeChoosesPicture_data()
     QTest::newRow("motorcycle diagram") << "m" << false << true << false << "images/quest.png";
     QTest::newRow("light vehicle diagram") << "lv" << false << false << true << "images/quest.png";
     QTest::newRow("picture file") << "TL" << true << false << false << "images/TL.png";
+    // A code from a question file names a file inside "images", never one elsewhere.
+    QTest::newRow("parent folder") << "../outside/evil" << true << false << false << "images/quest.png";
+    QTest::newRow("parent folder, backslashes") << "..\\outside\\evil" << true << false << false << "images/quest.png";
+    QTest::newRow("sub folder") << "sub/evil" << true << false << false << "images/quest.png";
 }
 
 void TestQuestionPage::pictureCodeChoosesPicture()
@@ -436,7 +530,10 @@ void TestQuestionPage::pictureCodeChoosesPicture()
     DataDir dir;
     MessageRecorder recorder;
     dir.writePictures();
-    dir.writePictures({QStringLiteral("TL")});
+    QDir().mkpath(QStringLiteral("images/sub"));
+    QDir().mkpath(QStringLiteral("outside"));
+    dir.writePictures({QStringLiteral("TL"), QStringLiteral("sub/evil")});
+    QFile::copy(QStringLiteral("images/TL.png"), QStringLiteral("outside/evil.png"));
     dir.writeQuestion(1, QStringLiteral("a1"), QStringLiteral("1"), QStringLiteral("m"));
     dir.writeQuestion(2, QStringLiteral("a1"), QStringLiteral("1"), code);
     Harness h;
@@ -712,19 +809,26 @@ void TestQuestionPage::missingPictureKeepsPrevious()
 void TestQuestionPage::malformedQuestionFileReturnsToMenu_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("practice opening") << "practice";
-    QTest::newRow("test opening") << "test";
-    QTest::newRow("next") << "next";
-    QTest::newRow("back") << "back";
+    QTest::addColumn<bool>("fifo");
+    QTest::newRow("practice opening") << "practice" << false;
+    QTest::newRow("test opening") << "test" << false;
+    QTest::newRow("next") << "next" << false;
+    QTest::newRow("back") << "back" << false;
+    QTest::newRow("next onto a FIFO") << "next" << true;
+    QTest::newRow("back onto a FIFO") << "back" << true;
 }
 
 void TestQuestionPage::malformedQuestionFileReturnsToMenu()
 {
     QFETCH(QString, how);
+    QFETCH(bool, fifo);
     DataDir dir;
     MessageRecorder recorder;
     dir.writeBank(9);
     dir.writeLines(QStringLiteral("Questions/7.lrn"), {"Question 7", "A.", "B.", "C.", "1.", "2."});
+    std::optional<Fifo> special;
+    if (fifo)
+        special.emplace(QStringLiteral("Questions/7.lrn"));
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"66", "22", "69"});
     Harness h;
     h.signIn();
@@ -740,6 +844,7 @@ void TestQuestionPage::malformedQuestionFileReturnsToMenu()
     else
         h.page.SpeedButton11Click();
     QVERIFY(reported);
+    QVERIFY2(!special || !special->hung(), "the page waited on the FIFO");
     QCOMPARE(recorder.errors.size(), 1);
     QVERIFY2(recorder.errors.first().contains(QStringLiteral("Questions/7.lrn")), qPrintable(recorder.errors.first()));
     QCOMPARE(h.menuRequests, 1);
