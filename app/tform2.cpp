@@ -17,6 +17,7 @@
 #include "study/rulepage.h"
 #include "study/signpicturetable.h"
 #include "study/signspage.h"
+#include "testing/mocksettings.h"
 #include "testing/progresschart.h"
 #include "testing/questionbank.h"
 #include "testing/questionpage.h"
@@ -120,7 +121,8 @@ void TForm2::wirePages()
     // A learner's progress file lies in "doc" beside the program's own .lrn files; a name that
     // would overwrite one of them is refused.
     Login->setReservedNames([](const QString &name) {
-        if (name.compare(QStringLiteral("maxcount"), Qt::CaseInsensitive) == 0)
+        if (name.compare(QStringLiteral("maxcount"), Qt::CaseInsensitive) == 0
+            || name.compare(mockSettingsStem, Qt::CaseInsensitive) == 0)
             return true;
         const QStringList categories = SignPictureTable::categories();
         return std::any_of(categories.begin(), categories.end(), [&](const QString &category) {

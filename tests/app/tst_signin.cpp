@@ -174,6 +174,7 @@ void TestSignIn::unsafeOrReservedNamesAreRefused_data()
     QTest::newRow("control character") << "a\tb";
     QTest::newRow("maximum file") << "MaxCount";
     QTest::newRow("sign list") << "Road Markings";
+    QTest::newRow("mock test settings") << "MockTest";
     QTest::newRow("too long") << QString(300, QLatin1Char('n'));
 }
 
