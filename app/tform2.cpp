@@ -17,7 +17,9 @@
 #include "study/rulepage.h"
 #include "study/signpicturetable.h"
 #include "study/signspage.h"
+#include "study/studywidgets.h"
 #include "testing/mocksettings.h"
+#include "testing/mocktestpage.h"
 #include "testing/progresschart.h"
 #include "testing/questionbank.h"
 #include "testing/questionpage.h"
@@ -94,6 +96,8 @@ TForm2::TForm2(const UpdateServer &server, QWidget *parent) : QWidget(parent)
                                  Responsibilities, Driverules, exterior, heavyVT, Login, Course};
     for (QWidget *p : pages)
         PageControl1->addWidget(p);
+    MockT = new MockTestPage(m_state, PageControl1);
+    PageControl1->addWidget(MockT);
 
     m_adverts = std::make_unique<Adverts>(MenuT->advert);
 
@@ -142,6 +146,9 @@ void TForm2::wirePages()
         connect(rules, &RulePage::menuRequested, this, showMenu);
     for (ControlsPage *controls : {MotorcycleT, LightVT})
         connect(controls, &ControlsPage::menuRequested, this, showMenu);
+    connect(MockT, &MockTestPage::menuRequested, this, showMenu);
+    connect(MockT, &MockTestPage::studyRequested, this, &TForm2::openStudy);
+    MockT->setStudyCheck([this](const StudyLink &link) { return rulePageOf(link, nullptr) != nullptr; });
 
     const std::pair<TTextFader *, void (TForm2::*)()> entries[] = {
         {MenuT->TextFader4, &TForm2::TextFader4Click},   {MenuT->TextFader6, &TForm2::TextFader6Click},
@@ -218,6 +225,43 @@ void TForm2::TextFader12Click()
     }
     showPage(QuestionT);
     hideDocumentViewer();
+}
+
+void TForm2::MockTestClick()
+{
+    if (!MenuT->gate() || !MockT->start())
+        return;
+    showPage(MockT);
+    hideDocumentViewer();
+}
+
+RulePage *TForm2::rulePageOf(const StudyLink &link, int *row) const
+{
+    for (RulePage *page : {Cardinal, Driving, Responsibilities, Driverules, LearnersT}) {
+        if (page->objectName() != link.page)
+            continue;
+        // Some titles end in a blank; the link names the topic without it.
+        const QListWidget *topics = page->topicList();
+        for (int i = 0; i < topics->count(); ++i)
+            if (topics->item(i)->text().trimmed().compare(link.topic, Qt::CaseInsensitive) == 0) {
+                if (row)
+                    *row = i;
+                return page;
+            }
+    }
+    return nullptr;
+}
+
+void TForm2::openStudy(const StudyLink &link)
+{
+    int row = -1;
+    RulePage *page = rulePageOf(link, &row);
+    if (!page)
+        return;
+    openRulePage(page);
+    page->topicList()->selectRow(row);
+    page->topicList()->scrollToItem(page->topicList()->item(row));
+    page->topicClicked();
 }
 
 void TForm2::TextFader9Click()
