@@ -161,6 +161,7 @@ void TForm2::wirePages()
     };
     for (const auto &[fader, handler] : entries)
         connect(fader, &TTextFader::OnClick, this, handler);
+    connect(MenuT->MockTestEntry, &TTextFader::OnClick, this, &TForm2::MockTestClick);
 }
 
 void TForm2::greet(const QString &name)

@@ -106,7 +106,7 @@ void MockTestPage::buildQuestionView()
     connect(m_flag, &QPushButton::clicked, this, &MockTestPage::toggleFlag);
     connect(m_overviewButton, &QPushButton::clicked, this, [this] { showView(View::Overview); });
     connect(m_end, &QPushButton::clicked, this, &MockTestPage::askEnd);
-    m_notice = mockLabel(m_questionPane, QStringLiteral("MockNotice"), {64, 624, 920, 52}, 13, slate);
+    m_notice = mockLabel(m_questionPane, QStringLiteral("MockNotice"), {64, 622, 920, 44}, 13, slate);
     m_notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     buildConfirm();
 }

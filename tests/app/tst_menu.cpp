@@ -68,6 +68,7 @@ void TestMenu::gateStopsGatedEntries_data()
                              "TextFader18", "TextFader21"})
         QTest::newRow(name) << QString::fromLatin1(name) << noCourse;
     QTest::newRow("TextFader7") << "TextFader7" << noCourseCapital;
+    QTest::newRow("MockTestEntry") << "MockTestEntry" << noCourse;
 }
 
 void TestMenu::gateStopsGatedEntries()
@@ -122,6 +123,7 @@ void TestMenu::hoverLeavesEntriesInTheirColour_data()
                              "TextFader21"})
         QTest::newRow(name) << QString::fromLatin1(name) << QColor(255, 255, 255);
     QTest::newRow("TextFader22") << "TextFader22" << QColor(128, 0, 0);
+    QTest::newRow("MockTestEntry") << "MockTestEntry" << QColor(128, 0, 0);
 }
 
 void TestMenu::hoverLeavesEntriesInTheirColour()
