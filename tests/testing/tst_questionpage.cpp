@@ -1,3 +1,4 @@
+#include <QApplication>
 #include "testingfixture.h"
 
 #include <QPushButton>
@@ -45,6 +46,7 @@ private slots:
     void testYourselfResetsStoredScores();
     void menuKeepsNumberOnlyWithProfile_data();
     void menuKeepsNumberOnlyWithProfile();
+    void keysWorkLikeMarkersAndHotSpots();
 
     // Faults the page handles soundly.
     void missingProgressFileIsCreatedAtTestAnswer();
@@ -87,6 +89,35 @@ void TestQuestionPage::workedExampleCountsUpAndDown()
     QCOMPARE(h.picture("Image12"), imagesDot);
     QCOMPARE(h.picture("Image13"), imagesDot);
     QCOMPARE(h.picture("Image14"), imagesDot);
+    QVERIFY(recorder.all().isEmpty());
+}
+
+void TestQuestionPage::keysWorkLikeMarkersAndHotSpots()
+{
+    DataDir dir;
+    MessageRecorder recorder;
+    dir.writePictures();
+    dir.writeBank(3);   // key "a1"
+    Harness h;
+    h.signIn();
+    QVERIFY(h.page.openPractice());
+    h.page.show();
+    QVERIFY(QTest::qWaitForWindowActive(&h.page));
+    // Keys go to the widget holding the focus, as the window sends them.
+    auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(&h.page));
+    press(Qt::Key_1);
+    QCOMPARE(h.text("info"), QStringLiteral("Correct"));
+    QCOMPARE(h.picture("Image11"), QStringLiteral("images/dot2.png"));
+    press(Qt::Key_4);
+    QCOMPARE(h.text("info"), QStringLiteral("Incorrect"));
+    press(Qt::Key_Right);
+    QCOMPARE(h.text("Label12"), QStringLiteral("Question no:2 / 3"));
+    press(Qt::Key_Left);
+    QCOMPARE(h.text("Label12"), QStringLiteral("Question no:1 / 3"));
+    QCOMPARE(h.menuRequests, 0);
+    press(Qt::Key_Escape);
+    QCOMPARE(h.menuRequests, 1);
     QVERIFY(recorder.all().isEmpty());
 }
 
