@@ -32,6 +32,7 @@ public:
         *TextFader14, *TextFader15, *TextFader16, *TextFader17, *TextFader18, *TextFader21;
     TTextFader *TextFader22;   // Options
     TTextFader *MockTestEntry; // Mock Test, on the row of Options
+    TTextFader *MyProgressEntry;
     TTextFader *TextFader25;   // agents banner
     TTextFader *TextFader26;   // greeting
     TTextFader *TextFader3;    // course banner

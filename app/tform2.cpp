@@ -20,6 +20,7 @@
 #include "study/studywidgets.h"
 #include "testing/mocksettings.h"
 #include "testing/mocktestpage.h"
+#include "testing/myprogresspage.h"
 #include "testing/progresschart.h"
 #include "testing/questionbank.h"
 #include "testing/questionpage.h"
@@ -98,6 +99,8 @@ TForm2::TForm2(const UpdateServer &server, QWidget *parent) : QWidget(parent)
         PageControl1->addWidget(p);
     MockT = new MockTestPage(m_state, PageControl1);
     PageControl1->addWidget(MockT);
+    ProgressT = new MyProgressPage(m_state, PageControl1);
+    PageControl1->addWidget(ProgressT);
 
     m_adverts = std::make_unique<Adverts>(MenuT->advert);
 
@@ -148,7 +151,11 @@ void TForm2::wirePages()
         connect(controls, &ControlsPage::menuRequested, this, showMenu);
     connect(MockT, &MockTestPage::menuRequested, this, showMenu);
     connect(MockT, &MockTestPage::studyRequested, this, &TForm2::openStudy);
-    MockT->setStudyCheck([this](const StudyLink &link) { return rulePageOf(link, nullptr) != nullptr; });
+    connect(ProgressT, &MyProgressPage::menuRequested, this, showMenu);
+    connect(ProgressT, &MyProgressPage::studyRequested, this, &TForm2::openStudy);
+    auto canStudy = [this](const StudyLink &link) { return rulePageOf(link, nullptr) != nullptr; };
+    MockT->setStudyCheck(canStudy);
+    ProgressT->setStudyCheck(canStudy);
 
     const std::pair<TTextFader *, void (TForm2::*)()> entries[] = {
         {MenuT->TextFader4, &TForm2::TextFader4Click},   {MenuT->TextFader6, &TForm2::TextFader6Click},
@@ -162,6 +169,7 @@ void TForm2::wirePages()
     for (const auto &[fader, handler] : entries)
         connect(fader, &TTextFader::OnClick, this, handler);
     connect(MenuT->MockTestEntry, &TTextFader::OnClick, this, &TForm2::MockTestClick);
+    connect(MenuT->MyProgressEntry, &TTextFader::OnClick, this, &TForm2::MyProgressClick);
 }
 
 void TForm2::greet(const QString &name)
@@ -233,6 +241,15 @@ void TForm2::MockTestClick()
     if (!MenuT->gate() || !MockT->start())
         return;
     showPage(MockT);
+    hideDocumentViewer();
+}
+
+void TForm2::MyProgressClick()
+{
+    if (!MenuT->gate())
+        return;
+    ProgressT->open();
+    showPage(ProgressT);
     hideDocumentViewer();
 }
 

@@ -14,6 +14,7 @@ class CoursePage;
 class MenuPage;
 class QuestionPage;
 class MockTestPage;
+class MyProgressPage;
 struct StudyLink;
 class ProgressChart;
 class SignsPage;
@@ -59,6 +60,7 @@ public:
     LoginPage *Login;
     CoursePage *Course;
     MockTestPage *MockT;   // after the fourteen pages of the design
+    MyProgressPage *ProgressT;
     ProgressChart *chart;
 
     QTimer *Timer2;    // adverts, 5000 ms, always on
@@ -86,6 +88,7 @@ public:
     void TextFader21Click();   // Interior Inpection
     void TextFader22Click();   // Options
     void MockTestClick();      // Mock Test
+    void MyProgressClick();    // My Progress
 
     void Timer2Timer();
 

@@ -23,6 +23,7 @@ MistakeDrill::Outcome MistakeDrill::answer(int option)
     outcome.right = option == item.question.rightOption;
     item.streak = outcome.right ? item.streak + 1 : 0;
     outcome.mastered = item.streak >= 2;
+    outcome.streak = item.streak;
     if (!outcome.mastered)
         m_queue.append(std::move(item));
     return outcome;

@@ -7,13 +7,19 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 namespace {
 
-const QString optionLook = QStringLiteral(
+// An option's "look" property picks its marking in this style sheet, so marking an option
+// re-polishes the button instead of parsing a new style sheet.
+const QString optionLooks = QStringLiteral(
     "QPushButton { text-align: left; padding: 6px 10px; border: 2px solid #b8c4d8; border-radius: 6px;"
-    " background: white; color: black; %1 }"
-    "QPushButton:hover { border-color: #800000; }");
+    " background: white; color: black; }"
+    "QPushButton:hover { border-color: #800000; }"
+    "QPushButton[look=\"chosen\"] { background: #dbe6ff; border-color: #213599; font-weight: bold; }"
+    "QPushButton[look=\"right\"] { background: #d9f2d9; border-color: #1e7b1e; font-weight: bold; }"
+    "QPushButton[look=\"wrong\"] { background: #f9d6d6; border-color: #b00000; }");
 
 QLabel *textLabel(QWidget *parent, const QString &name, int pixels, const QColor &colour, bool bold = false)
 {
@@ -55,9 +61,9 @@ MockQuestionView::MockQuestionView(const QString &prefix, QWidget *parent) : QWi
         button->setCursor(Qt::PointingHandCursor);
         // The page keeps the keyboard: a focused button would swallow the arrow keys.
         button->setFocusPolicy(Qt::NoFocus);
+        button->setStyleSheet(optionLooks);
         connect(button, &QPushButton::clicked, this, [this, i] { emit optionClicked(i + 1); });
         m_options[i] = button;
-        styleOption(i + 1, {});
     }
     m_picture = new QLabel(this);
     m_picture->setObjectName(prefix + QStringLiteral("Picture"));
@@ -75,31 +81,29 @@ void MockQuestionView::showQuestion(const MockQuestion &question, const QPixmap 
     for (int i = 0; i < 4; ++i)
         m_options[i]->setText(question.text(QuestionBank::Option1 + i));
     m_picture->setPixmap(picture);
-    markChosen(0);
 }
 
 void MockQuestionView::styleOption(int n, const QString &look)
 {
-    m_options[n - 1]->setStyleSheet(optionLook.arg(look));
+    QPushButton *button = m_options[n - 1];
+    if (button->property("look").toString() == look)
+        return;
+    button->setProperty("look", look);
+    button->style()->unpolish(button);
+    button->style()->polish(button);
+    button->update();
 }
 
 void MockQuestionView::markChosen(int option)
 {
     for (int n = 1; n <= 4; ++n)
-        styleOption(n, n == option ? QStringLiteral("background: #dbe6ff; border-color: #213599; font-weight: bold;")
-                                   : QString());
+        styleOption(n, n == option ? QStringLiteral("chosen") : QString());
 }
 
 void MockQuestionView::markVerdict(int chosen, int right)
 {
-    for (int n = 1; n <= 4; ++n) {
-        if (n == right)
-            styleOption(n, QStringLiteral("background: #d9f2d9; border-color: #1e7b1e; font-weight: bold;"));
-        else if (n == chosen)
-            styleOption(n, QStringLiteral("background: #f9d6d6; border-color: #b00000;"));
-        else
-            styleOption(n, {});
-    }
+    for (int n = 1; n <= 4; ++n)
+        styleOption(n, n == right ? QStringLiteral("right") : n == chosen ? QStringLiteral("wrong") : QString());
 }
 
 void MockQuestionView::setOptionsEnabled(bool enabled)

@@ -20,7 +20,7 @@ public:
     // `prefix` names the controls ("Mock" gives MockQuestion, MockOption1 ...).
     explicit MockQuestionView(const QString &prefix, QWidget *parent = nullptr);
 
-    // Shows a question with its picture; no option marked.
+    // Shows a question with its picture; the markings stay until marked anew.
     void showQuestion(const MockQuestion &question, const QPixmap &picture);
     // Marks the learner's choice (0: none).
     void markChosen(int option);

@@ -189,7 +189,5 @@ MockResult MockTest::result(int secondsUsed) const
 QString clockText(int seconds)
 {
     seconds = std::max(seconds, 0);
-    const int h = seconds / 3600, m = seconds / 60 % 60, s = seconds % 60;
-    const QString ms = QStringLiteral("%1:%2").arg(m, 2, 10, QLatin1Char('0')).arg(s, 2, 10, QLatin1Char('0'));
-    return h > 0 ? QStringLiteral("%1:%2").arg(h).arg(ms) : ms;
+    return QStringLiteral("%1:%2").arg(seconds / 60, 2, 10, QLatin1Char('0')).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }

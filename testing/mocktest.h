@@ -107,5 +107,5 @@ private:
     int m_current = 0;
 };
 
-// "mm:ss" (or "h:mm:ss" from an hour on) of a number of seconds; negative counts as 0.
+// Minutes and seconds, "mm:ss" ("75:00" for an hour and a quarter); negative counts as 0.
 QString clockText(int seconds);

@@ -288,7 +288,7 @@ void MockTestPage::askEnd()
         return;
     const int open = m_test.unanswered();
     m_confirmText->setText(open == 0 ? QStringLiteral("Finish the test now?")
-                                     : QStringLiteral("%1 of %2 questions are not answered. Finish the test now?")
+                                     : QStringLiteral("Not answered: %1 of %2 questions. Finish the test now?")
                                            .arg(open).arg(m_test.count()));
     showView(View::Question);
     m_confirm->show();

@@ -69,6 +69,7 @@ void TestMenu::gateStopsGatedEntries_data()
         QTest::newRow(name) << QString::fromLatin1(name) << noCourse;
     QTest::newRow("TextFader7") << "TextFader7" << noCourseCapital;
     QTest::newRow("MockTestEntry") << "MockTestEntry" << noCourse;
+    QTest::newRow("MyProgressEntry") << "MyProgressEntry" << noCourse;
 }
 
 void TestMenu::gateStopsGatedEntries()
@@ -124,6 +125,7 @@ void TestMenu::hoverLeavesEntriesInTheirColour_data()
         QTest::newRow(name) << QString::fromLatin1(name) << QColor(255, 255, 255);
     QTest::newRow("TextFader22") << "TextFader22" << QColor(128, 0, 0);
     QTest::newRow("MockTestEntry") << "MockTestEntry" << QColor(128, 0, 0);
+    QTest::newRow("MyProgressEntry") << "MyProgressEntry" << QColor(128, 0, 0);
 }
 
 void TestMenu::hoverLeavesEntriesInTheirColour()

@@ -6,6 +6,7 @@
 #include "study/rulepage.h"
 #include "study/studywidgets.h"
 #include "testing/mocktestpage.h"
+#include "testing/myprogresspage.h"
 #include "tests/support/tempdatadir.h"
 
 #include <QApplication>
@@ -83,7 +84,7 @@ void TestMockPage::shortTestByKeyboardEndsInResultHistoryAndReview()
     }
     QCOMPARE(text(form, "MockCounter"), QStringLiteral("Question 5 of 5"));
     press(Qt::Key_End);
-    QCOMPARE(text(form, "MockConfirmText"), QStringLiteral("1 of 5 questions are not answered. Finish the test now?"));
+    QCOMPARE(text(form, "MockConfirmText"), QStringLiteral("Not answered: 1 of 5 questions. Finish the test now?"));
     press(Qt::Key_Escape);
     QVERIFY(!form.MockT->confirmingEnd());
     press(shownQuestion(form) == 5 ? Qt::Key_3 : Qt::Key_2);
@@ -117,6 +118,27 @@ void TestMockPage::shortTestByKeyboardEndsInResultHistoryAndReview()
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.Driverules));
     QCOMPARE(form.Driverules->topicList()->currentItem()->text(), QStringLiteral("No-Parking Places and Distances"));
     QVERIFY(form.Driverules->textLabel()->text() == form.Driverules->texts().value(form.Driverules->topicList()->currentRow()));
+
+    // My Progress counts the test and drills question 5 until it is right twice in a row.
+    form.showPage(form.MenuT);
+    QTest::mouseClick(form.MenuT->MyProgressEntry, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(form.activePage(), static_cast<QWidget *>(form.ProgressT));
+    auto progressText = [&](const char *name) {
+        return form.ProgressT->findChild<QLabel *>(QString::fromLatin1(name))->text();
+    };
+    QCOMPARE(progressText("ProgressSummary"), QStringLiteral("Mock tests taken: 1\nPassed: 0"));
+    QCOMPARE(form.ProgressT->findChild<QPushButton *>(QStringLiteral("ProgressTopic1"))->text(),
+             QStringLiteral("No-Parking Places and Distances (Driving Rules) \u2013 1 wrong"));
+    QTest::mouseClick(form.ProgressT->findChild<QPushButton *>(QStringLiteral("ProgressPractise")), Qt::LeftButton);
+    for (const Qt::Key key : {Qt::Key_2, Qt::Key_Return, Qt::Key_3, Qt::Key_Return, Qt::Key_2, Qt::Key_Return, Qt::Key_2}) {
+        QVERIFY(progressText("DrillCounter").startsWith(QStringLiteral("To practise: 1 ")));
+        press(key);
+    }
+    QCOMPARE(progressText("DrillExplanation"), QStringLiteral("Why: Because of rule 5."));
+    press(Qt::Key_Return);
+    QVERIFY(progressText("DrillCounter").startsWith(QStringLiteral("Well done")));
+    QVERIFY2(dir.readLines(QStringLiteral("doc/Thabo.answers")).value(5).contains(QStringLiteral(";drill;5;3;2;2")),
+             qPrintable(dir.readLines(QStringLiteral("doc/Thabo.answers")).join(u'|')));
     QVERIFY2(recorder.all().isEmpty(), qPrintable(recorder.all().join(u'\n')));
 }
 

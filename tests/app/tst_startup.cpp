@@ -107,7 +107,7 @@ void TestStartup::pagesAreInTheirOrder()
     const QStringList names{"MotorcycleT", "Signs", "LearnersT", "MenuT", "QuestionT", "LightVT", "Cardinal",
                             "Driving", "Responsibilities", "Driverules", "exterior", "heavyVT", "Login", "Course",
                             // the pages added after the fourteen of the design
-                            "MockT"};
+                            "MockT", "ProgressT"};
     QCOMPARE(form.PageControl1->count(), names.size());
     for (int i = 0; i < names.size(); ++i) {
         QCOMPARE(form.PageControl1->widget(i)->objectName(), names.at(i));
