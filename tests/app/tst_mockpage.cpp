@@ -21,6 +21,7 @@ class TestMockPage : public QObject {
     Q_OBJECT
 private slots:
     void shortTestByKeyboardEndsInResultHistoryAndReview();
+    void drawProblemsAreSaidOnceBeforeTheClockRuns();
 };
 
 namespace {
@@ -140,6 +141,31 @@ void TestMockPage::shortTestByKeyboardEndsInResultHistoryAndReview()
     QVERIFY2(dir.readLines(QStringLiteral("doc/Thabo.answers")).value(5).contains(QStringLiteral(";drill;5;3;2;2")),
              qPrintable(dir.readLines(QStringLiteral("doc/Thabo.answers")).join(u'|')));
     QVERIFY2(recorder.all().isEmpty(), qPrintable(recorder.all().join(u'\n')));
+}
+
+void TestMockPage::drawProblemsAreSaidOnceBeforeTheClockRuns()
+{
+    TempDataDir dir;
+    for (int n = 1; n <= 4; ++n)
+        dir.writeQuestion(n, QStringLiteral("a1"), n == 4 ? QStringLiteral("2") : QStringLiteral("1"));
+    dir.writeLines(QStringLiteral("Questions/5.lrn"), {"cut short"});
+    dir.writeLines(QStringLiteral("doc/mocktest.lrn"), {"lots", "1", "1", "2", "1", "1", "5"});
+    MessageRecorder recorder;
+    TForm2 form;
+    form.Login->edit2->setText(QStringLiteral("Thabo"));
+    form.state().RadioGroup1 = 1;
+    form.state().ctype = QStringLiteral("lv");
+    form.showPage(form.MenuT);
+    QTest::mouseClick(form.MenuT->MockTestEntry, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MockT));
+    // The garbage line, the damaged file and the missing road signs, in one message.
+    QCOMPARE(recorder.all().size(), 1);
+    const QString said = recorder.messages.value(0);
+    QVERIFY2(said.contains(QStringLiteral("\"lots\"")) && said.contains(QStringLiteral("Questions/5.lrn"))
+                 && said.contains(QStringLiteral("0 of the 1 road signs questions")),
+             qPrintable(said));
+    QCOMPARE(text(form, "MockCounter"), QStringLiteral("Question 1 of 4"));
+    QVERIFY(text(form, "MockNotice").contains(QStringLiteral("Questions/5.lrn")));
 }
 
 QTEST_MAIN(TestMockPage)
