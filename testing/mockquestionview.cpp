@@ -25,7 +25,6 @@ QLabel *textLabel(QWidget *parent, const QString &name, int pixels, const QColor
 {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
-    label->setAccessibleName(name);
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(pixels);
     font.setBold(bold);
@@ -55,7 +54,6 @@ MockQuestionView::MockQuestionView(const QString &prefix, QWidget *parent) : QWi
     for (int i = 0; i < 4; ++i) {
         auto *button = new QPushButton(this);
         button->setObjectName(prefix + QStringLiteral("Option%1").arg(i + 1));
-        button->setAccessibleName(QStringLiteral("Option %1").arg(i + 1));
         button->setFont(optionFont);
         button->setGeometry(0, 230 + 60 * i, 560, 52);
         button->setCursor(Qt::PointingHandCursor);

@@ -47,7 +47,6 @@ QLabel *mockLabel(QWidget *parent, const QString &name, const QRect &geometry, i
 {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
-    label->setAccessibleName(name);
     label->setGeometry(geometry);
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(pixels);

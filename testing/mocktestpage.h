@@ -87,6 +87,7 @@ private:
 
 // A push button in the look of the mock pages; it never takes the keyboard from the page.
 QPushButton *mockButton(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
-// A label in the mock pages' font.
+// A label in the mock pages' font. It keeps no accessible name of its own, so assistive tools
+// read its text.
 QLabel *mockLabel(QWidget *parent, const QString &name, const QRect &geometry, int pixels, const QColor &colour,
                   bool bold = false);
