@@ -82,6 +82,19 @@ MenuPage::MenuPage(SessionState &state, QWidget *parent)
                                    .handCursor = true, .lineDelay = 1000});
     m_entries.insert(TextFader22->objectName(), TextFader22);
     hover(TextFader22, maroon);
+    // The mock test entry sits on the row of "Options" and looks like it.
+    MockTestEntry = makeFader(this, {.name = QStringLiteral("MockTestEntry"), .geometry = {260, 186, 120, 29},
+                                     .lines = {QStringLiteral("Mock Test")}, .fontPixels = 19, .fontColor = maroon,
+                                     .handCursor = true, .lineDelay = 1000});
+    MockTestEntry->setAccessibleName(QStringLiteral("Mock Test"));
+    m_entries.insert(MockTestEntry->objectName(), MockTestEntry);
+    hover(MockTestEntry, maroon);
+    MyProgressEntry = makeFader(this, {.name = QStringLiteral("MyProgressEntry"), .geometry = {410, 186, 140, 29},
+                                       .lines = {QStringLiteral("My Progress")}, .fontPixels = 19, .fontColor = maroon,
+                                       .handCursor = true, .lineDelay = 1000});
+    MyProgressEntry->setAccessibleName(QStringLiteral("My Progress"));
+    m_entries.insert(MyProgressEntry->objectName(), MyProgressEntry);
+    hover(MyProgressEntry, maroon);
     TextFader25 = makeFader(this, {.name = QStringLiteral("TextFader25"), .geometry = {73, 224, 577, 43},
                                    .lines = {QStringLiteral("Tarmika Agents"), QString(), QStringLiteral("Recommended Driving schools")},
                                    .fontFamily = QStringLiteral("Arial Narrow"), .fontPixels = 21, .fontColor = maroon,

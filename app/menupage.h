@@ -31,6 +31,8 @@ public:
     TTextFader *TextFader4, *TextFader6, *TextFader7, *TextFader8, *TextFader9, *TextFader11, *TextFader12,
         *TextFader14, *TextFader15, *TextFader16, *TextFader17, *TextFader18, *TextFader21;
     TTextFader *TextFader22;   // Options
+    TTextFader *MockTestEntry; // Mock Test, on the row of Options
+    TTextFader *MyProgressEntry;
     TTextFader *TextFader25;   // agents banner
     TTextFader *TextFader26;   // greeting
     TTextFader *TextFader3;    // course banner

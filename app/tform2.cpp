@@ -17,6 +17,10 @@
 #include "study/rulepage.h"
 #include "study/signpicturetable.h"
 #include "study/signspage.h"
+#include "study/studywidgets.h"
+#include "testing/mocksettings.h"
+#include "testing/mocktestpage.h"
+#include "testing/myprogresspage.h"
 #include "testing/progresschart.h"
 #include "testing/questionbank.h"
 #include "testing/questionpage.h"
@@ -151,6 +155,10 @@ TForm2::TForm2(const UpdateServer &server, QWidget *parent) : QWidget(parent)
                                  Responsibilities, Driverules, exterior, heavyVT, Login, Course};
     for (QWidget *p : pages)
         PageControl1->addWidget(p);
+    MockT = new MockTestPage(m_state, PageControl1);
+    PageControl1->addWidget(MockT);
+    ProgressT = new MyProgressPage(m_state, PageControl1);
+    PageControl1->addWidget(ProgressT);
 
     m_adverts = std::make_unique<Adverts>(MenuT->advert);
 
@@ -179,7 +187,8 @@ void TForm2::wirePages()
     // A learner's progress file lies in "doc" beside the program's own .lrn files; a name that
     // would overwrite one of them is refused.
     Login->setReservedNames([](const QString &name) {
-        if (name.compare(QStringLiteral("maxcount"), Qt::CaseInsensitive) == 0)
+        if (name.compare(QStringLiteral("maxcount"), Qt::CaseInsensitive) == 0
+            || name.compare(mockSettingsStem, Qt::CaseInsensitive) == 0)
             return true;
         const QStringList categories = SignPictureTable::categories();
         return std::any_of(categories.begin(), categories.end(), [&](const QString &category) {
@@ -199,6 +208,13 @@ void TForm2::wirePages()
         connect(rules, &RulePage::menuRequested, this, showMenu);
     for (ControlsPage *controls : {MotorcycleT, LightVT})
         connect(controls, &ControlsPage::menuRequested, this, showMenu);
+    connect(MockT, &MockTestPage::menuRequested, this, showMenu);
+    connect(MockT, &MockTestPage::studyRequested, this, &TForm2::openStudy);
+    connect(ProgressT, &MyProgressPage::menuRequested, this, showMenu);
+    connect(ProgressT, &MyProgressPage::studyRequested, this, &TForm2::openStudy);
+    auto canStudy = [this](const StudyLink &link) { return rulePageOf(link, nullptr) != nullptr; };
+    MockT->setStudyCheck(canStudy);
+    ProgressT->setStudyCheck(canStudy);
 
     const std::pair<TTextFader *, void (TForm2::*)()> entries[] = {
         {MenuT->TextFader4, &TForm2::TextFader4Click},   {MenuT->TextFader6, &TForm2::TextFader6Click},
@@ -211,6 +227,8 @@ void TForm2::wirePages()
     };
     for (const auto &[fader, handler] : entries)
         connect(fader, &TTextFader::OnClick, this, handler);
+    connect(MenuT->MockTestEntry, &TTextFader::OnClick, this, &TForm2::MockTestClick);
+    connect(MenuT->MyProgressEntry, &TTextFader::OnClick, this, &TForm2::MyProgressClick);
 }
 
 void TForm2::greet(const QString &name)
@@ -280,6 +298,52 @@ void TForm2::TextFader12Click()
     }
     showPage(QuestionT);
     hideDocumentViewer();
+}
+
+void TForm2::MockTestClick()
+{
+    if (!MenuT->gate() || !MockT->start())
+        return;
+    showPage(MockT);
+    hideDocumentViewer();
+}
+
+void TForm2::MyProgressClick()
+{
+    if (!MenuT->gate())
+        return;
+    ProgressT->open();
+    showPage(ProgressT);
+    hideDocumentViewer();
+}
+
+RulePage *TForm2::rulePageOf(const StudyLink &link, int *row) const
+{
+    for (RulePage *page : {Cardinal, Driving, Responsibilities, Driverules, LearnersT}) {
+        if (page->objectName() != link.page)
+            continue;
+        // Some titles end in a blank; the link names the topic without it.
+        const QListWidget *topics = page->topicList();
+        for (int i = 0; i < topics->count(); ++i)
+            if (topics->item(i)->text().trimmed().compare(link.topic, Qt::CaseInsensitive) == 0) {
+                if (row)
+                    *row = i;
+                return page;
+            }
+    }
+    return nullptr;
+}
+
+void TForm2::openStudy(const StudyLink &link)
+{
+    int row = -1;
+    RulePage *page = rulePageOf(link, &row);
+    if (!page)
+        return;
+    openRulePage(page);
+    page->topicList()->selectRow(row);
+    page->topicList()->scrollToItem(page->topicList()->item(row));
+    page->topicClicked();
 }
 
 void TForm2::TextFader9Click()

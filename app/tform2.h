@@ -13,6 +13,9 @@ class LoginPage;
 class CoursePage;
 class MenuPage;
 class QuestionPage;
+class MockTestPage;
+class MyProgressPage;
+struct StudyLink;
 class ProgressChart;
 class SignsPage;
 class RulePage;
@@ -56,6 +59,8 @@ public:
     QuestionPage *QuestionT;
     LoginPage *Login;
     CoursePage *Course;
+    MockTestPage *MockT;   // after the fourteen pages of the design
+    MyProgressPage *ProgressT;
     ProgressChart *chart;
 
     QTimer *Timer2;    // adverts, 5000 ms, always on
@@ -82,6 +87,8 @@ public:
     void TextFader18Click();   // Driver Responsibilities
     void TextFader21Click();   // Interior Inpection
     void TextFader22Click();   // Options
+    void MockTestClick();      // Mock Test
+    void MyProgressClick();    // My Progress
 
     void Timer2Timer();
 
@@ -92,6 +99,8 @@ private:
     void greet(const QString &name);
     void hideDocumentViewer();
     void openRulePage(RulePage *page);
+    RulePage *rulePageOf(const StudyLink &link, int *row) const;
+    void openStudy(const StudyLink &link);
     void FormCreate();
 
     SessionState m_state;

@@ -11,6 +11,8 @@
 #include "learner/loginpage.h"
 #include "study/signspage.h"
 #include "study/studywidgets.h"
+#include "testing/mocktest.h"
+#include "testing/mocktestpage.h"
 #include "testing/progresschart.h"
 #include "testing/questionbank.h"
 #include "testing/questionpage.h"
@@ -27,6 +29,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -426,6 +429,69 @@ void benchDownload()
            QStringLiteral("the download tick 200 ms"), times(perFile / 200), QStringLiteral("< 10 ms"), perFile < 10);
 }
 
+// ---- the mock test: drawing, moving between questions, finishing
+
+void benchMock()
+{
+    DataCopy data;
+    MessageRecorder recorder;
+    // A bank of 400: the sample's 200 questions and a copy of each after them.
+    const int sample = QuestionBank::CountFiles();
+    for (int n = 1; n <= sample; ++n)
+        QFile::copy(QuestionBank::fileName(n), QuestionBank::fileName(n + sample));
+    const int bank = QuestionBank::CountFiles();
+    QRandomGenerator random(1);
+    const int draws = quick ? 1 : 30;
+    const double draw = medianMs(draws, [&](int) {
+        if (drawMockTest(MockSettings(), QStringLiteral("lv"), random).questions.size() != 64)
+            qFatal("the draw did not give 64 questions");
+    });
+    const double readAll = medianMs(quick ? 1 : 10, [&](int) {
+        for (int n = 1; n <= bank; ++n)
+            (void)QuestionBank::load(n);
+    });
+    addRow(QStringLiteral("mock test: drawing 64 questions from %1").arg(bank), ms(draw),
+           QStringLiteral("reading all %1 question files ").arg(bank) + ms(readAll), times(draw / readAll),
+           QStringLiteral("< 50 ms"), draw < 50);
+
+    SessionState state;
+    state.learnerName = QStringLiteral("Bench");
+    state.ctype = QStringLiteral("lv");
+    state.RadioGroup1 = 1;
+    MockTestPage page(state);
+    page.show();
+    if (!QTest::qWaitForWindowExposed(&page) || !page.start())
+        qFatal("the mock test did not start: %s", qPrintable(recorder.all().join(u'|')));
+    // Forth through the test and back again, each step a key press painted at once.
+    const int steps = quick ? 2 : 63;
+    const double move = medianMs(2 * steps, [&](int i) {
+        QTest::keyClick(&page, i < steps ? Qt::Key_Right : Qt::Key_Left);
+        page.repaint();
+    });
+    const double paint = medianMs(2 * steps, [&](int) { page.repaint(); });
+    addRow(QStringLiteral("mock test: moving to the next or previous question, painted"), ms(move),
+           QStringLiteral("repainting the page unchanged ") + ms(paint), times(move / paint), QStringLiteral("< 5 ms"),
+           move < 5);
+
+    std::vector<double> finishes;
+    for (int i = 0; i < (quick ? 1 : 20); ++i) {
+        if (i > 0 && !page.start())
+            qFatal("the mock test did not start again");
+        QElapsedTimer clock;
+        clock.start();
+        page.finishTest();
+        finishes.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    const double save = medianMs(quick ? 1 : 20, [&](int) {
+        LineListFile::write(QStringLiteral("Bench.sav"), {state.learnerName, QStringLiteral("1"), state.ctype});
+    });
+    if (page.view() != MockTestPage::View::Result || !recorder.all().isEmpty())
+        qFatal("finishing did not show the result: %s", qPrintable(recorder.all().join(u'|')));
+    addRow(QStringLiteral("mock test: finishing, scoring and appending the history and answers"), ms(median(finishes)),
+           QStringLiteral("one atomic profile save ") + ms(save), times(median(finishes) / save),
+           QStringLiteral("< 20 ms"), median(finishes) < 20);
+}
+
 void printTable()
 {
     std::printf("\n| case | figure | reference | ratio | goal | met |\n| --- | --- | --- | --- | --- | --- |\n");
@@ -449,6 +515,7 @@ int main(int argc, char *argv[])
     const std::pair<const char *, void (*)()> cases[] = {
         {"startup", benchStartup}, {"next", benchNext},     {"fade", benchFadeStep},
         {"idle", benchMenuIdle},   {"signs", benchSigns},   {"download", benchDownload},
+        {"mock", benchMock},
     };
     for (const auto &[name, run] : cases) {
         if (!only.isEmpty() && !only.contains(QString::fromLatin1(name)))

@@ -14,6 +14,7 @@
 #include "testing/questionbank.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -471,4 +472,29 @@ void QuestionPage::recordAnswer(int change)
         --*score;
     }
     m_chart.recordSectionScore(*section);
+}
+
+void QuestionPage::showEvent(QShowEvent *event)
+{
+    Page::showEvent(event);
+    // The page takes the keyboard whenever it is shown; its controls take none.
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus();
+}
+
+void QuestionPage::keyPressEvent(QKeyEvent *event)
+{
+    void (QuestionPage::*const markers[])() = {&QuestionPage::Image11Click, &QuestionPage::Image12Click,
+                                               &QuestionPage::Image13Click, &QuestionPage::Image14Click};
+    const int key = event->key();
+    if (key >= Qt::Key_1 && key <= Qt::Key_4)
+        (this->*markers[key - Qt::Key_1])();
+    else if (key == Qt::Key_Right)
+        SpeedButton2Click();
+    else if (key == Qt::Key_Left)
+        SpeedButton11Click();
+    else if (key == Qt::Key_Escape)
+        SpeedButton3Click();
+    else
+        Page::keyPressEvent(event);
 }

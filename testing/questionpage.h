@@ -50,6 +50,11 @@ signals:
     // The learner goes back to the main menu page.
     void menuRequested();
 
+protected:
+    // Keys beside the mouse: 1-4 click the option markers, Right NEXT, Left BACK, Escape MENU.
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
 private:
     bool handle(const std::function<void()> &body);
     void next();

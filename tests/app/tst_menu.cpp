@@ -72,6 +72,8 @@ void TestMenu::gateStopsGatedEntries_data()
                              "TextFader18", "TextFader21"})
         QTest::newRow(name) << QString::fromLatin1(name) << noCourse;
     QTest::newRow("TextFader7") << "TextFader7" << noCourseCapital;
+    QTest::newRow("MockTestEntry") << "MockTestEntry" << noCourse;
+    QTest::newRow("MyProgressEntry") << "MyProgressEntry" << noCourse;
 }
 
 void TestMenu::gateStopsGatedEntries()
@@ -126,6 +128,8 @@ void TestMenu::hoverLeavesEntriesInTheirColour_data()
                              "TextFader21"})
         QTest::newRow(name) << QString::fromLatin1(name) << QColor(255, 255, 255);
     QTest::newRow("TextFader22") << "TextFader22" << QColor(128, 0, 0);
+    QTest::newRow("MockTestEntry") << "MockTestEntry" << QColor(128, 0, 0);
+    QTest::newRow("MyProgressEntry") << "MyProgressEntry" << QColor(128, 0, 0);
 }
 
 void TestMenu::hoverLeavesEntriesInTheirColour()

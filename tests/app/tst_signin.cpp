@@ -240,6 +240,7 @@ void TestSignIn::unsafeOrReservedNamesAreRefused_data()
     QTest::newRow("control character") << "a\tb";
     QTest::newRow("maximum file") << "MaxCount";
     QTest::newRow("sign list") << "Road Markings";
+    QTest::newRow("mock test settings") << "MockTest";
     QTest::newRow("too long") << QString(300, QLatin1Char('n'));
     // The name fits a file name, but the save's temporary copy needs seven bytes more.
     QTest::newRow("245 bytes") << QString(245, QLatin1Char('n'));

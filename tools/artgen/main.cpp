@@ -35,7 +35,8 @@ int main(int argc, char **argv)
         {QStringLiteral("Responsibilities"), art::bgResponsibilities},
         {QStringLiteral("Driverules"), art::bgDriverules},  {QStringLiteral("exterior"), art::bgExterior},
         {QStringLiteral("heavyVT"), art::bgHeavyV},         {QStringLiteral("Login"), art::bgLogin},
-        {QStringLiteral("Course"), art::bgCourse},
+        {QStringLiteral("Course"), art::bgCourse},          {QStringLiteral("MockT"), art::bgMockTest},
+        {QStringLiteral("ProgressT"), art::bgProgress},
     };
     for (const auto &pg : pages)
         out.save(pg.second(), design, QStringLiteral("bg_") + pg.first + QStringLiteral(".png"));

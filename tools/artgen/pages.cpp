@@ -91,6 +91,30 @@ void gearIcon(QPainter &p, const QPointF &c, qreal r, const QColor &col)
     p.restore();
 }
 
+// A stopwatch and a rising bar chart, drawn like the gear before "Options".
+void stopwatchIcon(QPainter &p, const QPointF &c, qreal r, const QColor &col)
+{
+    p.save();
+    p.setPen(QPen(col, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(c + QPointF(0, 1.5), r * 0.78, r * 0.78);
+    p.drawLine(c + QPointF(0, 1.5), c + QPointF(0, 1.5 - r * 0.5));
+    p.drawLine(c + QPointF(0, 1.5), c + QPointF(r * 0.35, 1.5 + r * 0.2));
+    p.drawLine(c + QPointF(-r * 0.3, -r * 0.95), c + QPointF(r * 0.3, -r * 0.95));
+    p.restore();
+}
+
+void chartIcon(QPainter &p, const QPointF &c, qreal r, const QColor &col)
+{
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(col);
+    const qreal heights[] = {0.7, 1.1, 1.6};
+    for (int i = 0; i < 3; ++i)
+        p.drawRoundedRect(QRectF(c.x() - r + i * r * 0.72, c.y() + r * 0.8 - r * heights[i], r * 0.5, r * heights[i]), 1, 1);
+    p.restore();
+}
+
 void signsDecoration(QPainter &p, const QPointF &at)
 {
     // Stop sign.
@@ -211,6 +235,8 @@ QImage bgMenu()
          sans(14), Slate, Qt::AlignLeft | Qt::AlignVCenter);
     p.fillRect(QRectF(72, 168, 568, 2), Mist);
     gearIcon(p, QPointF(104, 201), 11, Maroon);
+    stopwatchIcon(p, QPointF(244, 201), 11, Maroon);
+    chartIcon(p, QPointF(394, 201), 11, Maroon);
     p.fillRect(QRectF(72, 220, 568, 2), Mist);
     // Advert frame and the progress chart card.
     softShadow(p, QRectF(72, 272, 560, 114), 2, 5);
@@ -242,6 +268,31 @@ QImage bgQuestion()
     buttonWord(p, QRect(792, 642, 60, 23), QStringLiteral("MENU"));
     buttonWord(p, QRect(864, 642, 62, 23), QStringLiteral("BACK"));
     buttonWord(p, QRect(932, 642, 53, 23), QStringLiteral("NEXT"));
+    return img;
+}
+
+// The mock test and My Progress: a heading and the page's band; their controls draw the rest.
+QImage bgMockTest()
+{
+    QImage img = page();
+    QPainter p(&img);
+    prepare(p);
+    pageBase(p, false);
+    heading(p, QPointF(60, 6), QStringLiteral("MOCK TEST"), 26);
+    text(p, QRectF(480, 10, 510, 30), QStringLiteral("A timed test: every section must reach its pass mark"),
+         sans(14), Slate, Qt::AlignRight | Qt::AlignVCenter);
+    return img;
+}
+
+QImage bgProgress()
+{
+    QImage img = page();
+    QPainter p(&img);
+    prepare(p);
+    pageBase(p, false);
+    heading(p, QPointF(60, 6), QStringLiteral("MY PROGRESS"), 26);
+    text(p, QRectF(480, 10, 510, 30), QStringLiteral("Your mock tests, and the questions to practise"), sans(14), Slate,
+         Qt::AlignRight | Qt::AlignVCenter);
     return img;
 }
 

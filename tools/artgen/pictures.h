@@ -10,6 +10,8 @@ QImage bgLogin();
 QImage bgCourse();
 QImage bgMenu();
 QImage bgQuestion();
+QImage bgMockTest();
+QImage bgProgress();
 QImage bgSigns();
 QImage bgLearners();
 QImage bgCardinal();
