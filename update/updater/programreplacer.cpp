@@ -107,7 +107,9 @@ QString ProgramReplacer::answerProblem() const
         process.waitForFinished(1000);
         return QStringLiteral("it did not answer within %1 s.").arg(m_answerMs / 1000.0);
     }
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+    if (process.exitStatus() != QProcess::NormalExit)
+        return QStringLiteral("it crashed.");
+    if (process.exitCode() != 0)
         return QStringLiteral("it ended with code %1.").arg(process.exitCode());
     return {};
 }
