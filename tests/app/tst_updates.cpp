@@ -284,10 +284,12 @@ void TestUpdates::fullDiskInstallsNothing()
     QFETCH(bool, build);
     FtpServerFixture server;
     QVERIFY2(server.isRunning(), qPrintable(server.errorString()));
-    stock(server, 0, "#!/bin/sh\n" + QByteArray(400 * 1024, 'x'));
-    server.addFile(QStringLiteral("public_html/questions/qcount.txt"), "6\r\n");
-    for (int n = 1; n <= 6; ++n)
-        server.addFile(QStringLiteral("public_html/questions/%1.lrn").arg(n), questionText(n).repeated(1500));
+    // A build a little larger than the space left.
+    stock(server, 0, "#!/bin/sh\n" + QByteArray(146 * 1024, 'x'));
+    // Many small files, each less than a write buffer, as a real bank is.
+    server.addFile(QStringLiteral("public_html/questions/qcount.txt"), "60\r\n");
+    for (int n = 1; n <= 60; ++n)
+        server.addFile(QStringLiteral("public_html/questions/%1.lrn").arg(n), questionText(n).repeated(20));
     TempDataDir dir;
     SmallDisk disk(dir, 160);
     if (!disk.mounted())
@@ -314,7 +316,7 @@ void TestUpdates::fullDiskInstallsNothing()
         form.qdowload->stop();
         form.dlq->setInterval(3600 * 1000);
         form.Panel2->qdowloadTimer();
-        for (int tick = 0; tick < 8 && form.dlq->isActive(); ++tick)
+        for (int tick = 0; tick < 70 && form.dlq->isActive(); ++tick)
             form.Panel2->dlqTimer();
         QCOMPARE(form.Panel2->updatestatus->Lines(),
                  QStringList{QStringLiteral("Question download failed, please close program and reopen")});
