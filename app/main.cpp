@@ -10,6 +10,9 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarmika"));
+    // The updater asks a new build whether it starts here before it keeps it.
+    if (QCoreApplication::arguments().value(1) == programAnswerArgument)
+        return 0;
     // Held for the whole run, so the updater knows when the program has exited.
     QLockFile running(programLockFileName);
     running.setStaleLockTime(0);

@@ -171,7 +171,7 @@ TForm2::TForm2(const UpdateServer &server, QWidget *parent) : QWidget(parent)
     dlq = makeTimer(this, QStringLiteral("dlq"), 200);
     uptime1 = makeTimer(this, QStringLiteral("uptime1"), 5000);
     // The options panel lies above the introduction viewer, the advert and the progress chart.
-    Panel2 = new UpdatePanel(m_state, qdowload, dlq, uptime1, server, MenuT);
+    Panel2 = new UpdatePanel(qdowload, dlq, uptime1, server, MenuT);
     Panel2->move(72, 257);
     connect(Panel2, &UpdatePanel::closeProgramRequested, this, &QWidget::close);
     new ChartCover(MenuT, {RichEdit2, Panel2});
@@ -435,6 +435,13 @@ void TForm2::hideDocumentViewer()
 TForm2::~TForm2()
 {
     Messages::setParentWindow(nullptr);
+}
+
+void TForm2::closeEvent(QCloseEvent *event)
+{
+    // Whatever the update panel is fetching ends here and changes nothing.
+    Panel2->abandon();
+    QWidget::closeEvent(event);
 }
 
 void TForm2::showPage(QWidget *page)

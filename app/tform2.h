@@ -92,6 +92,9 @@ public:
 
     void Timer2Timer();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void wirePages();
     void courseSelected(int index);

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 struct FtpGetTarget;
 
 // A failed FTP call. It is an error of the program's general kind, so a handler guard shows its
@@ -16,7 +18,9 @@ public:
 
 // The FTP client of the question and version downloads. One libcurl handle per client keeps the
 // connection, and the server directory that ChangeDir entered, from one call to the next. Every
-// call blocks until it returns; failures throw FtpError.
+// call returns only when it is done, but lets the application handle its events meanwhile, so
+// the window stays live; the caller keeps a second call from starting then. Failures throw
+// FtpError.
 class FtpClient {
 public:
     explicit FtpClient(const QString &host = QString(), quint16 port = 21);
@@ -30,6 +34,8 @@ public:
     void setPassword(const QString &password) { m_password = password; }
     void setTimeouts(const FtpCurl::Timeouts &timeouts) { m_timeouts = timeouts; }
     const FtpCurl::Timeouts &timeouts() const { return m_timeouts; }
+    // Asked while a call waits; true ends the call with an FtpError and drops the connection.
+    void setCancelCheck(std::function<bool()> cancelled) { m_cancelled = std::move(cancelled); }
     QString host() const { return m_host; }
     quint16 port() const { return m_port; }
 
@@ -43,8 +49,10 @@ public:
 
     // Fetches a file of the current server directory (RETR) in ASCII type into localFile. Refuses
     // an existing local file with "Destination file already exists." unless mayOverwrite or
-    // resume is set; resume continues an existing local file from its end. The local file is
-    // written only when the whole transfer succeeded. Needs a connection.
+    // resume is set; resume continues an existing local file from its end. The file must be a
+    // text file of at most FtpCurl::maxTextFileBytes whose size the server tells (SIZE); it counts only
+    // when that many bytes arrived and all of them are on the local disk, and the local file is
+    // written only then. Needs a connection.
     void Get(const QString &remoteName, const QString &localFile, bool mayOverwrite = false,
              bool resume = false);
 
@@ -60,10 +68,13 @@ public:
 private:
     CURL *handle();
     // One request on the kept handle: without a target only the log-in and the directory change
-    // (and the check of the file, when one is named) run; with one the file is transferred.
+    // (and the size of the file, when one is named, in binary type) run; with one the file is
+    // transferred.
     void perform(const QString &dir, const QString &file, FtpGetTarget *target = nullptr,
                  qint64 resumeFrom = 0);
+    qint64 serverSize(const QString &remoteName);
     void requireConnection() const;
+    void drop();
 
     QString m_host;
     quint16 m_port;
@@ -73,5 +84,8 @@ private:
     QString m_dir;
     bool m_connected = false;
     CURL *m_handle = nullptr;
+    // The connection lives in the multi handle's cache between calls.
+    CURLM *m_multi = nullptr;
+    std::function<bool()> m_cancelled;
     char m_errorBuffer[CURL_ERROR_SIZE] = {};
 };

@@ -1,10 +1,53 @@
 #include "update/ftpcurl.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
 #include <QUrl>
 
 namespace FtpCurl {
+
+namespace {
+// How long one wait for the network may keep the window from its events.
+constexpr int eventSliceMs = 10;
+} // namespace
+
+long Timeouts::limitFor(qint64 bytes) const
+{
+    const qint64 speed = qMax<qint64>(minBytesPerSecond, 1);
+    return requestSeconds + static_cast<long>(qMax<qint64>(bytes, 0) / speed);
+}
+
+CURLcode performLive(CURLM *multi, CURL *easy, const std::function<bool()> &cancelled)
+{
+    if (curl_multi_add_handle(multi, easy) != CURLM_OK)
+        return CURLE_FAILED_INIT;
+    CURLcode result = CURLE_OK;
+    for (;;) {
+        QCoreApplication::processEvents();
+        if (cancelled && cancelled()) {
+            result = CURLE_ABORTED_BY_CALLBACK;
+            break;
+        }
+        int running = 0;
+        if (curl_multi_perform(multi, &running) != CURLM_OK) {
+            result = CURLE_RECV_ERROR;
+            break;
+        }
+        if (running == 0) {
+            int left = 0;
+            result = CURLE_RECV_ERROR;
+            while (CURLMsg *message = curl_multi_info_read(multi, &left)) {
+                if (message->msg == CURLMSG_DONE && message->easy_handle == easy)
+                    result = message->data.result;
+            }
+            break;
+        }
+        curl_multi_poll(multi, nullptr, 0, eventSliceMs, nullptr);
+    }
+    curl_multi_remove_handle(multi, easy);
+    return result;
+}
 
 void ensureGlobalInit()
 {
@@ -62,6 +105,7 @@ void applyCommonOptions(CURL *handle, const QString &user, const QString &passwo
     curl_easy_setopt(handle, CURLOPT_ACCEPTTIMEOUT_MS, timeouts.readSeconds * 1000L);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, timeouts.readSeconds);
+    curl_easy_setopt(handle, CURLOPT_TIMEOUT, timeouts.requestSeconds);
     // One open connection per handle: a new log-in replaces the old one instead of piling up.
     curl_easy_setopt(handle, CURLOPT_MAXCONNECTS, 1L);
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <curl/curl.h>
 
+#include <functional>
+
 // Pieces the FTP client and the program download share: the libcurl settings of every connection
 // and the URLs that carry a server directory.
 namespace FtpCurl {
@@ -24,13 +26,30 @@ QByteArray url(const QString &host, quint16 port, const QString &dir, const QStr
 struct Timeouts {
     long connectSeconds = 15;   // connect and log-in
     long readSeconds = 60;      // silence on the control or data connection
+    // Whole-request limits, so that a server sending a byte now and then cannot hold a transfer
+    // open for ever: a small file or a log-in step gets a fixed time, a large file that time and
+    // what its size needs at the slowest speed still accepted.
+    long requestSeconds = 30;
+    long minBytesPerSecond = 4000;
+
+    // The whole-request limit for a transfer of this many bytes.
+    long limitFor(qint64 bytes) const;
 };
+
+// The largest text file (count, version or question file) the program fetches; anything bigger
+// is not one of them.
+inline constexpr qint64 maxTextFileBytes = 1024 * 1024;
 
 // Settings of every connection: IPv4 only, no proxy, active data connections (the client opens
 // the data port), one directory change per path, and the timeouts, so that no call hangs on a
 // silent network.
 void applyCommonOptions(CURL *handle, const QString &user, const QString &password,
                         const Timeouts &timeouts, char *errorBuffer);
+
+// Runs one request on `easy` inside `multi` and lets the application handle its events between
+// the network's steps, so the window repaints, its timers run and it can be closed meanwhile.
+// `cancelled` is asked between steps; true ends the request with CURLE_ABORTED_BY_CALLBACK.
+CURLcode performLive(CURLM *multi, CURL *easy, const std::function<bool()> &cancelled = {});
 
 // A readable text for a failed call: libcurl's detailed message when it left one, else the
 // general text of the code.

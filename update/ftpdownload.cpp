@@ -5,7 +5,6 @@
 #include "update/fmtfilesize.h"
 #include "update/ftpcurl.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -15,8 +14,6 @@
 namespace {
 
 constexpr long blockSize = 4096;
-// How long one wait for the network may keep the window from its events.
-constexpr int eventSliceMs = 10;
 
 struct EasyDeleter {
     void operator()(CURL *h) const { curl_easy_cleanup(h); }
@@ -28,9 +25,8 @@ struct MultiDeleter {
 struct Transfer {
     QSaveFile *file = nullptr;
     ProgressSink *progress = nullptr;
-    CURL *easy = nullptr;
     qint64 received = 0;
-    qint64 total = -1;   // -1 until known
+    qint64 total = 0;
     bool writeFailed = false;
 };
 
@@ -51,46 +47,14 @@ size_t writeBlock(char *data, size_t size, size_t count, void *userData)
         return 0;
     }
     transfer->received += length;
-    if (transfer->total < 0) {
-        // A server without SIZE still announces the length when the transfer starts.
-        curl_off_t announced = -1;
-        curl_easy_getinfo(transfer->easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced);
-        transfer->total = announced;
-    }
-    report(*transfer->progress, transfer->received, qMax<qint64>(transfer->total, 0));
+    report(*transfer->progress, transfer->received, transfer->total);
     return size * count;
 }
 
 // Runs one request and lets the application handle its events between the network's steps.
 CURLcode runLive(CURLM *multi, CURL *easy, const ProgressSink &progress)
 {
-    if (curl_multi_add_handle(multi, easy) != CURLM_OK)
-        return CURLE_FAILED_INIT;
-    CURLcode result = CURLE_OK;
-    for (;;) {
-        QCoreApplication::processEvents();
-        if (progress.cancelRequested()) {
-            result = CURLE_ABORTED_BY_CALLBACK;
-            break;
-        }
-        int running = 0;
-        if (curl_multi_perform(multi, &running) != CURLM_OK) {
-            result = CURLE_RECV_ERROR;
-            break;
-        }
-        if (running == 0) {
-            int left = 0;
-            result = CURLE_RECV_ERROR;
-            while (CURLMsg *message = curl_multi_info_read(multi, &left)) {
-                if (message->msg == CURLMSG_DONE && message->easy_handle == easy)
-                    result = message->data.result;
-            }
-            break;
-        }
-        curl_multi_poll(multi, nullptr, 0, eventSliceMs, nullptr);
-    }
-    curl_multi_remove_handle(multi, easy);
-    return result;
+    return FtpCurl::performLive(multi, easy, [&progress] { return progress.cancelRequested(); });
 }
 
 qint32 displayedSize(qint64 size)
@@ -162,16 +126,21 @@ bool FtpDownloadFile(const QString &host, const QString &user, const QString &pa
     }
     curl_off_t size = -1;
     curl_easy_getinfo(h, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &size);
+    // Without the server's size nothing tells a whole build from a cut-off one.
+    if (size < 0)
+        return false;
 
     // A read-only file of that name is not replaced, even for a user whose rights would allow it.
     const QFileInfo existing(localFile);
     if (existing.exists() && !(existing.permissions() & QFile::WriteOwner))
         return false;
+    // Unbuffered, a disk that refuses a block says so at that block.
     QSaveFile file(localFile);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    Transfer transfer{&file, &progress, h, 0, size, false};
+    Transfer transfer{&file, &progress, 0, size, false};
     curl_easy_setopt(h, CURLOPT_NOBODY, 0L);
+    curl_easy_setopt(h, CURLOPT_TIMEOUT, timeouts.limitFor(size));
     curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, writeBlock);
     curl_easy_setopt(h, CURLOPT_WRITEDATA, &transfer);
     const CURLcode result = runLive(multi.get(), h, progress);
@@ -179,10 +148,15 @@ bool FtpDownloadFile(const QString &host, const QString &user, const QString &pa
         throw DataError(QStringLiteral("Cannot write %1: %2").arg(localFile, file.errorString()));
     // A transfer that broke off, or that brought less than the server listed, is not installed:
     // the temporary file is dropped and the old file of that name stays as it was.
-    if (result != CURLE_OK || (size >= 0 && transfer.received != size))
+    if (result != CURLE_OK || transfer.received != size)
         return false;
     report(progress, transfer.received, transfer.received);
     if (!file.commit())
         throw DataError(QStringLiteral("Cannot write %1: %2").arg(localFile, file.errorString()));
+    // A disk that took fewer bytes than it was given leaves a short build, which must not count.
+    if (QFileInfo(localFile).size() != size) {
+        QFile::remove(localFile);
+        throw DataError(QStringLiteral("Cannot write %1: the disk kept only part of it.").arg(localFile));
+    }
     return true;
 }

@@ -8,3 +8,7 @@
 // lock sets setStaleLockTime(0): only a dead holder makes it stale, never the hours a learner
 // keeps the program open.
 inline const QString programLockFileName = QStringLiteral("tarmika.lock");
+
+// The updater runs a newly installed build with this one argument: the build then only shows that
+// it starts on this computer, and exits with 0 without opening a window or taking the lock.
+inline const QString programAnswerArgument = QStringLiteral("--answer-updater");

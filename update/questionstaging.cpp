@@ -21,6 +21,16 @@ QString filePath(int number)
     return dir + u'/' + QString::number(number) + QStringLiteral(".lrn");
 }
 
+bool holdsAll(int count)
+{
+    for (int n = count; n >= 1; --n) {
+        const QFileInfo file(filePath(n));
+        if (!file.isFile() || file.size() == 0)
+            return false;
+    }
+    return count >= 1;
+}
+
 void install()
 {
     QString bank = DataPaths::resolve(DataPaths::questionsDir);

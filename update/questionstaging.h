@@ -16,6 +16,10 @@ void prepare();
 // Where the question file of this number is fetched to.
 QString filePath(int number);
 
+// True when the staging folder holds every question file from `count` down to 1, each a
+// regular file with something in it.
+bool holdsAll(int count);
+
 // Moves every staged file into the question bank (created when missing) and removes the staging
 // folder. Throws DataError when a file cannot be moved.
 void install();

@@ -9,6 +9,7 @@
 #include "update/programbuild.h"
 #include "update/questioncount.h"
 #include "update/questionstaging.h"
+#include "update/updater/executableformat.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,7 +20,10 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
+#include <QTemporaryFile>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -29,6 +33,7 @@ const QString questionsFailedLine = QStringLiteral("Question download failed, pl
 const QString busyLine = QStringLiteral("Please wait, a download is still running");
 const QString badVersionLine = QStringLiteral("The update on the server is not valid");
 const QString updaterFailedLine = QStringLiteral("The update could not be installed");
+const QString readOnlyFolderLine = QStringLiteral("Updates cannot be installed: the program folder is read-only");
 
 const QStringList contactLines{
     QStringLiteral("Tarmika Learning Software"),
@@ -62,11 +67,11 @@ private:
 
 } // namespace
 
-UpdatePanel::UpdatePanel(SessionState &state, QTimer *qdowloadTimer, QTimer *dlqTimer,
-                         QTimer *uptime1Timer, const UpdateServer &server, QWidget *parent)
-    : QWidget(parent), m_state(state), qdowload(qdowloadTimer), dlq(dlqTimer), uptime1(uptime1Timer),
-      m_server(server)
+UpdatePanel::UpdatePanel(QTimer *qdowloadTimer, QTimer *dlqTimer, QTimer *uptime1Timer,
+                         const UpdateServer &server, QWidget *parent)
+    : QWidget(parent), qdowload(qdowloadTimer), dlq(dlqTimer), uptime1(uptime1Timer), m_server(server)
 {
+    FTP.setCancelCheck([this] { return m_closing; });
     setObjectName(QStringLiteral("Panel2"));
     resize(Width, Height);
     setAutoFillBackground(true);
@@ -137,7 +142,45 @@ QString UpdatePanel::updaterPath() const
 
 bool UpdatePanel::downloadRunning() const
 {
-    return qdowload->isActive() || dlq->isActive() || m_programDownloading;
+    return qdowload->isActive() || dlq->isActive() || m_programDownloading || m_ftpBusy;
+}
+
+void UpdatePanel::abandon()
+{
+    m_closing = true;
+    qdowload->stop();
+    dlq->stop();
+    uptime1->stop();
+}
+
+void UpdatePanel::reportError(const QString &text)
+{
+    // A box over the sign-in page would take the keyboard from a learner typing a name: the
+    // report waits until the panel, where its status line is, is on screen.
+    if (isVisible())
+        Messages::showError(text);
+    else
+        m_pendingReport = text;
+}
+
+void UpdatePanel::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_pendingReport.isEmpty())
+        return;
+    // After the page that carries the panel has been drawn.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() && !m_pendingReport.isEmpty())
+            Messages::showError(std::exchange(m_pendingReport, QString()));
+    });
+}
+
+QString UpdatePanel::programFolderProblem() const
+{
+    // The updater replaces the program in its own folder; a folder that takes no new file (a
+    // packaged install) would make it fail after the download.
+    QTemporaryFile probe(QFileInfo(updaterPath()).absolutePath() + QStringLiteral("/.tarmika-probe-XXXXXX"));
+    return probe.open() ? QString() : readOnlyFolderLine;
 }
 
 void UpdatePanel::setStatus(const QStringList &lines)
@@ -190,51 +233,76 @@ void UpdatePanel::qdowloadTimer()
         setStatus({QStringLiteral("Downloading Question updates...")});
 
         const QString countFile = DataPaths::resolve(DataPaths::questionCountFile);
+        const FlagScope busy(m_ftpBusy);
         try {
-            logIn(m_server.questionDir);
-            FTP.Get(QStringLiteral("qcount.txt"), countFile, false, false);
-            details = LineListFile::read(countFile);
-            const QString &first = LineListFile::lineAt(details, 0, countFile);
-            // A count that is not a sensible number would never count down to the end.
-            const int count = QuestionCount::parse(first);
-            if (count == 0)
-                throw DataError(QStringLiteral("\"%1\" is not a question count.").arg(first));
-            m_state.Qnumber = count;
-            QuestionStaging::prepare();
-            setMarquee(true);
-            dlq->start();
-            if (!FTP.Connected())
-                FTP.Connect();
+            startCountdown(countFile);
         } catch (const DataError &) {
             noConnection();
         }
+        fetchCountAgain(countFile);
+    });
+}
 
-        // The count is fetched once more outside the guarded steps; when the server could not be
-        // reached, this fetch's error is the one reported in an error box.
+void UpdatePanel::startCountdown(const QString &countFile)
+{
+    logIn(m_server.questionDir);
+    FTP.Get(QStringLiteral("qcount.txt"), countFile, false, false);
+    details = LineListFile::read(countFile);
+    const QString &first = LineListFile::lineAt(details, 0, countFile);
+    // A count that is not a sensible number would never count down to the end.
+    const int count = QuestionCount::parse(first);
+    if (count == 0)
+        throw DataError(QStringLiteral("\"%1\" is not a question count.").arg(first));
+    m_count = m_countdown = count;
+    QuestionStaging::prepare();
+    setMarquee(true);
+    dlq->start();
+    if (!FTP.Connected())
+        FTP.Connect();
+}
+
+void UpdatePanel::fetchCountAgain(const QString &countFile)
+{
+    if (m_closing)
+        return;
+    // The count is fetched once more outside the guarded steps; when the server could not be
+    // reached, this fetch's error is the one reported in an error box.
+    try {
         removeIfExists(DataPaths::questionCountFile);
         FTP.Get(QStringLiteral("qcount.txt"), countFile, false, false);
         details = LineListFile::read(countFile);
-    });
+    } catch (const DataError &error) {
+        reportError(error.text());
+    }
 }
 
 void UpdatePanel::endQuestionDownload(const QString &status)
 {
     dlq->stop();
+    m_countdown = 0;
     setStatus({status});
     setMarquee(false);
 }
 
 void UpdatePanel::dlqTimer()
 {
+    // A tick that comes while a file is still arriving leaves the fetch to the next tick.
+    if (m_ftpBusy)
+        return;
     guarded([&] {
-        const int n = m_state.Qnumber;
+        const FlagScope busy(m_ftpBusy);
+        const int n = m_countdown;
         try {
-            // Something else moved the counter below the last file: the bank cannot be complete.
             if (n < 1)
-                throw DataError(QStringLiteral("The question countdown lost its place."));
-            FTP.Get(QString::number(n) + QStringLiteral(".lrn"), QuestionStaging::filePath(n), false, false);
-            m_state.Qnumber = n - 1;
-            if (m_state.Qnumber == 0) {
+                throw DataError(QStringLiteral("The question countdown is not running."));
+            const QString staged = QuestionStaging::filePath(n);
+            FTP.Get(QString::number(n) + QStringLiteral(".lrn"), staged, false, false);
+            if (QFileInfo(staged).size() == 0)
+                throw DataError(QStringLiteral("The question file %1.lrn is empty.").arg(n));
+            m_countdown = n - 1;
+            if (m_countdown == 0) {
+                if (!QuestionStaging::holdsAll(m_count))
+                    throw DataError(QStringLiteral("The downloaded question bank is incomplete."));
                 QuestionStaging::install();
                 endQuestionDownload(questionsDoneLine);
             }
@@ -270,33 +338,17 @@ void UpdatePanel::SpeedButton7Click()
             updatestatus->AddLine(busyLine);
             return;
         }
+        // Only the latest check may start a download: a wait armed by an earlier one ends here.
+        uptime1->stop();
         Memo1->hide();
         removeIfExists(DataPaths::serverVersionFile);
         updatestatus->show();
         updatestatus->AddLine(QStringLiteral("Checking for updates..."));
 
+        const FlagScope busy(m_ftpBusy);
         try {
             logIn(m_server.programDir);
-            const QString serverVersion = DataPaths::resolve(DataPaths::serverVersionFile);
-            FTP.Get(QStringLiteral("ver.txt"), serverVersion, false, false);
-            const QString versionFile = DataPaths::resolve(DataPaths::versionFile);
-            v1 = LineListFile::read(versionFile);
-            if (QFileInfo::exists(serverVersion)) {
-                v2 = LineListFile::read(serverVersion);
-                const QString &installed = LineListFile::lineAt(v1, 0, versionFile);
-                const QString &offered = LineListFile::lineAt(v2, 0, serverVersion);
-                // Exact text: any difference, a lower version or a trailing blank too, is an update.
-                if (installed == offered) {
-                    setStatus({QStringLiteral("No new updates available")});
-                    removeIfExists(DataPaths::serverVersionFile);
-                } else if (!ProgramBuild::problem(offered).isEmpty()) {
-                    setStatus({badVersionLine});
-                    removeIfExists(DataPaths::serverVersionFile);
-                } else {
-                    setStatus({QStringLiteral("New update available"), QStringLiteral("Downloading")});
-                    uptime1->start();
-                }
-            }
+            checkVersions();
             if (!FTP.Connected())
                 FTP.Connect();
         } catch (const DataError &) {
@@ -305,48 +357,89 @@ void UpdatePanel::SpeedButton7Click()
     });
 }
 
+void UpdatePanel::checkVersions()
+{
+    const QString serverVersion = DataPaths::resolve(DataPaths::serverVersionFile);
+    FTP.Get(QStringLiteral("ver.txt"), serverVersion, false, false);
+    const QString versionFile = DataPaths::resolve(DataPaths::versionFile);
+    v1 = LineListFile::read(versionFile);
+    if (!QFileInfo::exists(serverVersion))
+        return;
+    v2 = LineListFile::read(serverVersion);
+    const QString &installed = LineListFile::lineAt(v1, 0, versionFile);
+    const QString &offered = LineListFile::lineAt(v2, 0, serverVersion);
+    // Exact text: any difference, a lower version or a trailing blank too, is an update.
+    if (installed == offered) {
+        setStatus({QStringLiteral("No new updates available")});
+        removeIfExists(DataPaths::serverVersionFile);
+    } else if (!ProgramBuild::problem(offered).isEmpty()) {
+        setStatus({badVersionLine});
+        removeIfExists(DataPaths::serverVersionFile);
+    } else if (const QString folder = programFolderProblem(); !folder.isEmpty()) {
+        // Said before a download that could never be installed.
+        setStatus({QStringLiteral("New update available"), folder});
+        removeIfExists(DataPaths::serverVersionFile);
+    } else {
+        setStatus({QStringLiteral("New update available"), QStringLiteral("Downloading")});
+        uptime1->start();
+    }
+}
+
+bool UpdatePanel::downloadBuild(const QString &build)
+{
+    const FlagScope running(m_programDownloading);
+    setMarquee(false);
+    FunctionProgressSink progress;
+    progress.position = [this](int percent) { ProgressBar1->setValue(percent); };
+    progress.text = [this](const QString &text) { DLstatus->setText(text); };
+    progress.cancel = [this] { return m_closing; };
+    return FtpDownloadFile(m_server.host, m_server.user, m_server.password, m_server.port, m_server.programDir,
+                           build, build, progress, FTP.timeouts());
+}
+
 void UpdatePanel::uptime1Timer()
 {
     guarded([&] {
         uptime1->stop();
+        if (m_closing)
+            return;
         const QString version = LineListFile::lineAt(v2, 0, DataPaths::serverVersionFile);
         const QString problem = ProgramBuild::problem(version);
         if (!problem.isEmpty())
             throw DataError(problem);
-        const QString build = ProgramBuild::fileName(version);
-
-        bool downloaded = false;
-        {
-            const FlagScope running(m_programDownloading);
-            setMarquee(false);
-            FunctionProgressSink progress;
-            progress.position = [this](int percent) { ProgressBar1->setValue(percent); };
-            progress.text = [this](const QString &text) { DLstatus->setText(text); };
-            downloaded = FtpDownloadFile(m_server.host, m_server.user, m_server.password, m_server.port,
-                                         m_server.programDir, build, build, progress, FTP.timeouts());
-        }
-        // The download routine has shown its own message; the status lines stay as they are.
-        if (!downloaded)
+        if (const QString folder = programFolderProblem(); !folder.isEmpty()) {
+            setStatus({folder});
             return;
+        }
+        const QString build = ProgramBuild::fileName(version);
+        // The download routine has shown its own message; the status lines stay as they are.
+        if (!downloadBuild(build))
+            return;
+        // Closed while the last block arrived: nothing of the download stays.
+        if (m_closing) {
+            QFile::remove(build);
+            return;
+        }
+        const QString refused = ExecutableFormat::problem(build, QCoreApplication::applicationFilePath());
+        if (!refused.isEmpty()) {
+            QFile::remove(build);
+            removeIfExists(DataPaths::serverVersionFile);
+            DLstatus->clear();
+            setStatus({badVersionLine});
+            return;
+        }
         handOver();
     });
 }
 
 void UpdatePanel::handOver()
 {
-    const QString versionFile = DataPaths::resolve(DataPaths::versionFile);
-    const QStringList installed = v1;
     setStatus({QStringLiteral("Applying Update")});
     DLstatus->setText(QStringLiteral("Installing New Update"));
-    v1 = QStringList{v2.at(0)};
-    LineListFile::write(versionFile, v1);
-    removeIfExists(DataPaths::serverVersionFile);
+    // The version file keeps the installed version and the server's version file stays for the
+    // updater, which records the new version only once the new build is in place and answers.
     FTP.Disconnect();
     if (!QProcess::startDetached(updaterPath(), {}, QDir::currentPath())) {
-        // Without the updater the new build is never put in place: the version file goes back
-        // to the installed version so the next check offers the update again.
-        v1 = installed;
-        LineListFile::write(versionFile, v1);
         DLstatus->clear();
         setStatus({updaterFailedLine});
         return;

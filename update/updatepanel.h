@@ -1,6 +1,5 @@
 #pragma once
 
-#include "base/sessionstate.h"
 #include "update/ftpclient.h"
 #include "update/updateserver.h"
 
@@ -26,8 +25,8 @@ public:
     static constexpr int Width = 578;
     static constexpr int Height = 320;
 
-    UpdatePanel(SessionState &state, QTimer *qdowload, QTimer *dlq, QTimer *uptime1,
-                const UpdateServer &server, QWidget *parent = nullptr);
+    UpdatePanel(QTimer *qdowload, QTimer *dlq, QTimer *uptime1, const UpdateServer &server,
+                QWidget *parent = nullptr);
     ~UpdatePanel() override;
 
     // Start-up found no question bank: shows the panel with its first status line and arms the
@@ -37,7 +36,9 @@ public:
 
     // Timer handlers.
     void qdowloadTimer();   // fetches the question count and starts the countdown
-    void dlqTimer();        // fetches one question file per tick, from the highest number down
+    // Fetches one question file per tick, from the highest number down. The countdown keeps its
+    // own place: the question page's number is the learner's, never the download's.
+    void dlqTimer();
     void uptime1Timer();    // downloads the new build and hands over to the updater
 
     // Entries of the panel.
@@ -45,7 +46,12 @@ public:
     void SpeedButton19Click();   // About
     void SpeedButton20Click();   // Close
 
-    // The updater started at the hand-over; by default TarmikaUpdate in the program's own folder.
+    // The window closes: a transfer under way ends at its next step, leaving no file of it, and
+    // nothing further starts.
+    void abandon();
+
+    // The updater started at the hand-over; by default TarmikaUpdate in the program's own folder,
+    // which is the folder the updater replaces the program in.
     QString updaterPath() const;
     void setUpdaterPath(const QString &path) { m_updaterPath = path; }
 
@@ -53,8 +59,11 @@ public:
     void setFtpTimeouts(const FtpCurl::Timeouts &timeouts) { FTP.setTimeouts(timeouts); }
     const FtpClient &ftp() const { return FTP; }
 
-    // True while a question download or a program download is under way.
+    // True while a question download, a program download or any FTP call is under way.
     bool downloadRunning() const;
+
+    // The next question file the countdown fetches; 0 when it is not counting.
+    int countdown() const { return m_countdown; }
 
     HotSpot *SpeedButton7;
     HotSpot *SpeedButton19;
@@ -74,8 +83,15 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void fetchCountAgain(const QString &countFile);
+    void startCountdown(const QString &countFile);
+    void checkVersions();
+    void reportError(const QString &text);
+    QString programFolderProblem() const;
+    bool downloadBuild(const QString &build);
     void logIn(const QString &serverDir);
     void noConnection();
     void setStatus(const QStringList &lines);
@@ -83,7 +99,6 @@ private:
     void endQuestionDownload(const QString &status);
     void handOver();
 
-    SessionState &m_state;
     QTimer *qdowload;
     QTimer *dlq;
     QTimer *uptime1;
@@ -92,4 +107,9 @@ private:
     QPixmap m_picture;
     QString m_updaterPath;
     bool m_programDownloading = false;
+    bool m_ftpBusy = false;
+    bool m_closing = false;
+    int m_count = 0;        // files of the bank being fetched
+    int m_countdown = 0;    // the next of them to fetch
+    QString m_pendingReport;
 };

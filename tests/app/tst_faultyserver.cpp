@@ -7,6 +7,8 @@
 #include "learner/loginpage.h"
 #include "tests/support/ftpserverfixture.h"
 #include "tests/support/tempdatadir.h"
+#include "tests/support/timebudget.h"
+#include "update/ftpcurl.h"
 #include "update/updatepanel.h"
 #include "update/updateserver.h"
 
@@ -30,8 +32,15 @@ const QString badVersion = QStringLiteral("The update on the server is not valid
 
 constexpr long connectSeconds = 2;
 constexpr long readSeconds = 2;
-// One silent server costs one read timeout; the rest of a handler's work takes milliseconds.
-constexpr qint64 handlerLimitMs = (connectSeconds + readSeconds) * 1000 + 1500;
+constexpr long requestSeconds = 2;
+// The build of the test server takes a second at the slowest speed accepted.
+constexpr long minBytesPerSecond = 60000;
+const FtpCurl::Timeouts timeouts{connectSeconds, readSeconds, requestSeconds, minBytesPerSecond};
+// A silent or dripping server costs one time limit for each of a handler's two fetches at most;
+// the rest of its work takes milliseconds.
+constexpr qint64 handlerLimitMs = 2 * (connectSeconds + requestSeconds) * 1000 + 1500;
+// The longest the window may go without repainting while a handler waits for the server.
+constexpr qint64 paintGapLimitMs = 700;
 
 QByteArray questionText(int n)
 {
@@ -47,13 +56,70 @@ QByteArray binaryGarbage()
     return bytes;
 }
 
-// Runs one handler of the window and records how long it held the window.
-qint64 timed(const std::function<void()> &handler)
+// Asks a widget to repaint every 50 ms and records the longest time between two of its paints.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget *widget) : m_widget(widget)
+    {
+        widget->installEventFilter(this);
+        m_ticker.setInterval(50);
+        QObject::connect(&m_ticker, &QTimer::timeout, widget, qOverload<>(&QWidget::update));
+    }
+    void start()
+    {
+        m_longestGap = 0;
+        m_clock.start();
+        m_last = 0;
+        m_ticker.start();
+    }
+    qint64 stop()
+    {
+        m_ticker.stop();
+        return qMax(m_longestGap, m_clock.elapsed() - m_last);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_widget && event->type() == QEvent::Paint && m_ticker.isActive()) {
+            m_longestGap = qMax(m_longestGap, m_clock.elapsed() - m_last);
+            m_last = m_clock.elapsed();
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_widget;
+    QTimer m_ticker;
+    QElapsedTimer m_clock;
+    qint64 m_last = 0;
+    qint64 m_longestGap = 0;
+};
+
+// Runs one handler of the window; notes it when it held the window too long in all or kept it
+// from repainting.
+void timed(const QString &name, PaintWatch &watch, QStringList &slow, const std::function<void()> &handler)
 {
     QElapsedTimer clock;
     clock.start();
+    watch.start();
     handler();
-    return clock.elapsed();
+    const qint64 gap = watch.stop();
+    if (clock.elapsed() > timeBudget(handlerLimitMs) || gap > timeBudget(paintGapLimitMs))
+        slow << QStringLiteral("%1: %2 ms, no repaint for %3 ms").arg(name).arg(clock.elapsed()).arg(gap);
+}
+
+// Applies a misbehaviour written "kind:file" to the server's options and files.
+void applyTrick(const QString &trick, FtpServerFixture::Options &options)
+{
+    const QString kind = trick.section(u':', 0, 0);
+    const QString name = trick.section(u':', 1);
+    if (kind == "short")
+        options.shorten = {{name, 30}};
+    else if (kind == "drip")
+        options.drip = {name};
+    else if (kind == "size")
+        options.size = {{name, 5000}};
 }
 
 QStringList bank()
@@ -79,6 +145,7 @@ void TestFaultyServer::questionDownloadSurvivesTheServer_data()
     QTest::addColumn<QStringList>("refuse");
     QTest::addColumn<QStringList>("stall");
     QTest::addColumn<QString>("drop");      // a file cut off after 40 bytes
+    QTest::addColumn<QString>("trick");     // "short", "drip", "size" or "empty", ":" and a file
     QTest::addColumn<QString>("status");
     QTest::addColumn<int>("errorBoxes");
 
@@ -87,21 +154,27 @@ void TestFaultyServer::questionDownloadSurvivesTheServer_data()
     const QStringList none;
     // A start that fails ends with the no-connection line; the repeat fetch of the count on the
     // closed connection then shows its one error box.
-    QTest::newRow("count is a word") << QByteArray("abc\r\n") << right << none << none << QString() << noConnection << 1;
-    QTest::newRow("count is negative") << QByteArray("-5\r\n") << right << none << none << QString() << noConnection << 1;
-    QTest::newRow("count is absurd") << QByteArray("999999999\r\n") << right << none << none << QString() << noConnection << 1;
-    QTest::newRow("count is binary") << binaryGarbage() << right << none << none << QString() << noConnection << 1;
-    QTest::newRow("count is refused") << three << right << QStringList{"qcount.txt"} << none << QString() << noConnection << 1;
-    QTest::newRow("count never answers") << three << right << none << QStringList{"qcount.txt"} << QString() << noConnection << 1;
-    QTest::newRow("count is cut off") << QByteArray("3\r\n").repeated(40) << right << none << none << "qcount.txt" << noConnection << 1;
-    QTest::newRow("wrong password") << three << "wrong" << none << none << QString() << noConnection << 1;
+    QTest::newRow("count is a word") << QByteArray("abc\r\n") << right << none << none << QString() << QString() << noConnection << 1;
+    QTest::newRow("count is negative") << QByteArray("-5\r\n") << right << none << none << QString() << QString() << noConnection << 1;
+    QTest::newRow("count is absurd") << QByteArray("999999999\r\n") << right << none << none << QString() << QString() << noConnection << 1;
+    QTest::newRow("count is binary") << binaryGarbage() << right << none << none << QString() << QString() << noConnection << 1;
+    QTest::newRow("count is refused") << three << right << QStringList{"qcount.txt"} << none << QString() << QString() << noConnection << 1;
+    QTest::newRow("count never answers") << three << right << none << QStringList{"qcount.txt"} << QString() << QString() << noConnection << 1;
+    QTest::newRow("count is cut off") << QByteArray("3\r\n").repeated(40) << right << none << none << "qcount.txt" << QString() << noConnection << 1;
+    QTest::newRow("wrong password") << three << "wrong" << none << none << QString() << QString() << noConnection << 1;
     // A countdown that fails part-way ends with its own line and no box.
-    QTest::newRow("first question refused") << three << right << QStringList{"3.lrn"} << none << QString() << questionsFailed << 0;
-    QTest::newRow("last question refused") << three << right << QStringList{"1.lrn"} << none << QString() << questionsFailed << 0;
-    QTest::newRow("question never answers") << three << right << none << QStringList{"2.lrn"} << QString() << questionsFailed << 0;
-    QTest::newRow("question cut off") << three << right << none << none << "2.lrn" << questionsFailed << 0;
+    QTest::newRow("first question refused") << three << right << QStringList{"3.lrn"} << none << QString() << QString() << questionsFailed << 0;
+    QTest::newRow("last question refused") << three << right << QStringList{"1.lrn"} << none << QString() << QString() << questionsFailed << 0;
+    QTest::newRow("question never answers") << three << right << none << QStringList{"2.lrn"} << QString() << QString() << questionsFailed << 0;
+    QTest::newRow("question cut off") << three << right << none << none << "2.lrn" << QString() << questionsFailed << 0;
+    // A transfer that ends short, or comes a byte a second, never counts.
+    QTest::newRow("count drips") << three << right << none << none << QString() << "drip:qcount.txt" << noConnection << 1;
+    QTest::newRow("question drips") << three << right << none << none << QString() << "drip:2.lrn" << questionsFailed << 0;
+    QTest::newRow("question ends short") << three << right << none << none << QString() << "short:2.lrn" << questionsFailed << 0;
+    QTest::newRow("question size lies") << three << right << none << none << QString() << "size:2.lrn" << questionsFailed << 0;
+    QTest::newRow("question empty") << three << right << none << none << QString() << "empty:1.lrn" << questionsFailed << 0;
     // The sound server, so the rows above prove the failures and not the set-up.
-    QTest::newRow("sound server") << three << right << none << none << QString() << questionsDone << 0;
+    QTest::newRow("sound server") << three << right << none << none << QString() << QString() << questionsDone << 0;
 }
 
 void TestFaultyServer::questionDownloadSurvivesTheServer()
@@ -111,6 +184,7 @@ void TestFaultyServer::questionDownloadSurvivesTheServer()
     QFETCH(QStringList, refuse);
     QFETCH(QStringList, stall);
     QFETCH(QString, drop);
+    QFETCH(QString, trick);
     QFETCH(QString, status);
     QFETCH(int, errorBoxes);
 
@@ -120,43 +194,47 @@ void TestFaultyServer::questionDownloadSurvivesTheServer()
     options.stall = stall;
     if (!drop.isEmpty())
         options.drop = {{drop, 40}};
+    applyTrick(trick, options);
     FtpServerFixture server(options);
     QVERIFY2(server.isRunning(), qPrintable(server.errorString()));
-    server.addFile(QStringLiteral("public_html/questions/qcount.txt"), countFile);
+    server.addFile(QStringLiteral("public_html/questions/qcount.txt"), trick.startsWith("drip") ? countFile.repeated(20) : countFile);
     for (int n = 1; n <= 3; ++n)
         server.addFile(QStringLiteral("public_html/questions/%1.lrn").arg(n), questionText(n).repeated(n == 2 ? 20 : 1));
+    if (trick == "empty:1.lrn")
+        server.addFile(QStringLiteral("public_html/questions/1.lrn"), QByteArray());
 
     TempDataDir dir;
     MessageRecorder recorder;
     {
         TForm2 form(serverAt(server.host(), server.port()));
-        form.Panel2->setFtpTimeouts({connectSeconds, readSeconds});
+        form.Panel2->setFtpTimeouts(timeouts);
         form.show();
         QVERIFY(form.qdowload->isActive());
         form.qdowload->stop();
+        // The window's own timer must not run a tick while the test runs one.
+        form.dlq->setInterval(3600 * 1000);
 
         QStringList slow;
-        const qint64 start = timed([&] { form.Panel2->qdowloadTimer(); });
-        if (start > handlerLimitMs)
-            slow << QStringLiteral("qdowloadTimer %1 ms").arg(start);
+        PaintWatch watch(form.Login);
+        timed(QStringLiteral("qdowloadTimer"), watch, slow, [&] { form.Panel2->qdowloadTimer(); });
         // One tick per file at most; a countdown still running after that would never end.
-        for (int tick = 1; tick <= 4 && form.dlq->isActive(); ++tick) {
-            const qint64 ms = timed([&] { form.Panel2->dlqTimer(); });
-            if (ms > handlerLimitMs)
-                slow << QStringLiteral("dlqTimer tick %1: %2 ms").arg(tick).arg(ms);
-        }
+        for (int tick = 1; tick <= 4 && form.dlq->isActive(); ++tick)
+            timed(QStringLiteral("dlqTimer tick %1").arg(tick), watch, slow, [&] { form.Panel2->dlqTimer(); });
         QVERIFY2(slow.isEmpty(), qPrintable(slow.join(QStringLiteral("; "))));
         QVERIFY(!form.dlq->isActive());
         QVERIFY(!form.qdowload->isActive());
         QCOMPARE(form.Panel2->updatestatus->Lines(), QStringList{status});
-        QCOMPARE(recorder.errors.size(), errorBoxes);
-        for (const QString &error : recorder.errors)
-            QVERIFY2(!error.trimmed().isEmpty() && error.size() < 300, qPrintable(error));
         QVERIFY2(recorder.messages.isEmpty(), qPrintable(recorder.messages.join(QStringLiteral(" | "))));
-        // The marquee has stopped and the window is still where it was.
+        // The marquee has stopped and the window is still where it was, with no box over it.
         QCOMPARE(form.Panel2->ProgressBar1->maximum(), 100);
         QVERIFY(form.isVisible());
         QCOMPARE(form.activePage(), static_cast<QWidget *>(form.Login));
+        QVERIFY(recorder.errors.isEmpty());
+        // The report waits for the main menu, where the panel is.
+        form.showPage(form.MenuT);
+        QTRY_COMPARE(recorder.errors.size(), errorBoxes);
+        for (const QString &error : recorder.errors)
+            QVERIFY2(!error.trimmed().isEmpty() && error.size() < 300, qPrintable(error));
     }
     QVERIFY(!dir.exists(QStringLiteral("Questions.download")));
     if (status == questionsDone) {
@@ -178,6 +256,8 @@ void TestFaultyServer::programUpdateSurvivesTheServer_data()
     QTest::addColumn<QStringList>("refuse");
     QTest::addColumn<QStringList>("stall");
     QTest::addColumn<QString>("drop");      // a file cut off after 5000 bytes
+    QTest::addColumn<QString>("trick");     // as for the question download
+    QTest::addColumn<QByteArray>("build");
     QTest::addColumn<QStringList>("status");
     QTest::addColumn<bool>("handedOver");
 
@@ -185,22 +265,35 @@ void TestFaultyServer::programUpdateSurvivesTheServer_data()
     const QByteArray newer("1005\r\n");
     const QStringList none;
     const QStringList downloading{QStringLiteral("New update available"), QStringLiteral("Downloading")};
-    QTest::newRow("wrong password") << newer << "wrong" << none << none << QString() << QStringList{noConnection} << false;
-    QTest::newRow("version never answers") << newer << right << none << QStringList{"ver.txt"} << QString()
-                                           << QStringList{noConnection} << false;
-    QTest::newRow("version is binary") << binaryGarbage() << right << none << none << QString() << QStringList{badVersion}
-                                       << false;
+    const QByteArray program = "#!/bin/sh\n" + QByteArray(60000, 'x');
+    const QStringList refused{badVersion};
+    QTest::newRow("wrong password") << newer << "wrong" << none << none << QString() << QString() << program
+                                    << QStringList{noConnection} << false;
+    QTest::newRow("version never answers") << newer << right << none << QStringList{"ver.txt"} << QString() << QString()
+                                           << program << QStringList{noConnection} << false;
+    QTest::newRow("version is binary") << binaryGarbage() << right << none << none << QString() << QString() << program
+                                       << refused << false;
     QTest::newRow("version names a path") << QByteArray("../../evil\r\n") << right << none << none << QString()
-                                          << QStringList{badVersion} << false;
+                                          << QString() << program << refused << false;
     // A build that does not arrive whole is never handed over; the status stays as the check
     // left it.
-    QTest::newRow("build refused") << newer << right << QStringList{"Tarmika1005.exe"} << none << QString() << downloading
-                                   << false;
+    QTest::newRow("build refused") << newer << right << QStringList{"Tarmika1005.exe"} << none << QString() << QString()
+                                   << program << downloading << false;
     QTest::newRow("build never answers") << newer << right << none << QStringList{"Tarmika1005.exe"} << QString()
-                                         << downloading << false;
-    QTest::newRow("build cut off") << newer << right << none << none << "Tarmika1005.exe" << downloading << false;
-    QTest::newRow("sound server") << newer << right << none << none << QString() << QStringList{"Applying Update"}
-                                  << true;
+                                         << QString() << program << downloading << false;
+    QTest::newRow("build cut off") << newer << right << none << none << "Tarmika1005.exe" << QString() << program
+                                   << downloading << false;
+    QTest::newRow("build ends short") << newer << right << none << none << QString() << "short:Tarmika1005.exe"
+                                      << program << downloading << false;
+    QTest::newRow("build drips") << newer << right << none << none << QString() << "drip:Tarmika1005.exe" << program
+                                 << downloading << false;
+    // A whole build that is no program of this computer is refused before the hand-over.
+    QTest::newRow("build is empty") << newer << right << none << none << QString() << QString() << QByteArray()
+                                    << refused << false;
+    QTest::newRow("build is zeros") << newer << right << none << none << QString() << QString()
+                                    << QByteArray(60000, '\0') << refused << false;
+    QTest::newRow("sound server") << newer << right << none << none << QString() << QString() << program
+                                  << QStringList{"Applying Update"} << true;
 }
 
 void TestFaultyServer::programUpdateSurvivesTheServer()
@@ -210,6 +303,8 @@ void TestFaultyServer::programUpdateSurvivesTheServer()
     QFETCH(QStringList, refuse);
     QFETCH(QStringList, stall);
     QFETCH(QString, drop);
+    QFETCH(QString, trick);
+    QFETCH(QByteArray, build);
     QFETCH(QStringList, status);
     QFETCH(bool, handedOver);
 
@@ -219,10 +314,11 @@ void TestFaultyServer::programUpdateSurvivesTheServer()
     options.stall = stall;
     if (!drop.isEmpty())
         options.drop = {{drop, 5000}};
+    applyTrick(trick, options);
     FtpServerFixture server(options);
     QVERIFY2(server.isRunning(), qPrintable(server.errorString()));
     server.addFile(QStringLiteral("public_html/updates/ver.txt"), serverVersion);
-    server.addFile(QStringLiteral("public_html/updates/Tarmika1005.exe"), QByteArray(60000, 'x'));
+    server.addFile(QStringLiteral("public_html/updates/Tarmika1005.exe"), build);
 
     TempDataDir dir;
     dir.writeQuestion(1);
@@ -234,21 +330,18 @@ void TestFaultyServer::programUpdateSurvivesTheServer()
     const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
     MessageRecorder recorder;
     TForm2 form(serverAt(server.host(), server.port()));
-    form.Panel2->setFtpTimeouts({connectSeconds, readSeconds});
+    form.Panel2->setFtpTimeouts(timeouts);
     form.Panel2->setUpdaterPath(dir.filePath(QStringLiteral("updater.sh")));
     form.show();
     form.showPage(form.MenuT);
     form.TextFader22Click();
 
     QStringList slow;
-    const qint64 check = timed([&] { form.Panel2->SpeedButton7Click(); });
-    if (check > handlerLimitMs)
-        slow << QStringLiteral("SpeedButton7Click %1 ms").arg(check);
+    PaintWatch watch(form.Panel2);
+    timed(QStringLiteral("SpeedButton7Click"), watch, slow, [&] { form.Panel2->SpeedButton7Click(); });
     if (form.uptime1->isActive()) {
         form.uptime1->stop();
-        const qint64 download = timed([&] { form.Panel2->uptime1Timer(); });
-        if (download > handlerLimitMs)
-            slow << QStringLiteral("uptime1Timer %1 ms").arg(download);
+        timed(QStringLiteral("uptime1Timer"), watch, slow, [&] { form.Panel2->uptime1Timer(); });
     }
     QVERIFY2(slow.isEmpty(), qPrintable(slow.join(QStringLiteral("; "))));
     QCOMPARE(form.Panel2->updatestatus->Lines(), status);
@@ -258,8 +351,9 @@ void TestFaultyServer::programUpdateSurvivesTheServer()
 
     const QStringList after = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
     if (handedOver) {
-        QCOMPARE(dir.readBytes(QStringLiteral("Tarmika1005.exe")).size(), 60000);
-        QCOMPARE(dir.readLines(QStringLiteral("doc/ver.txt")), QStringList{QStringLiteral("1005")});
+        QCOMPARE(dir.readBytes(QStringLiteral("Tarmika1005.exe")), build);
+        // The updater, not the program, records the new version once the build is in place.
+        QCOMPARE(dir.readLines(QStringLiteral("doc/ver.txt")), QStringList{QStringLiteral("1004")});
         return;
     }
     // No build, whole or partial, and the installed version stands.

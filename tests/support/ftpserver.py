@@ -8,6 +8,7 @@ which files were fetched and in what order. Options make the server misbehave on
 
 import argparse
 import sys
+import time
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler
@@ -48,13 +49,41 @@ class DroppingFile:
         self._fd.close()
 
 
+class ShortFile(DroppingFile):
+    """Hands out at most `limit` bytes of a file and then ends the transfer as if complete."""
+
+    def read(self, size=-1):
+        if self._sent >= self._limit:
+            return b""
+        want = self._limit - self._sent if size < 0 else min(size, self._limit - self._sent)
+        data = self._fd.read(want)
+        self._sent += len(data)
+        return data
+
+
+class DrippingFile(DroppingFile):
+    """Hands out one byte per second, slow enough never to trip a low-speed limit."""
+
+    def read(self, size=-1):
+        time.sleep(1)
+        return self._fd.read(1)
+
+
+def pairs(items):
+    result = {}
+    for item in items:
+        name, _, count = item.rpartition(":")
+        result[name] = int(count)
+    return result
+
+
 def make_handler(options):
     refused = set(options.refuse)
     stalled = set(options.stall)
-    dropped = {}
-    for item in options.drop:
-        name, _, count = item.rpartition(":")
-        dropped[name] = int(count)
+    dropped = pairs(options.drop)
+    shortened = pairs(options.short)
+    sizes = pairs(options.size)
+    dripping = set(options.drip)
 
     class TestHandler(FTPHandler):
         auth_failed_timeout = 0
@@ -74,16 +103,30 @@ def make_handler(options):
             if name in stalled:
                 return None  # never answered: the client has to time out
             if name in dropped:
-                try:
-                    fd = self.run_as_current_user(self.fs.open, file, "rb")
-                except OSError as err:
-                    self.respond("550 %s." % err.strerror)
-                    return None
-                from pyftpdlib.handlers import FileProducer
-                producer = FileProducer(DroppingFile(fd, dropped[name], self), self._current_type)
-                self.push_dtp_data(producer, isproducer=True, file=fd, cmd="RETR")
-                return file
+                return self.send_wrapped(file, DroppingFile, dropped[name])
+            if name in shortened:
+                return self.send_wrapped(file, ShortFile, shortened[name])
+            if name in dripping:
+                return self.send_wrapped(file, DrippingFile, 0)
             return super().ftp_RETR(file)
+
+        def send_wrapped(self, file, wrapper, limit):
+            try:
+                fd = self.run_as_current_user(self.fs.open, file, "rb")
+            except OSError as err:
+                self.respond("550 %s." % err.strerror)
+                return None
+            from pyftpdlib.handlers import FileProducer
+            producer = FileProducer(wrapper(fd, limit, self), self._current_type)
+            self.push_dtp_data(producer, isproducer=True, file=fd, cmd="RETR")
+            return file
+
+        def ftp_SIZE(self, path):
+            name = self.fs.fs2ftp(path).rsplit("/", 1)[-1]
+            if name in sizes and self._current_type != "a":
+                self.respond("213 %d" % sizes[name])
+                return None
+            return super().ftp_SIZE(path)
 
     return TestHandler
 
@@ -98,6 +141,10 @@ def main():
     parser.add_argument("--stall", action="append", default=[], help="file name never answered")
     parser.add_argument("--drop", action="append", default=[],
                         help="NAME:BYTES, cut the session off after BYTES bytes of NAME")
+    parser.add_argument("--short", action="append", default=[],
+                        help="NAME:BYTES, send only BYTES bytes of NAME and report success")
+    parser.add_argument("--drip", action="append", default=[], help="file name sent one byte a second")
+    parser.add_argument("--size", action="append", default=[], help="NAME:BYTES, the size SIZE tells")
     options = parser.parse_args()
 
     authorizer = DummyAuthorizer()

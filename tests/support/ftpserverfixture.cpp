@@ -106,6 +106,12 @@ void FtpServerFixture::start(const Options &options)
         arguments << QStringLiteral("--stall") << name;
     for (const auto &[name, bytes] : options.drop)
         arguments << QStringLiteral("--drop") << name + u':' + QString::number(bytes);
+    for (const auto &[name, bytes] : options.shorten)
+        arguments << QStringLiteral("--short") << name + u':' + QString::number(bytes);
+    for (const QString &name : options.drip)
+        arguments << QStringLiteral("--drip") << name;
+    for (const auto &[name, bytes] : options.size)
+        arguments << QStringLiteral("--size") << name + u':' + QString::number(bytes);
 
     m_process.setStandardErrorFile(m_dir.filePath(QStringLiteral("server.log")));
     m_process.start(QStringLiteral("/usr/bin/python3"), arguments);

@@ -20,6 +20,9 @@ public:
         QStringList refuse;                   // file names answered with 550 on RETR
         QStringList stall;                    // file names whose RETR is never answered
         QList<QPair<QString, qint64>> drop;   // file names cut off after so many bytes
+        QList<QPair<QString, qint64>> shorten;   // sent only so far, then reported complete
+        QStringList drip;                        // sent one byte a second
+        QList<QPair<QString, qint64>> size;      // the size SIZE tells for these files
     };
 
     FtpServerFixture();

@@ -16,13 +16,14 @@
 
 #include <memory>
 
+#include <unistd.h>
+
 namespace {
 
 const QString noConnection = QStringLiteral("No internet conection, Connect internet and try again");
 const QString updates = QStringLiteral("/public_html/updates/");
 
 struct Harness {
-    SessionState state;
     QTimer qdowload, dlq, uptime1;
     std::unique_ptr<UpdatePanel> panel;
 
@@ -30,18 +31,20 @@ struct Harness {
     {
         for (QTimer *timer : {&qdowload, &dlq, &uptime1})
             timer->setInterval(3600 * 1000);
-        panel = std::make_unique<UpdatePanel>(state, &qdowload, &dlq, &uptime1, serverAt(host, port));
+        panel = std::make_unique<UpdatePanel>(&qdowload, &dlq, &uptime1, serverAt(host, port));
         panel->setFtpTimeouts({3, 3});
     }
     QStringList status() const { return panel->updatestatus->Lines(); }
 };
 
+// A stand-in build: a script line, then binary bytes up to the size.
 QByteArray buildBytes(int size)
 {
     QByteArray data(size, '\0');
     for (int i = 0; i < size; ++i)
         data[i] = static_cast<char>(i * 13 % 256);
-    return data;
+    const QByteArray script("#!/bin/sh\n");
+    return data.replace(0, qMin<qsizetype>(script.size(), size), script);
 }
 
 // A stand-in for the updater: notes the folder it was started in, then ends.
@@ -57,6 +60,37 @@ QString writeDummyUpdater(const QTemporaryDir &dir)
     return path;
 }
 
+// A folder no file can be added to, even by root: a read-only file system mounted on it, or for
+// other users a folder without write permission.
+class ReadOnlyFolder {
+public:
+    ReadOnlyFolder()
+    {
+        if (::geteuid() == 0) {
+            m_mounted = QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "ro,size=64k", "tmpfs", m_dir.path()}) == 0;
+            m_ready = m_mounted;
+        } else {
+            m_ready = QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        }
+    }
+    ~ReadOnlyFolder()
+    {
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), {m_dir.path()});
+        else
+            QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder &) = delete;
+    ReadOnlyFolder &operator=(const ReadOnlyFolder &) = delete;
+    bool ready() const { return m_ready; }
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+    bool m_ready = false;
+};
+
 } // namespace
 
 class ProgramUpdateTest : public QObject {
@@ -71,6 +105,9 @@ private slots:
     void updaterThatCannotStartKeepsTheInstalledVersion();
     void unsafeVersionIsNeverDownloaded();
     void checkIsRefusedDuringProgramDownload();
+    void laterCheckDisarmsTheWait_data();
+    void laterCheckDisarmsTheWait();
+    void readOnlyProgramFolderIsSaidBeforeDownload();
 };
 
 void ProgramUpdateTest::checkComparesExactText_data()
@@ -127,7 +164,7 @@ void ProgramUpdateTest::checkComparesExactText()
     if (armed)
         QCOMPARE(h.panel->v2.value(0), LineListFile::decode(serverFile).value(0));
     QVERIFY(messages.all().isEmpty());
-    QCOMPARE(server.retrieved(), QStringList{updates + "ver.txt"});
+    QCOMPARE(server.retrieved(), serverFile.isNull() ? QStringList() : QStringList{updates + "ver.txt"});
     // Nothing is ever written outside the data directory.
     QVERIFY(!QFileInfo::exists(QDir(data.path()).filePath("../../evil")));
 }
@@ -140,7 +177,6 @@ void ProgramUpdateTest::handOverInstallsAndAsksToClose_data()
     QTest::newRow("newer build") << "1001" << "1002" << 20000;
     QTest::newRow("lower build") << "1002" << "1001" << 5000;
     QTest::newRow("version with trailing blank") << "1002" << "1002 " << 100;
-    QTest::newRow("empty build shows 100 %") << "1001" << "1003" << 0;
 }
 
 void ProgramUpdateTest::handOverInstallsAndAsksToClose()
@@ -169,8 +205,10 @@ void ProgramUpdateTest::handOverInstallsAndAsksToClose()
     QVERIFY(!h.uptime1.isActive());
     QCOMPARE(data.readBytes(buildName), buildBytes(buildSize));
     QCOMPARE(h.panel->ProgressBar1->value(), 100);
-    QCOMPARE(data.readLines("doc/ver.txt"), QStringList{offered});
-    QVERIFY(!data.exists("doc/tempver.txt"));
+    // The updater records the new version once the build is in place; until then the installed
+    // one stands, and the offer waits for the updater.
+    QCOMPARE(data.readLines("doc/ver.txt"), QStringList({installed, "second line"}));
+    QCOMPARE(LineListFile::read(data.filePath("doc/tempver.txt")), QStringList{offered});
     QCOMPARE(h.status(), QStringList{"Applying Update"});
     QCOMPARE(h.panel->DLstatus->text(), QString("Installing New Update"));
     QVERIFY(!h.panel->ftp().Connected());
@@ -289,7 +327,74 @@ void ProgramUpdateTest::checkIsRefusedDuringProgramDownload()
     QCOMPARE(server.retrieved(), QStringList({updates + "ver.txt", updates + "Tarmika1002.exe"}));
     QCOMPARE(data.readBytes("Tarmika1002.exe"), buildBytes(2000000));
     QCOMPARE(closing.count(), 1);
-    QCOMPARE(data.readLines("doc/ver.txt"), QStringList{"1002"});
+    QCOMPARE(data.readLines("doc/ver.txt"), QStringList{"1001"});
+    QCOMPARE(LineListFile::read(data.filePath("doc/tempver.txt")), QStringList{"1002"});
+}
+
+void ProgramUpdateTest::laterCheckDisarmsTheWait_data()
+{
+    QTest::addColumn<bool>("serverGone");
+    QTest::addColumn<QStringList>("status");
+    QTest::newRow("versions now equal") << false << QStringList{"No new updates available"};
+    QTest::newRow("no connection") << true << QStringList{noConnection};
+}
+
+void ProgramUpdateTest::laterCheckDisarmsTheWait()
+{
+    QFETCH(bool, serverGone);
+    QFETCH(QStringList, status);
+    auto server = std::make_unique<FtpServerFixture>();
+    QVERIFY2(server->isRunning(), qPrintable(server->errorString()));
+    server->addFile("public_html/updates/ver.txt", "1002\r\n");
+    server->addFile("public_html/updates/Tarmika1002.exe", buildBytes(1000));
+    TempDataDir data;
+    data.writeLines("doc/ver.txt", {"1001"});
+    QTemporaryDir tools;
+    MessageRecorder messages;
+    Harness h(server->host(), server->port());
+    h.panel->setUpdaterPath(writeDummyUpdater(tools));
+    h.uptime1.setInterval(300);
+    QSignalSpy closing(h.panel.get(), &UpdatePanel::closeProgramRequested);
+
+    h.panel->SpeedButton7Click();
+    QVERIFY(h.uptime1.isActive());
+    // Within the wait, a second check finds the versions equal or no server at all.
+    if (serverGone)
+        server.reset();
+    else
+        server->addFile("public_html/updates/ver.txt", "1001\r\n");
+    h.panel->SpeedButton7Click();
+    QCOMPARE(h.status(), status);
+    QTest::qWait(700);
+    QCOMPARE(h.status(), status);
+    QVERIFY(!data.exists("Tarmika1002.exe"));
+    QCOMPARE(closing.count(), 0);
+    QVERIFY(messages.all().isEmpty());
+}
+
+void ProgramUpdateTest::readOnlyProgramFolderIsSaidBeforeDownload()
+{
+    FtpServerFixture server;
+    QVERIFY2(server.isRunning(), qPrintable(server.errorString()));
+    server.addFile("public_html/updates/ver.txt", "1002\r\n");
+    server.addFile("public_html/updates/Tarmika1002.exe", buildBytes(1000));
+    TempDataDir data;
+    data.writeLines("doc/ver.txt", {"1001"});
+    ReadOnlyFolder programFolder;
+    if (!programFolder.ready())
+        QSKIP("No read-only folder can be made here.");
+    MessageRecorder messages;
+    Harness h(server.host(), server.port());
+    h.panel->setUpdaterPath(programFolder.filePath("TarmikaUpdate"));
+
+    h.panel->SpeedButton7Click();
+    QCOMPARE(h.status(), QStringList({"New update available",
+                                      "Updates cannot be installed: the program folder is read-only"}));
+    QVERIFY(!h.uptime1.isActive());
+    QCOMPARE(server.retrieved(), QStringList{updates + "ver.txt"});
+    QVERIFY(!data.exists("doc/tempver.txt"));
+    QCOMPARE(data.readLines("doc/ver.txt"), QStringList{"1001"});
+    QVERIFY(messages.all().isEmpty());
 }
 
 QTEST_MAIN(ProgramUpdateTest)

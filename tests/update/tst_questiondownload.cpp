@@ -24,7 +24,6 @@ const QString failed = QStringLiteral("Question download failed, please close pr
 // The panel with the window's three timers. The timers never fire by themselves here: the tests
 // run their handlers, as the window's message loop would.
 struct Harness {
-    SessionState state;
     QTimer qdowload, dlq, uptime1;
     std::unique_ptr<UpdatePanel> panel;
 
@@ -34,7 +33,7 @@ struct Harness {
             timer->setInterval(3600 * 1000);
         UpdateServer server = serverAt(host, port);
         server.password = password;
-        panel = std::make_unique<UpdatePanel>(state, &qdowload, &dlq, &uptime1, server);
+        panel = std::make_unique<UpdatePanel>(&qdowload, &dlq, &uptime1, server);
         panel->setFtpTimeouts({3, 3});
     }
     QStringList status() const { return panel->updatestatus->Lines(); }
@@ -167,7 +166,7 @@ void QuestionDownloadTest::countdownFetchesFromHighestDown()
     h.panel->qdowloadTimer();
     QVERIFY(!h.qdowload.isActive());
     QCOMPARE(h.status(), QStringList{"Downloading Question updates..."});
-    QCOMPARE(h.state.Qnumber, count);
+    QCOMPARE(h.panel->countdown(), count);
     QVERIFY(h.dlq.isActive());
     QVERIFY(h.marquee());
     QVERIFY(h.panel->ftp().Connected());
@@ -180,7 +179,7 @@ void QuestionDownloadTest::countdownFetchesFromHighestDown()
         QVERIFY2(h.dlq.isActive(), qPrintable(QString("stopped before tick %1").arg(tick)));
         h.panel->dlqTimer();
         expectedOrder << count - tick + 1;
-        QCOMPARE(h.state.Qnumber, count - tick);
+        QCOMPARE(h.panel->countdown(), count - tick);
     }
     QVERIFY(!h.dlq.isActive());
     QCOMPARE(h.status(), QStringList{done});
@@ -228,7 +227,6 @@ void QuestionDownloadTest::failedStartReportsOnceAndNeverCounts()
     data.mkdir("Questions");
     MessageRecorder messages;
     Harness h(server.host(), listening ? server.port() : unusedLocalPort());
-    h.state.Qnumber = 0;
 
     h.panel->openForQuestionDownload(false);
     h.panel->qdowloadTimer();
@@ -238,7 +236,7 @@ void QuestionDownloadTest::failedStartReportsOnceAndNeverCounts()
     QVERIFY(!h.marquee());
     QCOMPARE(h.panel->ProgressBar1->maximum(), 100);
     QVERIFY(!h.panel->ftp().Connected());
-    QCOMPARE(h.state.Qnumber, 0);
+    QCOMPARE(h.panel->countdown(), 0);
     // The repeat fetch on the closed connection is the one error box, and nothing else shows.
     QCOMPARE(messages.errors.size(), 1);
     QVERIFY(messages.messages.isEmpty());

@@ -33,10 +33,22 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-// A stand-in for a build of the program: a script that leaves a marker in its working directory.
+// A stand-in for a build of the program: a script that answers the updater's question, and
+// otherwise leaves a marker in its working directory.
 QByteArray programScript(const QByteArray &name)
 {
-    return "#!/bin/sh\necho " + name + " > started.txt\n";
+    return "#!/bin/sh\n[ \"$1\" = --answer-updater ] && exit 0\necho " + name + " > started.txt\n";
+}
+
+// This computer's own kind of program, for another processor.
+QByteArray foreignProgram()
+{
+    QFile self(QCoreApplication::applicationFilePath());
+    if (!self.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray header = self.read(4096);
+    header[18] = static_cast<char>(header[18] ^ 0x55);
+    return header;
 }
 
 bool waitForFile(const QString &path, int ms)
@@ -76,12 +88,14 @@ class UpdaterTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void buildNameComesFromTheVersionFile_data();
-    void buildNameComesFromTheVersionFile();
+    void buildNameComesFromTheServerVersionFile_data();
+    void buildNameComesFromTheServerVersionFile();
     void installReplacesTheProgram();
     void failedReplacementKeepsTheOldProgram_data();
     void failedReplacementKeepsTheOldProgram();
     void missingBuildChangesNothing();
+    void brokenBuildIsRolledBack_data();
+    void brokenBuildIsRolledBack();
     void waitsForTheProgramToRelease_data();
     void waitsForTheProgramToRelease();
     void programThatDoesNotCloseIsReplacedButNotStartedTwice();
@@ -89,22 +103,22 @@ private slots:
     void updaterProgramWithoutBuildRestartsTheOldProgram();
 };
 
-void UpdaterTest::buildNameComesFromTheVersionFile_data()
+void UpdaterTest::buildNameComesFromTheServerVersionFile_data()
 {
     QTest::addColumn<QString>("versionPath");
     QTest::addColumn<QByteArray>("versionFile");
     QTest::addColumn<QString>("buildName");
-    QTest::newRow("four digits") << "doc/ver.txt" << QByteArray("1002\r\n") << "Tarmika1002.exe";
-    QTest::newRow("only line 0 counts") << "doc/ver.txt" << QByteArray("1005\r\n1001\r\n") << "Tarmika1005.exe";
-    QTest::newRow("trailing blank kept") << "doc/ver.txt" << QByteArray("1002 \r\n") << "Tarmika1002 .exe";
-    QTest::newRow("directory in other case") << "Doc/ver.txt" << QByteArray("1003") << "Tarmika1003.exe";
-    QTest::newRow("path out of the directory") << "doc/ver.txt" << QByteArray("/../../etc/x\r\n") << QString();
-    QTest::newRow("backslash") << "doc/ver.txt" << QByteArray("1\\..\\x\r\n") << QString();
-    QTest::newRow("empty file") << "doc/ver.txt" << QByteArray() << QString();
+    QTest::newRow("four digits") << "doc/tempver.txt" << QByteArray("1002\r\n") << "Tarmika1002.exe";
+    QTest::newRow("only line 0 counts") << "doc/tempver.txt" << QByteArray("1005\r\n1001\r\n") << "Tarmika1005.exe";
+    QTest::newRow("trailing blank kept") << "doc/tempver.txt" << QByteArray("1002 \r\n") << "Tarmika1002 .exe";
+    QTest::newRow("directory in other case") << "Doc/tempver.txt" << QByteArray("1003") << "Tarmika1003.exe";
+    QTest::newRow("path out of the directory") << "doc/tempver.txt" << QByteArray("/../../etc/x\r\n") << QString();
+    QTest::newRow("backslash") << "doc/tempver.txt" << QByteArray("1\\..\\x\r\n") << QString();
+    QTest::newRow("empty file") << "doc/tempver.txt" << QByteArray() << QString();
     QTest::newRow("no version file") << "doc/other.txt" << QByteArray("1002") << QString();
 }
 
-void UpdaterTest::buildNameComesFromTheVersionFile()
+void UpdaterTest::buildNameComesFromTheServerVersionFile()
 {
     QFETCH(QString, versionPath);
     QFETCH(QByteArray, versionFile);
@@ -167,6 +181,39 @@ void UpdaterTest::missingBuildChangesNothing()
     QCOMPARE(fileNames(dir.path()), QStringList{"tarmika"});
 }
 
+void UpdaterTest::brokenBuildIsRolledBack_data()
+{
+    QTest::addColumn<QByteArray>("build");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("zeros") << QByteArray(1 << 20, '\0');
+    QTest::newRow("program for another processor") << foreignProgram();
+    QTest::newRow("starts and fails") << QByteArray("#!/bin/sh\nexit 3\n");
+    QTest::newRow("never answers") << QByteArray("#!/bin/sh\nexec sleep 20\n");
+}
+
+void UpdaterTest::brokenBuildIsRolledBack()
+{
+    QFETCH(QByteArray, build);
+    QTemporaryDir dir;
+    ProgramReplacer replacer(dir.path(), dir.path());
+    replacer.setAnswerTimeout(1000);
+    writeFile(replacer.programPath(), programScript("old"));
+    QVERIFY(QFile::setPermissions(replacer.programPath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    writeFile(dir.filePath("Tarmika1002.exe"), build);
+    writeFile(dir.filePath("doc/ver.txt"), "1001\r\n");
+    writeFile(dir.filePath("doc/tempver.txt"), "1002\r\n");
+
+    QCOMPARE(replacer.run(200), int(ProgramReplacer::NotInstalled));
+    QVERIFY(!replacer.lastError().isEmpty());
+    // The old program is back and runs, the version file still names it, and nothing of the
+    // broken build is left.
+    QVERIFY(waitForFile(dir.filePath("started.txt"), 5000));
+    QCOMPARE(contents(dir.filePath("started.txt")), QByteArray("old\n"));
+    QCOMPARE(contents(replacer.programPath()), programScript("old"));
+    QCOMPARE(contents(dir.filePath("doc/ver.txt")), QByteArray("1001\r\n"));
+    QCOMPARE(fileNames(dir.path()), (QStringList{"started.txt", "tarmika"}));
+}
+
 void UpdaterTest::waitsForTheProgramToRelease_data()
 {
     QTest::addColumn<bool>("programRuns");
@@ -200,7 +247,7 @@ void UpdaterTest::programThatDoesNotCloseIsReplacedButNotStartedTwice()
     ProgramReplacer replacer(dir.path(), dir.path());
     writeFile(replacer.programPath(), programScript("old"));
     writeFile(dir.filePath("Tarmika1002.exe"), programScript("new"));
-    writeFile(dir.filePath("doc/ver.txt"), "1002\r\n");
+    writeFile(dir.filePath("doc/tempver.txt"), "1002\r\n");
 
     QCOMPARE(replacer.run(200), int(ProgramReplacer::StillRunning));
     QVERIFY(!replacer.lastError().isEmpty());
@@ -216,7 +263,8 @@ void UpdaterTest::updaterProgramReplacesAndRestarts()
     writeFile(dir.filePath("tarmika"), programScript("old"));
     QVERIFY(QFile::setPermissions(dir.filePath("tarmika"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     writeFile(dir.filePath("Tarmika1002.exe"), programScript("new"));
-    writeFile(dir.filePath("doc/ver.txt"), "1002\r\n");
+    writeFile(dir.filePath("doc/ver.txt"), "1001\r\n");
+    writeFile(dir.filePath("doc/tempver.txt"), "1002\r\n");
 
     QProcess process;
     process.setWorkingDirectory(dir.path());
@@ -228,6 +276,8 @@ void UpdaterTest::updaterProgramReplacesAndRestarts()
     QCOMPARE(contents(dir.filePath("tarmika")), programScript("new"));
     QVERIFY(!QFile::exists(dir.filePath("Tarmika1002.exe")));
     QVERIFY(!QFile::exists(dir.filePath("tarmika.old")));
+    QCOMPARE(contents(dir.filePath("doc/ver.txt")), QByteArray("1002\r\n"));
+    QVERIFY(!QFile::exists(dir.filePath("doc/tempver.txt")));
 }
 
 void UpdaterTest::updaterProgramWithoutBuildRestartsTheOldProgram()
@@ -237,7 +287,7 @@ void UpdaterTest::updaterProgramWithoutBuildRestartsTheOldProgram()
     QVERIFY(QFile::copy(QStringLiteral(TARMIKA_UPDATER_PATH), updater));
     writeFile(dir.filePath("tarmika"), programScript("old"));
     QVERIFY(QFile::setPermissions(dir.filePath("tarmika"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    writeFile(dir.filePath("doc/ver.txt"), "1002\r\n");
+    writeFile(dir.filePath("doc/tempver.txt"), "1002\r\n");
 
     QProcess process;
     process.setWorkingDirectory(dir.path());
