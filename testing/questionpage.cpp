@@ -278,6 +278,12 @@ void QuestionPage::setStatementColour(const QColor &colour)
 
 void QuestionPage::next()
 {
+    // An empty bank is one still being downloaded, not one the learner has finished: the learner's
+    // place and profile are kept for when the questions are there.
+    if (QuestionBank::CountFiles() == 0) {
+        emit menuRequested();
+        return;
+    }
     if (m_state.Qnumber > QuestionBank::CountFiles() - 1) {
         Messages::show(QStringLiteral("You have completed the questions"));
         m_state.Qnumber = 0;

@@ -51,6 +51,7 @@ private slots:
     void promptOrEmptyNameIsRefused();
     void returningLearnerResumes_data();
     void returningLearnerResumes();
+    void signInWhileTheBankDownloadsKeepsThePlace();
     void nameIsKeptExactlyAsTyped();
     void nameInAnotherCaseIsThatLearner();
     void greetingsKeepToOneLine_data();
@@ -155,6 +156,19 @@ void TestSignIn::returningLearnerResumes()
         QCOMPARE(form.QuestionT->Questionbox().value(0), QStringLiteral("Question %1").arg(shownNext));
         QCOMPARE(form.activePage(), static_cast<QWidget *>(form.QuestionT));
     }
+}
+
+void TestSignIn::signInWhileTheBankDownloadsKeepsThePlace()
+{
+    TempDataDir dir;
+    prepare(dir, 0);
+    dir.mkdir(QStringLiteral("Questions")); // the download has not brought a file yet
+    dir.writeLines(QStringLiteral("Sipho.sav"), {QStringLiteral("Sipho"), QStringLiteral("12"), QStringLiteral("lv")});
+    MessageRecorder recorder;
+    TForm2 form;
+    signIn(form, QStringLiteral("Sipho"));
+    QCOMPARE(dir.readLines(QStringLiteral("Sipho.sav")).value(1), QStringLiteral("12"));
+    QVERIFY2(recorder.all().isEmpty(), qPrintable(recorder.all().join(u'|')));
 }
 
 void TestSignIn::nameIsKeptExactlyAsTyped()
