@@ -454,14 +454,11 @@ QImage bgHeavyV()
         {QStringLiteral("Light switch"), at(650, 196), at(610, 206)},
         {QStringLiteral("Windscreen wiper lever"), at(298, 270), at(330, 281)},
         {QStringLiteral("Speedometer"), at(370, 128), at(415, 172)},
-        {QStringLiteral("Air pressure gauges"), at(540, 130), at(510, 196)},
-        {QStringLiteral("Exhaust brake lever"), at(294, 346), at(338, 330)},
         {QStringLiteral("Clutch pedal"), at(372, 447), at(372, 447)},
         {QStringLiteral("Foot brake pedal"), at(455, 447), at(455, 447)},
         {QStringLiteral("Accelerator pedal"), at(542, 446), at(542, 446)},
         {QStringLiteral("Gear lever"), at(130, 326), at(174, 338)},
         {QStringLiteral("Parking brake"), at(44, 382), at(90, 396)},
-        {QStringLiteral("Trailer brake valve"), at(640, 236), at(626, 266)},
     };
     roundBox(p, QRectF(700, 92, 284, 446), 12, QColor(250, 251, 255), LightBlue, 1.8);
     text(p, QRectF(716, 100, 260, 28), QStringLiteral("Controls"), sans(18, QFont::Bold), Maroon,
@@ -473,9 +470,9 @@ QImage bgHeavyV()
         text(p, QRectF(746, y - 12, 234, 24), items[i].name, sans(15), Ink, Qt::AlignLeft | Qt::AlignVCenter);
     }
     text(p, QRectF(40, 558, 940, 100),
-         QStringLiteral("A loaded truck needs far more room to stop than a car. Keep the air pressure in the green "
-                        "before you move off, use the exhaust brake on long downhill stretches, and always apply the "
-                        "parking brake before you leave the cab."),
+         QStringLiteral("A loaded truck needs far more room to stop than a car, so keep a longer following distance, "
+                        "and always apply the parking brake before you leave the cab. Controls that only some heavy "
+                        "vehicles have differ from truck to truck: learn them from the vehicle's own handbook."),
          sans(17), Ink, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
     return img;
 }
