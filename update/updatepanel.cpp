@@ -5,6 +5,7 @@
 #include "base/linelistfile.h"
 #include "base/page.h"
 #include "controls/textfader.h"
+#include "update/buildsignature.h"
 #include "update/ftpdownload.h"
 #include "update/programbuild.h"
 #include "update/questioncount.h"
@@ -420,7 +421,9 @@ void UpdatePanel::uptime1Timer()
             QFile::remove(build);
             return;
         }
-        const QString refused = ExecutableFormat::problem(build, QCoreApplication::applicationFilePath());
+        QString refused = ExecutableFormat::problem(build, QCoreApplication::applicationFilePath());
+        if (refused.isEmpty())
+            refused = signatureProblem(build);
         if (!refused.isEmpty()) {
             QFile::remove(build);
             removeIfExists(DataPaths::serverVersionFile);
@@ -430,6 +433,27 @@ void UpdatePanel::uptime1Timer()
         }
         handOver();
     });
+}
+
+// Whoever can answer in the server's place could otherwise have any program started: a build is
+// installed only with a valid signature by the trusted key beside it on the server.
+QString UpdatePanel::signatureProblem(const QString &build)
+{
+    const QString signatureFile = BuildSignature::fileName(build);
+    QString problem;
+    try {
+        const FlagScope busy(m_ftpBusy);
+        logIn(m_server.programDir);
+        FTP.Get(signatureFile, signatureFile, true);
+        QFile signature(signatureFile);
+        problem = signature.open(QIODevice::ReadOnly)
+            ? BuildSignature::checkFile(build, signature.read(4096), m_server.trustedKey)
+            : QStringLiteral("the build has no signature");
+    } catch (const DataError &error) {
+        problem = error.text();
+    }
+    QFile::remove(signatureFile);
+    return problem;
 }
 
 void UpdatePanel::handOver()

@@ -92,6 +92,7 @@ private:
     void reportError(const QString &text);
     QString programFolderProblem() const;
     bool downloadBuild(const QString &build);
+    QString signatureProblem(const QString &build);
     void logIn(const QString &serverDir);
     void noConnection();
     void setStatus(const QStringList &lines);

@@ -1,5 +1,7 @@
 #include "update/updateserver.h"
 
+#include "update/buildsignature.h"
+
 UpdateServer serverAt(const QString &host, quint16 port)
 {
     UpdateServer server;
@@ -9,6 +11,7 @@ UpdateServer serverAt(const QString &host, quint16 port)
     server.password = QStringLiteral("T84QW7kp2");
     server.questionDir = QStringLiteral("/public_html/questions");
     server.programDir = QStringLiteral("/public_html/updates");
+    server.trustedKey = BuildSignature::trustedKey();
     return server;
 }
 

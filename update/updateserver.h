@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // The one FTP account every update comes from.
@@ -10,6 +11,7 @@ struct UpdateServer {
     QString password;
     QString questionDir;   // qcount.txt and the question files 1.lrn .. N.lrn
     QString programDir;    // ver.txt and the program builds "Tarmika" + version + ".exe"
+    QByteArray trustedKey; // the public key a build's signature must be made with
 };
 
 // The compiled-in update server (host and port come from the build configuration).

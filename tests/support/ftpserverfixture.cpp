@@ -1,5 +1,7 @@
 #include "tests/support/ftpserverfixture.h"
 
+#include "update/buildsignature.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -63,13 +65,20 @@ FtpServerFixture::~FtpServerFixture()
 
 QString FtpServerFixture::rootPath() const { return m_dir.filePath(QStringLiteral("root")); }
 
-void FtpServerFixture::addFile(const QString &serverPath, const QByteArray &content) const
+void FtpServerFixture::addFile(const QString &serverPath, const QByteArray &content, bool sign) const
 {
     const QString path = QDir(rootPath()).filePath(serverPath);
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(content);
+    file.close();
+    if (!sign || !serverPath.endsWith(QLatin1String(".exe")))
+        return;
+    QFile key(QStringLiteral(TARMIKA_SOURCE_DIR "/scripts/dev-update-key"));
+    QFile signature(BuildSignature::fileName(path));
+    if (key.open(QIODevice::ReadOnly) && signature.open(QIODevice::WriteOnly))
+        signature.write(BuildSignature::signFile(path, key.readAll()) + '\n');
 }
 
 QStringList FtpServerFixture::retrieved() const

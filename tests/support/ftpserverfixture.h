@@ -41,7 +41,9 @@ public:
 
     QString rootPath() const;
     // Puts a file on the server; serverPath is relative to the root ("public_html/updates/ver.txt").
-    void addFile(const QString &serverPath, const QByteArray &content) const;
+    // A program build (".exe") gets its signature beside it, made with the development key that
+    // the default build trusts, unless `sign` is false.
+    void addFile(const QString &serverPath, const QByteArray &content, bool sign = true) const;
     // The server paths of all RETR commands so far, in order ("/public_html/questions/3.lrn").
     QStringList retrieved() const;
     // What the server wrote to its error output (its own log), for failure messages.

@@ -3,6 +3,7 @@
 #include "controls/textfader.h"
 #include "tests/support/ftpserverfixture.h"
 #include "tests/support/tempdatadir.h"
+#include "update/buildsignature.h"
 #include "update/updatepanel.h"
 
 #include <QFile>
@@ -108,6 +109,8 @@ private slots:
     void laterCheckDisarmsTheWait_data();
     void laterCheckDisarmsTheWait();
     void readOnlyProgramFolderIsSaidBeforeDownload();
+    void onlyASignedBuildIsInstalled_data();
+    void onlyASignedBuildIsInstalled();
 };
 
 void ProgramUpdateTest::checkComparesExactText_data()
@@ -214,7 +217,7 @@ void ProgramUpdateTest::handOverInstallsAndAsksToClose()
     QVERIFY(!h.panel->ftp().Connected());
     QCOMPARE(closing.count(), 1);
     QVERIFY(messages.all().isEmpty());
-    QCOMPARE(server.retrieved(), QStringList({updates + "ver.txt", updates + buildName}));
+    QCOMPARE(server.retrieved(), QStringList({updates + "ver.txt", updates + buildName, updates + buildName + ".sig"}));
     // The updater runs in the data directory.
     QTRY_VERIFY(data.exists("started.txt"));
     QTRY_COMPARE(data.readBytes("started.txt").trimmed(),
@@ -324,7 +327,8 @@ void ProgramUpdateTest::checkIsRefusedDuringProgramDownload()
     QVERIFY(seenDuring.last().startsWith("Please wait"));
     QVERIFY(tempverDuring);
     QVERIFY(!h.uptime1.isActive());
-    QCOMPARE(server.retrieved(), QStringList({updates + "ver.txt", updates + "Tarmika1002.exe"}));
+    QCOMPARE(server.retrieved(),
+             QStringList({updates + "ver.txt", updates + "Tarmika1002.exe", updates + "Tarmika1002.exe.sig"}));
     QCOMPARE(data.readBytes("Tarmika1002.exe"), buildBytes(2000000));
     QCOMPARE(closing.count(), 1);
     QCOMPARE(data.readLines("doc/ver.txt"), QStringList{"1001"});
@@ -395,6 +399,53 @@ void ProgramUpdateTest::readOnlyProgramFolderIsSaidBeforeDownload()
     QVERIFY(!data.exists("doc/tempver.txt"));
     QCOMPARE(data.readLines("doc/ver.txt"), QStringList{"1001"});
     QVERIFY(messages.all().isEmpty());
+}
+
+void ProgramUpdateTest::onlyASignedBuildIsInstalled_data()
+{
+    QTest::addColumn<QByteArray>("signature"); // empty: the one the project's key makes
+    QTest::addColumn<bool>("tampered");        // the build changed after it was signed
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("signed") << QByteArray() << false << true;
+    QTest::newRow("no signature") << QByteArray("-") << false << false;
+    QTest::newRow("changed after signing") << QByteArray() << true << false;
+    QTest::newRow("signature of another key")
+        << BuildSignature::signFile(QStringLiteral(TARMIKA_SOURCE_DIR "/README.md"), BuildSignature::generateKeyPair().privateKey)
+        << false << false;
+}
+
+void ProgramUpdateTest::onlyASignedBuildIsInstalled()
+{
+    QFETCH(QByteArray, signature);
+    QFETCH(bool, tampered);
+    QFETCH(bool, installed);
+    FtpServerFixture server;
+    QVERIFY2(server.isRunning(), qPrintable(server.errorString()));
+    const QString build = QStringLiteral("public_html/updates/Tarmika1002.exe");
+    server.addFile("public_html/updates/ver.txt", "1002\r\n");
+    server.addFile(build, buildBytes(5000), signature.isEmpty());
+    if (tampered)
+        server.addFile(build, buildBytes(5000).replace(4000, 1, "!"), false);
+    if (!signature.isEmpty() && signature != "-")
+        server.addFile(build + ".sig", signature);
+    TempDataDir data;
+    data.writeLines("doc/ver.txt", {"1001"});
+    QTemporaryDir tools;
+    MessageRecorder messages;
+    Harness h(server.host(), server.port());
+    h.panel->setUpdaterPath(writeDummyUpdater(tools));
+    QSignalSpy closing(h.panel.get(), &UpdatePanel::closeProgramRequested);
+
+    h.panel->SpeedButton7Click();
+    h.panel->uptime1Timer();
+
+    QCOMPARE(closing.count(), installed ? 1 : 0);
+    QCOMPARE(data.exists("Tarmika1002.exe"), installed);
+    QVERIFY(!data.exists("Tarmika1002.exe.sig"));
+    QVERIFY2(messages.all().isEmpty(), qPrintable(messages.all().join(u'|')));
+    QCOMPARE(data.readLines("doc/ver.txt"), QStringList{"1001"});
+    if (!installed)
+        QCOMPARE(h.status().last(), QString("The update on the server is not valid"));
 }
 
 QTEST_MAIN(ProgramUpdateTest)
