@@ -3,6 +3,7 @@
 #include "base/datapaths.h"
 #include "base/page.h"
 #include "testing/mocktest.h"
+#include "testing/mocktestpage.h"
 #include "testing/questionbank.h"
 
 #include <QLabel>
@@ -21,35 +22,21 @@ const QString optionLooks = QStringLiteral(
     "QPushButton[look=\"right\"] { background: #d9f2d9; border-color: #1e7b1e; font-weight: bold; }"
     "QPushButton[look=\"wrong\"] { background: #f9d6d6; border-color: #b00000; }");
 
-QLabel *textLabel(QWidget *parent, const QString &name, int pixels, const QColor &colour, bool bold = false)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
 } // namespace
 
 MockQuestionView::MockQuestionView(const QString &prefix, QWidget *parent) : QWidget(parent)
 {
     setObjectName(prefix + QStringLiteral("QuestionView"));
     resize(Width, Height);
-    m_question = textLabel(this, prefix + QStringLiteral("Question"), 20, QColor(128, 0, 0), true);
-    m_question->setGeometry(0, 0, Width, 78);
+    m_question = mockLabel(this, prefix + QStringLiteral("Question"), QRect(0, 0, Width, 78), 20, QColor(128, 0, 0),
+                           true);
+    m_question->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (int i = 0; i < 3; ++i) {
-        m_statements[i] = textLabel(this, prefix + QStringLiteral("Statement%1").arg(i + 1), 17, Qt::black);
-        m_statements[i]->setGeometry(0, 84 + 44 * i, Width, 42);
+        m_statements[i] = mockLabel(this, prefix + QStringLiteral("Statement%1").arg(i + 1),
+                                    QRect(0, 84 + 44 * i, Width, 42), 17, Qt::black);
+        m_statements[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    QFont optionFont(QStringLiteral("Tahoma"));
+    QFont optionFont(QStringLiteral("Arial"));
     optionFont.setPixelSize(17);
     for (int i = 0; i < 4; ++i) {
         auto *button = new QPushButton(this);
