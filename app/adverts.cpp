@@ -1,7 +1,7 @@
 #include "app/adverts.h"
 
 #include "base/datapaths.h"
-#include "base/page.h"
+#include "controls/page.h"
 
 #include <QDateTime>
 #include <QFileInfo>

@@ -7,7 +7,8 @@
 #include "base/guard.h"
 #include "base/linelistfile.h"
 #include "base/messages.h"
-#include "base/page.h"
+#include "controls/messagebox.h"
+#include "controls/page.h"
 #include "controls/textfader.h"
 #include "learner/coursepage.h"
 #include "learner/loginpage.h"
@@ -116,7 +117,7 @@ TForm2::TForm2(const UpdateServer &server, QWidget *parent) : QWidget(parent)
     // pages are built.
     prefetchDesignPicture(QStringLiteral("bg_Login"));
     setObjectName(QStringLiteral("Form2"));
-    Messages::setParentWindow(this);
+    presentMessagesInBoxes(this);
     resize(ClientWidth, ClientHeight);
     // The window may shrink but never grow beyond its design size.
     setMaximumSize(ClientWidth, ClientHeight);
@@ -434,7 +435,7 @@ void TForm2::hideDocumentViewer()
 
 TForm2::~TForm2()
 {
-    Messages::setParentWindow(nullptr);
+    Messages::setPresenter({});
 }
 
 void TForm2::closeEvent(QCloseEvent *event)

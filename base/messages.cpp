@@ -1,7 +1,6 @@
 #include "base/messages.h"
 
-#include <QMessageBox>
-#include <QPointer>
+#include <cstdio>
 
 namespace {
 Messages::Sink &sink()
@@ -9,22 +8,20 @@ Messages::Sink &sink()
     static Messages::Sink current;
     return current;
 }
-QPointer<QWidget> &parentWindow()
+Messages::Sink &presenter()
 {
-    static QPointer<QWidget> window;
-    return window;
+    static Messages::Sink current;
+    return current;
 }
 
 void present(Messages::Kind kind, const QString &text)
 {
-    if (sink()) {
+    if (sink())
         sink()(kind, text);
-        return;
-    }
-    QMessageBox box(kind == Messages::Kind::Error ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    QStringLiteral("Tarmika"), text, QMessageBox::Ok, parentWindow());
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    else if (presenter())
+        presenter()(kind, text);
+    else
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }
 } // namespace
 
@@ -32,24 +29,7 @@ namespace Messages {
 
 void show(const QString &text) { present(Kind::Information, text); }
 void showError(const QString &text) { present(Kind::Error, text); }
+void setPresenter(Sink p) { presenter() = std::move(p); }
 void setSink(Sink s) { sink() = std::move(s); }
-void setParentWindow(QWidget *window) { parentWindow() = window; }
 
 } // namespace Messages
-
-MessageRecorder::MessageRecorder()
-{
-    Messages::setSink([this](Messages::Kind kind, const QString &text) {
-        (kind == Messages::Kind::Error ? errors : messages).append(text);
-        m_all.append(text);
-    });
-}
-
-MessageRecorder::~MessageRecorder() { Messages::setSink({}); }
-
-void MessageRecorder::clear()
-{
-    messages.clear();
-    errors.clear();
-    m_all.clear();
-}

@@ -1,12 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <functional>
 
-class QWidget;
-
-// The one way the program speaks to the user: a modal box titled "Tarmika" with one OK button.
+// The one way the program speaks to the user. The window presents each message in a modal box;
+// without a window (the updater, the tools) a message is written to standard error.
 namespace Messages {
 
 enum class Kind { Information, Error };
@@ -17,28 +15,14 @@ void show(const QString &text);
 // Shows an error that escaped a handler, with the error's own text.
 void showError(const QString &text);
 
-// Replaces the modal box (tests); an empty function restores it.
 using Sink = std::function<void(Kind, const QString &)>;
+
+// How messages are presented: the window's message box. An empty function writes them to
+// standard error.
+void setPresenter(Sink presenter);
+
+// Takes every message instead of the presenter while it is set (tests record messages this way);
+// an empty function gives them back to the presenter.
 void setSink(Sink sink);
 
-// The parent of the boxes (the main window), so they are centred on it.
-void setParentWindow(QWidget *window);
-
 } // namespace Messages
-
-// Records every message instead of showing a box, for as long as it lives.
-class MessageRecorder {
-public:
-    MessageRecorder();
-    ~MessageRecorder();
-    MessageRecorder(const MessageRecorder &) = delete;
-    MessageRecorder &operator=(const MessageRecorder &) = delete;
-
-    QStringList messages;   // information messages, in order
-    QStringList errors;     // error boxes, in order
-    QStringList all() const { return m_all; }
-    void clear();
-
-private:
-    QStringList m_all;
-};

@@ -6,6 +6,7 @@
 #include "app/tform2.h"
 #include "base/linelistfile.h"
 #include "base/messages.h"
+#include "tests/support/messagerecorder.h"
 #include "base/sessionstate.h"
 #include "controls/textfader.h"
 #include "learner/loginpage.h"

@@ -1,12 +1,68 @@
-# One static library per source folder, made of every .cpp/.h directly in that folder.
-# tarmika_module(NAME name DEPS lib...) ; the library is called tarmika_<name>.
+# Static libraries made of the .cpp/.h files directly in the calling folder.
+#
+# tarmika_module(NAME name [SOURCES file...] DEPS lib...) ; the library is called tarmika_<name>.
+# A folder's model library names its files (SOURCES); the folder's widget library, declared after
+# it without SOURCES, takes every file the folder's other libraries have not claimed. So every file
+# belongs to exactly one library.
 function(tarmika_module)
-  cmake_parse_arguments(M "" "NAME" "DEPS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  cmake_parse_arguments(M "" "NAME" "SOURCES;DEPS" ${ARGN})
+  get_directory_property(claimed TARMIKA_CLAIMED_SOURCES)
+  if(M_SOURCES)
+    set(sources)
+    foreach(source ${M_SOURCES})
+      list(APPEND sources ${CMAKE_CURRENT_SOURCE_DIR}/${source})
+    endforeach()
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+    if(claimed)
+      list(REMOVE_ITEM sources ${claimed})
+    endif()
+  endif()
+  list(APPEND claimed ${sources})
+  set_directory_properties(PROPERTIES TARMIKA_CLAIMED_SOURCES "${claimed}")
   add_library(tarmika_${M_NAME} STATIC ${sources})
   target_include_directories(tarmika_${M_NAME} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(tarmika_${M_NAME} PUBLIC ${M_DEPS})
+endfunction()
+
+# Fails the configuration when one of `targets` links, directly or through the libraries it
+# links, one of the `forbidden` libraries. The model libraries are kept free of widgets this way.
+function(tarmika_forbid_links)
+  cmake_parse_arguments(F "" "" "TARGETS;FORBIDDEN" ${ARGN})
+  foreach(target ${F_TARGETS})
+    set(seen)
+    set(queue ${target})
+    while(queue)
+      list(POP_FRONT queue current)
+      if(current IN_LIST seen)
+        continue()
+      endif()
+      list(APPEND seen ${current})
+      if(current IN_LIST F_FORBIDDEN)
+        message(FATAL_ERROR "${target} must not link ${current}: it is a model library")
+      endif()
+      if(TARGET ${current})
+        get_target_property(aliased ${current} ALIASED_TARGET)
+        if(aliased)
+          list(APPEND queue ${aliased})
+        endif()
+        get_target_property(links ${current} INTERFACE_LINK_LIBRARIES)
+        get_target_property(type ${current} TYPE)
+        if(NOT type STREQUAL "INTERFACE_LIBRARY")
+          get_target_property(direct ${current} LINK_LIBRARIES)
+          if(direct)
+            list(APPEND links ${direct})
+          endif()
+        endif()
+        foreach(link ${links})
+          if(link AND NOT link MATCHES "^\\$<" AND NOT link MATCHES "-NOTFOUND$")
+            list(APPEND queue ${link})
+          endif()
+        endforeach()
+      endif()
+    endwhile()
+  endforeach()
 endfunction()
 
 # One QtTest executable per tst_*.cpp file of the calling folder, registered with CTest.

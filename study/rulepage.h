@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/page.h"
+#include "controls/page.h"
 
 #include <QColor>
 #include <QFont>

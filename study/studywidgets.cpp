@@ -2,7 +2,7 @@
 
 #include "base/datapaths.h"
 #include "base/messages.h"
-#include "base/page.h"
+#include "controls/page.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "testing/mockquestionview.h"
 
 #include "base/datapaths.h"
-#include "base/page.h"
+#include "controls/page.h"
 #include "testing/mocktest.h"
 #include "testing/mocktestpage.h"
 #include "testing/questionbank.h"

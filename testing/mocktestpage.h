@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/page.h"
+#include "controls/page.h"
 #include "testing/mockquestionview.h"
 #include "testing/mocktest.h"
 

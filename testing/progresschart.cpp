@@ -1,7 +1,7 @@
 #include "testing/progresschart.h"
 
 #include "base/guard.h"
-#include "base/page.h"
+#include "controls/page.h"
 #include "base/sessionstate.h"
 #include "controls/piegauge.h"
 

@@ -3,7 +3,7 @@
 #include "base/datapaths.h"
 #include "base/guard.h"
 #include "base/linelistfile.h"
-#include "base/page.h"
+#include "controls/page.h"
 #include "controls/textfader.h"
 #include "update/buildsignature.h"
 #include "update/ftpdownload.h"

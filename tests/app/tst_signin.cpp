@@ -1,6 +1,7 @@
 #include "app/menupage.h"
 #include "app/tform2.h"
 #include "base/messages.h"
+#include "tests/support/messagerecorder.h"
 #include "controls/textfader.h"
 #include "learner/coursepage.h"
 #include "learner/loginpage.h"

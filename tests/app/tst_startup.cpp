@@ -1,5 +1,6 @@
 #include "app/tform2.h"
 #include "base/messages.h"
+#include "tests/support/messagerecorder.h"
 #include "controls/textfader.h"
 #include "learner/loginpage.h"
 #include "tests/support/tempdatadir.h"

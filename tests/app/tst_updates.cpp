@@ -1,6 +1,7 @@
 #include "app/menupage.h"
 #include "app/tform2.h"
 #include "base/messages.h"
+#include "tests/support/messagerecorder.h"
 #include "controls/textfader.h"
 #include "tests/support/ftpserverfixture.h"
 #include "tests/support/tempdatadir.h"

@@ -1,6 +1,7 @@
 #include "base/dataerror.h"
 #include "base/guard.h"
 #include "base/messages.h"
+#include "tests/support/messagerecorder.h"
 #include "base/safename.h"
 
 #include <QtTest>

@@ -1,4 +1,5 @@
 #include "base/messages.h"
+#include "tests/support/messagerecorder.h"
 #include "study/controlspage.h"
 #include "tests/study/studyfixtures.h"
 #include "tests/support/tempdatadir.h"

@@ -1,4 +1,5 @@
 #include "base/messages.h"
+#include "tests/support/messagerecorder.h"
 #include "study/documentchoice.h"
 #include "study/documentviewer.h"
 #include "tests/support/tempdatadir.h"

@@ -1,4 +1,5 @@
 #include "base/messages.h"
+#include "tests/support/messagerecorder.h"
 #include "controls/textfader.h"
 #include "study/signspage.h"
 #include "study/studywidgets.h"

@@ -1,3 +1,4 @@
+#include "tests/support/messagerecorder.h"
 #include "testingfixture.h"
 
 #include "base/dataerror.h"

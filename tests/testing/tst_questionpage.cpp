@@ -1,4 +1,5 @@
 #include <QApplication>
+#include "tests/support/messagerecorder.h"
 #include "testingfixture.h"
 
 #include <QPainter>

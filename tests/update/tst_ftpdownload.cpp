@@ -1,5 +1,6 @@
 #include "base/dataerror.h"
 #include "base/messages.h"
+#include "tests/support/messagerecorder.h"
 #include "tests/support/ftpserverfixture.h"
 #include "update/ftpdownload.h"
 

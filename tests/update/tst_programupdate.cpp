@@ -1,5 +1,6 @@
 #include "base/linelistfile.h"
 #include "base/messages.h"
+#include "tests/support/messagerecorder.h"
 #include "controls/textfader.h"
 #include "tests/support/ftpserverfixture.h"
 #include "tests/support/tempdatadir.h"

@@ -1,4 +1,4 @@
-#include "base/page.h"
+#include "controls/page.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "base/page.h"
+#include "controls/page.h"
 
 #include <QEvent>
 #include <QImage>
