@@ -1,7 +1,6 @@
 #include "update/ftpdownload.h"
 
 #include "base/dataerror.h"
-#include "base/messages.h"
 #include "update/fmtfilesize.h"
 #include "update/ftpcurl.h"
 
@@ -87,7 +86,7 @@ QString downloadProgressText(qint64 received, qint64 total)
         .arg(downloadPercent(received, total));
 }
 
-bool FtpDownloadFile(const QString &host, const QString &user, const QString &password,
+DownloadResult FtpDownloadFile(const QString &host, const QString &user, const QString &password,
                      quint16 port, const QString &directory, const QString &fileName,
                      const QString &localFile, ProgressSink &progress, const FtpCurl::Timeouts &timeouts)
 {
@@ -95,8 +94,7 @@ bool FtpDownloadFile(const QString &host, const QString &user, const QString &pa
     std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
     std::unique_ptr<CURLM, MultiDeleter> multi(curl_multi_init());
     if (!easy || !multi) {
-        Messages::show(QStringLiteral("Unable to get access to WinInet.Dll"));
-        return false;
+        return {false, QStringLiteral("Unable to get access to WinInet.Dll")};
     }
     char errorBuffer[CURL_ERROR_SIZE] = {};
     CURL *h = easy.get();
@@ -110,34 +108,31 @@ bool FtpDownloadFile(const QString &host, const QString &user, const QString &pa
     // message; the connection carries over from one step to the next.
     curl_easy_setopt(h, CURLOPT_URL, FtpCurl::url(host, port, QString()).constData());
     if (runLive(multi.get(), h, progress) != CURLE_OK) {
-        Messages::show(QStringLiteral("Host \"%1\" is not available").arg(host));
-        return false;
+        return {false, QStringLiteral("Host \"%1\" is not available").arg(host)};
     }
     const QString dir = FtpCurl::joinDir(QString(), directory);
     curl_easy_setopt(h, CURLOPT_URL, FtpCurl::url(host, port, dir).constData());
     if (runLive(multi.get(), h, progress) != CURLE_OK) {
-        Messages::show(QStringLiteral("Cannot set directory to %1.").arg(directory));
-        return false;
+        return {false, QStringLiteral("Cannot set directory to %1.").arg(directory)};
     }
     curl_easy_setopt(h, CURLOPT_URL, FtpCurl::url(host, port, dir, fileName).constData());
     if (runLive(multi.get(), h, progress) != CURLE_OK) {
-        Messages::show(QStringLiteral("Cannot find file ") + fileName);
-        return false;
+        return {false, QStringLiteral("Cannot find file ") + fileName};
     }
     curl_off_t size = -1;
     curl_easy_getinfo(h, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &size);
     // Without the server's size nothing tells a whole build from a cut-off one.
     if (size < 0)
-        return false;
+        return {};
 
     // A read-only file of that name is not replaced, even for a user whose rights would allow it.
     const QFileInfo existing(localFile);
     if (existing.exists() && !(existing.permissions() & QFile::WriteOwner))
-        return false;
+        return {};
     // Unbuffered, a disk that refuses a block says so at that block.
     QSaveFile file(localFile);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
+        return {};
     Transfer transfer{&file, &progress, 0, size, false};
     curl_easy_setopt(h, CURLOPT_NOBODY, 0L);
     curl_easy_setopt(h, CURLOPT_TIMEOUT, timeouts.limitFor(size));
@@ -149,7 +144,7 @@ bool FtpDownloadFile(const QString &host, const QString &user, const QString &pa
     // A transfer that broke off, or that brought less than the server listed, is not installed:
     // the temporary file is dropped and the old file of that name stays as it was.
     if (result != CURLE_OK || transfer.received != size)
-        return false;
+        return {};
     report(progress, transfer.received, transfer.received);
     if (!file.commit())
         throw DataError(QStringLiteral("Cannot write %1: %2").arg(localFile, file.errorString()));
@@ -158,5 +153,5 @@ bool FtpDownloadFile(const QString &host, const QString &user, const QString &pa
         QFile::remove(localFile);
         throw DataError(QStringLiteral("Cannot write %1: the disk kept only part of it.").arg(localFile));
     }
-    return true;
+    return {true, {}};
 }

@@ -48,14 +48,20 @@ QString downloadProgressText(qint64 received, qint64 total);
 // while it waits, so the window stays live; the caller must keep the sink alive and keep a second
 // download of the same file from starting meanwhile.
 //
-// Returns true when the whole file arrived and is in place. A host that cannot be reached or
-// refuses the log-in, a directory that cannot be entered and a file that cannot be found are
-// reported in a message box each; a transfer that cannot start or breaks off part-way, a local
-// file that cannot be created, and a cancel return false without a message. localFile appears
+// True when the whole file arrived and is in place. A host that cannot be reached or refuses the
+// log-in, a directory that cannot be entered and a file that cannot be found come with the message
+// the user is to be shown; a transfer that cannot start or breaks off part-way, a local file that
+// cannot be created, and a cancel fail without one. localFile appears
 // only when the download succeeded (it replaces a file of that name); until then the bytes go to
 // a temporary file beside it. Throws DataError when the local disk refuses the data.
 // The timeouts bound each wait on the server, as they do for the FTP client.
-bool FtpDownloadFile(const QString &host, const QString &user, const QString &password,
+struct DownloadResult {
+    bool done = false;
+    QString message;
+    explicit operator bool() const { return done; }
+};
+
+DownloadResult FtpDownloadFile(const QString &host, const QString &user, const QString &password,
                      quint16 port, const QString &directory, const QString &fileName,
                      const QString &localFile, ProgressSink &progress,
                      const FtpCurl::Timeouts &timeouts = FtpCurl::Timeouts());

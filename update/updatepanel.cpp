@@ -3,6 +3,7 @@
 #include "base/datapaths.h"
 #include "base/guard.h"
 #include "base/linelistfile.h"
+#include "base/messages.h"
 #include "controls/page.h"
 #include "controls/textfader.h"
 #include "update/buildsignature.h"
@@ -394,8 +395,11 @@ bool UpdatePanel::downloadBuild(const QString &build)
     progress.position = [this](int percent) { ProgressBar1->setValue(percent); };
     progress.text = [this](const QString &text) { DLstatus->setText(text); };
     progress.cancel = [this] { return m_closing; };
-    return FtpDownloadFile(m_server.host, m_server.user, m_server.password, m_server.port, m_server.programDir,
-                           build, build, progress, FTP.timeouts());
+    const DownloadResult result = FtpDownloadFile(m_server.host, m_server.user, m_server.password, m_server.port,
+                                                  m_server.programDir, build, build, progress, FTP.timeouts());
+    if (!result.message.isEmpty())
+        Messages::show(result.message);
+    return result.done;
 }
 
 void UpdatePanel::uptime1Timer()

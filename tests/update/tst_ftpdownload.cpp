@@ -157,9 +157,11 @@ void FtpDownloadTest::failuresAreReportedAndLeaveNoFile()
     MessageRecorder recorder;
     RecordingSink progress;
 
-    QVERIFY(!FtpDownloadFile(server.host(), server.user(), server.password(), port, directory,
-                             fileName, target, progress));
-    QCOMPARE(recorder.messages, messages);
+    const DownloadResult result = FtpDownloadFile(server.host(), server.user(), server.password(), port,
+                                                  directory, fileName, target, progress);
+    QVERIFY(!result);
+    QCOMPARE(result.message.isEmpty() ? QStringList() : QStringList{result.message}, messages);
+    QVERIFY(recorder.messages.isEmpty());
     QVERIFY(recorder.errors.isEmpty());
     QCOMPARE(QDir(local.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     if (!progress.positions.isEmpty())
@@ -178,19 +180,20 @@ void FtpDownloadTest::readOnlyLocalFileFailsWithoutMessage()
     old.write("kept");
     old.close();
     QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadUser));
-    MessageRecorder messages;
     RecordingSink progress;
 
-    QVERIFY(!FtpDownloadFile(server.host(), server.user(), server.password(), server.port(), updates,
-                             "Tarmika1002.exe", target, progress));
-    QVERIFY(messages.all().isEmpty());
+    DownloadResult result = FtpDownloadFile(server.host(), server.user(), server.password(), server.port(),
+                                            updates, "Tarmika1002.exe", target, progress);
+    QVERIFY(!result);
+    QVERIFY(result.message.isEmpty());
     QCOMPARE(contents(target), QByteArray("kept"));
     QCOMPARE(QDir(local.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Tarmika1002.exe"});
 
     // A local folder that does not exist fails the same way.
-    QVERIFY(!FtpDownloadFile(server.host(), server.user(), server.password(), server.port(), updates,
-                             "Tarmika1002.exe", local.filePath("gone/Tarmika1002.exe"), progress));
-    QVERIFY(messages.all().isEmpty());
+    result = FtpDownloadFile(server.host(), server.user(), server.password(), server.port(), updates,
+                             "Tarmika1002.exe", local.filePath("gone/Tarmika1002.exe"), progress);
+    QVERIFY(!result);
+    QVERIFY(result.message.isEmpty());
     QVERIFY(!QFile::exists(local.filePath("gone")));
 }
 
@@ -247,9 +250,10 @@ void FtpDownloadTest::cancelEndsWithoutFile()
     RecordingSink progress;
     progress.cancelAfterTexts = 2;
 
-    QVERIFY(!FtpDownloadFile(server.host(), server.user(), server.password(), server.port(), updates,
-                             "Tarmika1002.exe", target, progress));
-    QVERIFY(messages.all().isEmpty());
+    DownloadResult result = FtpDownloadFile(server.host(), server.user(), server.password(), server.port(),
+                                            updates, "Tarmika1002.exe", target, progress);
+    QVERIFY(!result);
+    QVERIFY(result.message.isEmpty());
     QCOMPARE(QDir(local.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     QVERIFY(progress.positions.last() < 100);
 }
