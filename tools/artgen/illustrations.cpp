@@ -294,8 +294,7 @@ void cardRule2(QPainter &p)
     brace(480, 561, QStringLiteral("Sidewalk"));
     tag(p, QStringLiteral("WHAT IS A ROAD?"));
     note(p, QRectF(20, 50, 520, 60),
-         QStringLiteral("The whole public road: roadway, shoulders, sidewalks and the verge between the fences."),
-         15);
+         QStringLiteral("The whole public road: roadway, shoulders, sidewalks and the verge between the fences."), 15);
 }
 
 void cardRule3(QPainter &p)
@@ -336,8 +335,8 @@ void cardRule4(QPainter &p)
     tag(p, QStringLiteral("SEAT BELTS"));
     seatedBelted(p, QPointF(150, 140), 0.95);
     note(p, QRectF(280, 60, 260, 60), QStringLiteral("Buckle up: every seat, every trip."), 22, Maroon);
-    note(p, QRectF(280, 120, 260, 90),
-         QStringLiteral("Shoulder strap across the chest, lap strap low over the hips."), 15);
+    note(p, QRectF(280, 120, 260, 90), QStringLiteral("Shoulder strap across the chest, lap strap low over the hips."),
+         15);
 }
 
 void cardRule5(QPainter &p)
@@ -375,10 +374,9 @@ void cardRule6(QPainter &p)
 void cardRule7(QPainter &p)
 {
     tag(p, QStringLiteral("SPEED LIMIT SIGNS"));
-    const QStringList limits{QStringLiteral("60"), QStringLiteral("80"), QStringLiteral("100"),
-                             QStringLiteral("120")};
-    const QStringList where{QStringLiteral("In towns"), QStringLiteral("Where shown"),
-                            QStringLiteral("Outside towns"), QStringLiteral("On freeways")};
+    const QStringList limits{QStringLiteral("60"), QStringLiteral("80"), QStringLiteral("100"), QStringLiteral("120")};
+    const QStringList where{QStringLiteral("In towns"), QStringLiteral("Where shown"), QStringLiteral("Outside towns"),
+                            QStringLiteral("On freeways")};
     for (int i = 0; i < 4; ++i) {
         const QPointF c(75 + i * 137, 126);
         p.setPen(Qt::NoPen);
@@ -425,7 +423,8 @@ void cardRule9(QPainter &p)
     p.drawRect(QRectF(357, 64, 6, 34));
     p.setBrush(Amber);
     p.drawEllipse(QPointF(360, 62), 8, 8);
-    note(p, QRectF(20, 206, 530, 30), QStringLiteral("Count from a fixed point: one thousand and one, one thousand and two."), 14);
+    note(p, QRectF(20, 206, 530, 30),
+         QStringLiteral("Count from a fixed point: one thousand and one, one thousand and two."), 14);
 }
 
 void cardRule10(QPainter &p)
@@ -442,7 +441,8 @@ void cardRule10(QPainter &p)
         p.drawLine(QPointF(x1, 158), QPointF(x1, 170));
         p.drawLine(QPointF(x1 + 54, 158), QPointF(x1 + 54, 170));
     }
-    note(p, QRectF(20, 48, 530, 40), QStringLiteral("Leave gaps between the vehicles so that others can overtake safely."), 14);
+    note(p, QRectF(20, 48, 530, 40),
+         QStringLiteral("Leave gaps between the vehicles so that others can overtake safely."), 14);
 }
 
 } // namespace
@@ -452,8 +452,8 @@ QImage cardinalPicture(int n)
     QImage img = backdrop(kCardRuleWidth, kCardRuleHeight);
     QPainter p(&img);
     prepare(p);
-    static void (*const pictures[])(QPainter &) = {cardRule1, cardRule2, cardRule3, cardRule4, cardRule5, cardRule6,
-                                                   cardRule7, cardRule8, cardRule9, cardRule10};
+    static void (*const pictures[])(QPainter &) = {cardRule1, cardRule2, cardRule3, cardRule4, cardRule5,
+                                                   cardRule6, cardRule7, cardRule8, cardRule9, cardRule10};
     // A number outside the range draws the last picture.
     const int count = int(std::size(pictures));
     pictures[n >= 1 && n < count ? n - 1 : count - 1](p);
@@ -475,7 +475,8 @@ void responsibility1(QPainter &p)
     p.setPen(QPen(Amber, 3, Qt::SolidLine, Qt::RoundCap));
     for (const qreal a : {-30.0, 0.0, 30.0}) {
         const qreal r = qDegreesToRadians(a);
-        p.drawLine(QPointF(160, 148) + QPointF(-qCos(r), qSin(r)) * 12, QPointF(160, 148) + QPointF(-qCos(r), qSin(r)) * 26);
+        p.drawLine(QPointF(160, 148) + QPointF(-qCos(r), qSin(r)) * 12,
+                   QPointF(160, 148) + QPointF(-qCos(r), qSin(r)) * 26);
     }
     roundBox(p, QRectF(450, 60, 60, 60), 8, DarkBlue, Qt::white, 3);
     text(p, QRectF(450, 60, 60, 60), QStringLiteral("P"), sans(40, QFont::Bold), Qt::white);
@@ -683,8 +684,10 @@ void responsibility11(QPainter &p)
     p.setPen(QPen(Amber, 4, Qt::SolidLine, Qt::RoundCap));
     for (const qreal a : {-35.0, 0.0, 35.0}) {
         const qreal r = qDegreesToRadians(a);
-        p.drawLine(QPointF(264, 150) + QPointF(-qCos(r), qSin(r)) * 14, QPointF(264, 150) + QPointF(-qCos(r), qSin(r)) * 32);
-        p.drawLine(QPointF(518, 150) + QPointF(qCos(r), qSin(r)) * 14, QPointF(518, 150) + QPointF(qCos(r), qSin(r)) * 32);
+        p.drawLine(QPointF(264, 150) + QPointF(-qCos(r), qSin(r)) * 14,
+                   QPointF(264, 150) + QPointF(-qCos(r), qSin(r)) * 32);
+        p.drawLine(QPointF(518, 150) + QPointF(qCos(r), qSin(r)) * 14,
+                   QPointF(518, 150) + QPointF(qCos(r), qSin(r)) * 32);
     }
 }
 
@@ -721,7 +724,8 @@ void responsibility13(QPainter &p)
     p.setBrush(Amber);
     p.drawPolygon(star);
     phone(p, QPointF(470, 140), 80);
-    note(p, QRectF(300, 48, 250, 34), QStringLiteral("Stop, help, report."), 18, Maroon, Qt::AlignRight | Qt::AlignVCenter);
+    note(p, QRectF(300, 48, 250, 34), QStringLiteral("Stop, help, report."), 18, Maroon,
+         Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void responsibility14(QPainter &p)
@@ -777,11 +781,10 @@ QImage responsibilityPicture(int n)
     QImage img = backdrop(kResponsibilityWidth, kResponsibilityHeight);
     QPainter p(&img);
     prepare(p);
-    static void (*const pictures[])(QPainter &) = {responsibility1, responsibility2, responsibility3, responsibility4,
-                                                   responsibility5, responsibility6, responsibility7, responsibility8,
-                                                   responsibility9, responsibility10, responsibility11,
-                                                   responsibility12, responsibility13, responsibility14,
-                                                   responsibility15, responsibility16};
+    static void (*const pictures[])(QPainter &) = {
+        responsibility1,  responsibility2,  responsibility3,  responsibility4,  responsibility5,  responsibility6,
+        responsibility7,  responsibility8,  responsibility9,  responsibility10, responsibility11, responsibility12,
+        responsibility13, responsibility14, responsibility15, responsibility16};
     // A number outside the range draws the last picture.
     const int count = int(std::size(pictures));
     pictures[n >= 1 && n < count ? n - 1 : count - 1](p);

@@ -289,8 +289,8 @@ void motorcycleOverview(QPainter &p)
     roundBox(p, QRectF(360, 150, 310, 110), 14, Qt::white, LightBlue, 2);
     // A mouse pointer.
     QPolygonF arrow;
-    arrow << QPointF(0, 0) << QPointF(0, 34) << QPointF(9, 26) << QPointF(15, 40) << QPointF(21, 37)
-          << QPointF(15, 24) << QPointF(26, 24);
+    arrow << QPointF(0, 0) << QPointF(0, 34) << QPointF(9, 26) << QPointF(15, 40) << QPointF(21, 37) << QPointF(15, 24)
+          << QPointF(26, 24);
     p.save();
     p.translate(392, 184);
     p.setPen(QPen(DarkBlue, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -422,8 +422,8 @@ void advertPlaceholder(QPainter &p, const QRectF &r)
     p.restore();
     text(p, QRectF(118, 14, 430, 40), QStringLiteral("Advertise here"), sans(32, QFont::Bold), Maroon,
          Qt::AlignLeft | Qt::AlignVCenter);
-    text(p, QRectF(120, 54, 430, 22), QStringLiteral("Reach learner drivers every time they study."), sans(16),
-         Ink, Qt::AlignLeft | Qt::AlignVCenter);
+    text(p, QRectF(120, 54, 430, 22), QStringLiteral("Reach learner drivers every time they study."), sans(16), Ink,
+         Qt::AlignLeft | Qt::AlignVCenter);
     text(p, QRectF(120, 80, 430, 22), QStringLiteral("adverts@tarmika.example"), sans(16, QFont::Bold), DarkBlue,
          Qt::AlignLeft | Qt::AlignVCenter);
 }
@@ -441,8 +441,8 @@ void drivingSchoolAdvert(QPainter &p, const QRectF &r)
     car(p, QRectF(392, 22, 150, 74), Qt::white, LightBlue, QColor(40, 10, 10));
     roundBox(p, QRectF(520, 14, 26, 26), 4, Qt::white, Red, 2);
     text(p, QRectF(520, 14, 26, 26), QStringLiteral("L"), sans(18, QFont::Bold), Red);
-    text(p, QRectF(20, 10, 380, 38), QStringLiteral("Safe Start Driving School"), sans(27, QFont::Bold),
-         Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
+    text(p, QRectF(20, 10, 380, 38), QStringLiteral("Safe Start Driving School"), sans(27, QFont::Bold), Qt::white,
+         Qt::AlignLeft | Qt::AlignVCenter);
     text(p, QRectF(20, 48, 380, 24), QStringLiteral("Patient instructors \u2022 dual-control cars \u2022 test prep"),
          sans(15), QColor(255, 225, 225), Qt::AlignLeft | Qt::AlignVCenter);
     roundBox(p, QRectF(20, 78, 210, 26), 13, Qt::white);
@@ -470,8 +470,8 @@ void seatBeltAdvert(QPainter &p, const QRectF &r)
     p.restore();
     text(p, QRectF(150, 12, 400, 40), QStringLiteral("Buckle up. Every seat, every trip."), sans(25, QFont::Bold),
          Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
-    text(p, QRectF(150, 52, 400, 24), QStringLiteral("A seat belt halves your risk in a crash."), sans(16),
-         LightBlue, Qt::AlignLeft | Qt::AlignVCenter);
+    text(p, QRectF(150, 52, 400, 24), QStringLiteral("A seat belt halves your risk in a crash."), sans(16), LightBlue,
+         Qt::AlignLeft | Qt::AlignVCenter);
     text(p, QRectF(150, 80, 400, 24), QStringLiteral("Road Safety Club \u2022 roadsafety.example.org"),
          sans(14, QFont::Bold), Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
 }
