@@ -287,6 +287,12 @@ QHash<QString, Draw> arrows()
              b.lineTo(-0.8, 0.05);
              drawArrow(p, b, ink, 0.2);
          }},
+    };
+}
+
+QHash<QString, Draw> branchingArrows()
+{
+    return {
         {"leftright",
          [](QPainter &p, auto &ink, auto &) {
              stroke(p, poly({{0, 0.85}, {0, 0.1}}), ink, 0.22);
@@ -941,6 +947,12 @@ QHash<QString, Draw> panels()
              drawArrow(p, poly({{0, -0.2}, {0.85, -0.2}}), ink, 0.16);
              drawArrow(p, poly({{0, -0.2}, {0, -0.9}}), ink, 0.16);
          }},
+    };
+}
+
+QHash<QString, Draw> informationSymbols()
+{
+    return {
         {"phone",
          [](QPainter &p, auto &ink, auto &) {
              QPainterPath h;
@@ -1020,9 +1032,9 @@ const QHash<QString, Draw> &pictograms()
 {
     static const QHash<QString, Draw> table = [] {
         QHash<QString, Draw> all;
-        for (const auto group : {arrows, junctions, narrowingRoads, bends, peopleAndAnimals, roadVehicles,
-                                 otherVehicles, surfaceHazards, roadAheadHazards, otherHazards, regulatoryDetails,
-                                 panels, laneChanges})
+        for (const auto group : {arrows, branchingArrows, junctions, narrowingRoads, bends, peopleAndAnimals,
+                                 roadVehicles, otherVehicles, surfaceHazards, roadAheadHazards, otherHazards,
+                                 regulatoryDetails, panels, informationSymbols, laneChanges})
             all.insert(group());
         return all;
     }();

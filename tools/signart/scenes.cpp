@@ -159,7 +159,7 @@ QHash<QString, Scene> lineMarkings()
     };
 }
 
-QHash<QString, Scene> arrowAndWordMarkings()
+QHash<QString, Scene> arrowMarkings()
 {
     return {
         {"arrowstraight", [](QPainter &p) { laneArrow(p, 67, 215, true, 0); vline(p, 120, kLine, 5, 30, 30); }},
@@ -187,6 +187,12 @@ QHash<QString, Scene> arrowAndWordMarkings()
              p.setBrush(kLine);
              p.drawPolygon(head);
          }},
+    };
+}
+
+QHash<QString, Scene> wordAndGuideMarkings()
+{
+    return {
         {"keepclear",
          [](QPainter &p) {
              const QRectF box(30, 50, 180, 140);
@@ -403,7 +409,7 @@ const QHash<QString, Scene> &markings()
     static const QHash<QString, Scene> table = [] {
         QHash<QString, Scene> all;
         for (const auto group :
-             {lineMarkings, arrowAndWordMarkings, approachMarkings, hazardMarkings, edgeAndBayMarkings})
+             {lineMarkings, arrowMarkings, wordAndGuideMarkings, approachMarkings, hazardMarkings, edgeAndBayMarkings})
             all.insert(group());
         return all;
     }();
