@@ -14,19 +14,11 @@
 
 #include <cstdio>
 
-int main(int argc, char **argv)
-{
-    QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() < 4) {
-        std::fprintf(stderr, "usage: artgen <design dir> <images dir> <adverts dir> [stamp file]\n");
-        return 2;
-    }
-    const QString design = args.at(1);
-    const QString images = args.at(2);
-    const QString adds = args.at(3);
-    art::Output out;
+namespace {
 
+// The pictures compiled into the program: page backgrounds, the update panel, course tiles and diagrams.
+void drawDesign(art::Output &out, const QString &design)
+{
     const QList<QPair<QString, QImage (*)()>> pages{
         {QStringLiteral("MotorcycleT"), art::bgMotorcycle}, {QStringLiteral("Signs"), art::bgSigns},
         {QStringLiteral("LearnersT"), art::bgLearners},     {QStringLiteral("MenuT"), art::bgMenu},
@@ -52,7 +44,11 @@ int main(int argc, char **argv)
     out.save(art::fixedDriving(), design, QStringLiteral("fixed_Driving.png"));
     out.save(art::fixedDriverules(), design, QStringLiteral("fixed_Driverules.png"));
     out.save(art::fixedLearners(), design, QStringLiteral("fixed_LearnersT.png"));
+}
 
+// The general pictures of the data directory: markers, course icons and the rules pictures.
+void drawImages(art::Output &out, const QString &images)
+{
     out.save(art::questionPicture(), images, QStringLiteral("quest.png"));
     out.save(art::verdictPicture(0), images, QStringLiteral("correct.png"));
     out.save(art::verdictPicture(1), images, QStringLiteral("incorrect.png"));
@@ -69,7 +65,11 @@ int main(int argc, char **argv)
         out.save(art::cardinalPicture(i), images, QStringLiteral("cardrule%1.png").arg(i));
     for (int i = 1; i <= 16; ++i)
         out.save(art::responsibilityPicture(i), images, QStringLiteral("res%1.png").arg(i));
+}
 
+// The pictures of the vehicle controls, one for each control shown highlighted.
+void drawControls(art::Output &out, const QString &images)
+{
     // Motorcycle controls: picture file, and the control it shows.
     const QList<QPair<QString, QString>> bike{
         {QStringLiteral("m0"), QString()},                      {QStringLiteral("m1"), QStringLiteral("throttle")},
@@ -90,6 +90,38 @@ int main(int argc, char **argv)
     };
     for (const auto &l : light)
         out.save(art::lightVehiclePicture(l.second), images, l.first + QStringLiteral(".png"));
+}
+
+// The stamp lists every picture written, one a line.
+bool writeStamp(const QString &path, const QStringList &written)
+{
+    QFile stamp(path);
+    if (!stamp.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    QTextStream(&stamp) << written.join(QLatin1Char('\n')) << '\n';
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 4) {
+        std::fprintf(stderr, "usage: artgen <design dir> <images dir> <adverts dir> [stamp file]\n");
+        return 2;
+    }
+    const QString design = args.at(1);
+    const QString images = args.at(2);
+    const QString adds = args.at(3);
+    art::Output out;
+
+    drawDesign(out, design);
+    drawImages(out, images);
+    drawControls(out, images);
     for (int i = 0; i < 3; ++i)
         out.save(art::advert(i), adds, QStringLiteral("a%1.png").arg(i));
 
@@ -97,14 +129,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "artgen: %d pictures could not be written\n", out.failures);
         return 1;
     }
-    if (args.size() > 4) {
-        QFile stamp(args.at(4));
-        if (!stamp.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(args.at(4)));
-            return 1;
-        }
-        QTextStream(&stamp) << out.written.join(QLatin1Char('\n')) << '\n';
-    }
+    if (args.size() > 4 && !writeStamp(args.at(4), out.written))
+        return 1;
     std::printf("artgen: %lld pictures written\n", static_cast<long long>(out.written.size()));
     return 0;
 }

@@ -278,6 +278,29 @@ BikePart bikePart(const QString &id)
             return b;
     return {};
 }
+
+// The picture shown before a control is chosen: the title and how to use the page.
+void motorcycleOverview(QPainter &p)
+{
+    text(p, QRectF(360, 60, 320, 40), QStringLiteral("MOTORCYCLE"), sans(30, QFont::Bold), Maroon,
+         Qt::AlignLeft | Qt::AlignVCenter);
+    text(p, QRectF(360, 100, 320, 30), QStringLiteral("controls, seen from the rider's seat"), sans(17), Slate,
+         Qt::AlignLeft | Qt::AlignVCenter);
+    roundBox(p, QRectF(360, 150, 310, 110), 14, Qt::white, LightBlue, 2);
+    // A mouse pointer.
+    QPolygonF arrow;
+    arrow << QPointF(0, 0) << QPointF(0, 34) << QPointF(9, 26) << QPointF(15, 40) << QPointF(21, 37) << QPointF(15, 24)
+          << QPointF(26, 24);
+    p.save();
+    p.translate(392, 184);
+    p.setPen(QPen(DarkBlue, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::white);
+    p.drawPolygon(arrow);
+    p.restore();
+    text(p, QRectF(450, 160, 210, 90),
+         QStringLiteral("Point at a control name on the right to find it on the motorcycle."), sans(16), Ink,
+         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap);
+}
 } // namespace
 
 QImage motorcyclePicture(const QString &id)
@@ -297,24 +320,7 @@ QImage motorcyclePicture(const QString &id)
     const QMap<QString, QPainterPath> parts = bikeTop(p);
     p.restore();
     if (id.isEmpty()) {
-        text(p, QRectF(360, 60, 320, 40), QStringLiteral("MOTORCYCLE"), sans(30, QFont::Bold), Maroon,
-             Qt::AlignLeft | Qt::AlignVCenter);
-        text(p, QRectF(360, 100, 320, 30), QStringLiteral("controls, seen from the rider's seat"), sans(17), Slate,
-             Qt::AlignLeft | Qt::AlignVCenter);
-        roundBox(p, QRectF(360, 150, 310, 110), 14, Qt::white, LightBlue, 2);
-        // A mouse pointer.
-        QPolygonF arrow;
-        arrow << QPointF(0, 0) << QPointF(0, 34) << QPointF(9, 26) << QPointF(15, 40) << QPointF(21, 37)
-              << QPointF(15, 24) << QPointF(26, 24);
-        p.save();
-        p.translate(392, 184);
-        p.setPen(QPen(DarkBlue, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(Qt::white);
-        p.drawPolygon(arrow);
-        p.restore();
-        text(p, QRectF(450, 160, 210, 90),
-             QStringLiteral("Point at a control name on the right to find it on the motorcycle."), sans(16), Ink,
-             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap);
+        motorcycleOverview(p);
         return img;
     }
     const BikePart part = bikePart(id);
@@ -391,86 +397,87 @@ QImage lightVehiclePicture(const QString &id)
     return img;
 }
 
-QImage advert(int n)
+namespace {
+
+void advertPlaceholder(QPainter &p, const QRectF &r)
 {
-    QImage img = canvas(560, 114);
-    QPainter p(&img);
-    prepare(p);
-    const QRectF r(0, 0, 560, 114);
-    if (n < 0) {
-        QLinearGradient g(0, 0, 560, 114);
-        g.setColorAt(0, QColor(248, 250, 255));
-        g.setColorAt(1, QColor(226, 234, 252));
-        p.fillRect(r, g);
-        p.setPen(QPen(DarkBlue, 2, Qt::DashLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(r.adjusted(4, 4, -4, -4), 10, 10);
-        // Megaphone.
-        p.save();
-        p.translate(58, 57);
-        p.setPen(Qt::NoPen);
-        p.setBrush(Maroon);
-        QPolygonF horn;
-        horn << QPointF(-22, -8) << QPointF(14, -26) << QPointF(14, 26) << QPointF(-22, 8);
-        p.drawPolygon(horn);
-        p.drawRoundedRect(QRectF(-32, -10, 14, 20), 4, 4);
-        p.setPen(QPen(Maroon, 3, Qt::SolidLine, Qt::RoundCap));
-        p.drawArc(QRectF(10, -20, 28, 40), -50 * 16, 100 * 16);
-        p.restore();
-        text(p, QRectF(118, 14, 430, 40), QStringLiteral("Advertise here"), sans(32, QFont::Bold), Maroon,
-             Qt::AlignLeft | Qt::AlignVCenter);
-        text(p, QRectF(120, 54, 430, 22), QStringLiteral("Reach learner drivers every time they study."), sans(16),
-             Ink, Qt::AlignLeft | Qt::AlignVCenter);
-        text(p, QRectF(120, 80, 430, 22), QStringLiteral("adverts@tarmika.example"), sans(16, QFont::Bold), DarkBlue,
-             Qt::AlignLeft | Qt::AlignVCenter);
-        return img;
-    }
-    if (n == 0) {
-        // A driving school.
-        QLinearGradient g(0, 0, 560, 0);
-        g.setColorAt(0, QColor(150, 12, 12));
-        g.setColorAt(1, QColor(96, 0, 0));
-        p.fillRect(r, g);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 255, 255, 30));
-        p.drawEllipse(QPointF(470, 60), 120, 120);
-        car(p, QRectF(392, 22, 150, 74), Qt::white, LightBlue, QColor(40, 10, 10));
-        roundBox(p, QRectF(520, 14, 26, 26), 4, Qt::white, Red, 2);
-        text(p, QRectF(520, 14, 26, 26), QStringLiteral("L"), sans(18, QFont::Bold), Red);
-        text(p, QRectF(20, 10, 380, 38), QStringLiteral("Safe Start Driving School"), sans(27, QFont::Bold),
-             Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
-        text(p, QRectF(20, 48, 380, 24), QStringLiteral("Patient instructors \u2022 dual-control cars \u2022 test prep"),
-             sans(15), QColor(255, 225, 225), Qt::AlignLeft | Qt::AlignVCenter);
-        roundBox(p, QRectF(20, 78, 210, 26), 13, Qt::white);
-        text(p, QRectF(20, 78, 210, 26), QStringLiteral("www.safestart.example"), sans(14, QFont::Bold), Maroon);
-        return img;
-    }
-    if (n == 1) {
-        // A road-safety message.
-        QLinearGradient g(0, 0, 0, 114);
-        g.setColorAt(0, QColor(42, 66, 190));
-        g.setColorAt(1, DarkBlue.darker(120));
-        p.fillRect(r, g);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 255, 255, 28));
-        p.drawEllipse(QPointF(70, 57), 80, 80);
-        // Seat belt buckle.
-        p.save();
-        p.translate(70, 57);
-        p.rotate(-30);
-        roundBox(p, QRectF(-30, -14, 34, 28), 6, QColor(220, 224, 234));
-        roundBox(p, QRectF(-2, -10, 34, 20), 4, QColor(160, 166, 180));
-        p.fillRect(QRectF(-70, -7, 42, 14), QColor(30, 30, 36));
-        p.fillRect(QRectF(30, -7, 40, 14), QColor(30, 30, 36));
-        p.restore();
-        text(p, QRectF(150, 12, 400, 40), QStringLiteral("Buckle up. Every seat, every trip."), sans(25, QFont::Bold),
-             Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
-        text(p, QRectF(150, 52, 400, 24), QStringLiteral("A seat belt halves your risk in a crash."), sans(16),
-             LightBlue, Qt::AlignLeft | Qt::AlignVCenter);
-        text(p, QRectF(150, 80, 400, 24), QStringLiteral("Road Safety Club \u2022 roadsafety.example.org"),
-             sans(14, QFont::Bold), Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
-        return img;
-    }
+    QLinearGradient g(0, 0, 560, 114);
+    g.setColorAt(0, QColor(248, 250, 255));
+    g.setColorAt(1, QColor(226, 234, 252));
+    p.fillRect(r, g);
+    p.setPen(QPen(DarkBlue, 2, Qt::DashLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(r.adjusted(4, 4, -4, -4), 10, 10);
+    // Megaphone.
+    p.save();
+    p.translate(58, 57);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Maroon);
+    QPolygonF horn;
+    horn << QPointF(-22, -8) << QPointF(14, -26) << QPointF(14, 26) << QPointF(-22, 8);
+    p.drawPolygon(horn);
+    p.drawRoundedRect(QRectF(-32, -10, 14, 20), 4, 4);
+    p.setPen(QPen(Maroon, 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(10, -20, 28, 40), -50 * 16, 100 * 16);
+    p.restore();
+    text(p, QRectF(118, 14, 430, 40), QStringLiteral("Advertise here"), sans(32, QFont::Bold), Maroon,
+         Qt::AlignLeft | Qt::AlignVCenter);
+    text(p, QRectF(120, 54, 430, 22), QStringLiteral("Reach learner drivers every time they study."), sans(16), Ink,
+         Qt::AlignLeft | Qt::AlignVCenter);
+    text(p, QRectF(120, 80, 430, 22), QStringLiteral("adverts@tarmika.example"), sans(16, QFont::Bold), DarkBlue,
+         Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void drivingSchoolAdvert(QPainter &p, const QRectF &r)
+{
+    // A driving school.
+    QLinearGradient g(0, 0, 560, 0);
+    g.setColorAt(0, QColor(150, 12, 12));
+    g.setColorAt(1, QColor(96, 0, 0));
+    p.fillRect(r, g);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 30));
+    p.drawEllipse(QPointF(470, 60), 120, 120);
+    car(p, QRectF(392, 22, 150, 74), Qt::white, LightBlue, QColor(40, 10, 10));
+    roundBox(p, QRectF(520, 14, 26, 26), 4, Qt::white, Red, 2);
+    text(p, QRectF(520, 14, 26, 26), QStringLiteral("L"), sans(18, QFont::Bold), Red);
+    text(p, QRectF(20, 10, 380, 38), QStringLiteral("Safe Start Driving School"), sans(27, QFont::Bold), Qt::white,
+         Qt::AlignLeft | Qt::AlignVCenter);
+    text(p, QRectF(20, 48, 380, 24), QStringLiteral("Patient instructors \u2022 dual-control cars \u2022 test prep"),
+         sans(15), QColor(255, 225, 225), Qt::AlignLeft | Qt::AlignVCenter);
+    roundBox(p, QRectF(20, 78, 210, 26), 13, Qt::white);
+    text(p, QRectF(20, 78, 210, 26), QStringLiteral("www.safestart.example"), sans(14, QFont::Bold), Maroon);
+}
+
+void seatBeltAdvert(QPainter &p, const QRectF &r)
+{
+    // A road-safety message.
+    QLinearGradient g(0, 0, 0, 114);
+    g.setColorAt(0, QColor(42, 66, 190));
+    g.setColorAt(1, DarkBlue.darker(120));
+    p.fillRect(r, g);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 28));
+    p.drawEllipse(QPointF(70, 57), 80, 80);
+    // Seat belt buckle.
+    p.save();
+    p.translate(70, 57);
+    p.rotate(-30);
+    roundBox(p, QRectF(-30, -14, 34, 28), 6, QColor(220, 224, 234));
+    roundBox(p, QRectF(-2, -10, 34, 20), 4, QColor(160, 166, 180));
+    p.fillRect(QRectF(-70, -7, 42, 14), QColor(30, 30, 36));
+    p.fillRect(QRectF(30, -7, 40, 14), QColor(30, 30, 36));
+    p.restore();
+    text(p, QRectF(150, 12, 400, 40), QStringLiteral("Buckle up. Every seat, every trip."), sans(25, QFont::Bold),
+         Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
+    text(p, QRectF(150, 52, 400, 24), QStringLiteral("A seat belt halves your risk in a crash."), sans(16), LightBlue,
+         Qt::AlignLeft | Qt::AlignVCenter);
+    text(p, QRectF(150, 80, 400, 24), QStringLiteral("Road Safety Club \u2022 roadsafety.example.org"),
+         sans(14, QFont::Bold), Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void academyAdvert(QPainter &p, const QRectF &r)
+{
     // A heavy vehicle and motorcycle school.
     p.fillRect(r, Qt::white);
     QLinearGradient g(0, 0, 0, 114);
@@ -487,6 +494,24 @@ QImage advert(int n)
          Qt::AlignLeft | Qt::AlignVCenter);
     text(p, QRectF(26, 74, 340, 26), QStringLiteral("bookings@driveright.example.com"), sans(15, QFont::Bold),
          DarkBlue, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+} // namespace
+
+QImage advert(int n)
+{
+    QImage img = canvas(560, 114);
+    QPainter p(&img);
+    prepare(p);
+    const QRectF r(0, 0, 560, 114);
+    if (n < 0)
+        advertPlaceholder(p, r);
+    else if (n == 0)
+        drivingSchoolAdvert(p, r);
+    else if (n == 1)
+        seatBeltAdvert(p, r);
+    else
+        academyAdvert(p, r);
     return img;
 }
 

@@ -40,27 +40,26 @@ void ribs(QPainter &p, const QRectF &r, int n, const QColor &c)
     }
     p.restore();
 }
-} // namespace
 
-QMap<QString, QPainterPath> bikeTop(QPainter &p)
+const QColor kBikeTyre(38, 38, 44);
+const QColor kBikeMetal(168, 172, 182);
+const QColor kBikeDark(62, 64, 74);
+
+QLinearGradient bikePaint()
 {
-    QMap<QString, QPainterPath> parts;
-    const QColor tyre(38, 38, 44);
-    const QColor metal(168, 172, 182);
-    const QColor dark(62, 64, 74);
-    p.save();
-    p.setPen(Qt::NoPen);
-    // Ground shadow.
-    p.setBrush(QColor(0, 0, 0, 22));
-    p.drawRoundedRect(QRectF(160, 26, 90, 366), 40, 40);
-    // Tyres.
-    p.setBrush(tyre);
-    p.drawRoundedRect(QRectF(189, 16, 22, 90), 10, 10);
-    p.drawRoundedRect(QRectF(185, 296, 30, 94), 13, 13);
     QLinearGradient paint(150, 0, 250, 0);
     paint.setColorAt(0, Maroon.darker(120));
     paint.setColorAt(0.5, QColor(178, 28, 28));
     paint.setColorAt(1, Maroon.darker(120));
+    return paint;
+}
+
+void bikeRunningGear(QPainter &p, const QLinearGradient &paint)
+{
+    // Tyres.
+    p.setBrush(kBikeTyre);
+    p.drawRoundedRect(QRectF(189, 16, 22, 90), 10, 10);
+    p.drawRoundedRect(QRectF(185, 296, 30, 94), 13, 13);
     // Front mudguard and headlight.
     p.setBrush(paint);
     p.drawRoundedRect(QRectF(185, 34, 30, 56), 13, 13);
@@ -76,13 +75,17 @@ QMap<QString, QPainterPath> bikeTop(QPainter &p)
     p.setBrush(chrome);
     p.drawRoundedRect(QRectF(244, 268, 18, 96), 8, 8);
     // Engine sides.
-    p.setBrush(metal);
+    p.setBrush(kBikeMetal);
     p.drawRoundedRect(QRectF(146, 186, 22, 40), 6, 6);
     p.drawRoundedRect(QRectF(232, 186, 22, 40), 6, 6);
     p.setBrush(QColor(120, 124, 134));
     p.drawRoundedRect(QRectF(160, 226, 80, 30), 8, 8);
+}
+
+void bikeFootControls(QPainter &p, QMap<QString, QPainterPath> &parts)
+{
     // Foot pegs.
-    p.setBrush(dark);
+    p.setBrush(kBikeDark);
     p.drawRoundedRect(QRectF(116, 262, 40, 9), 4, 4);
     p.drawRoundedRect(QRectF(244, 262, 40, 9), 4, 4);
     // Gear selector (left foot) and rear brake pedal (right foot).
@@ -93,17 +96,21 @@ QMap<QString, QPainterPath> bikeTop(QPainter &p)
     p.drawPath(gear);
     p.drawPath(rear);
     p.setPen(Qt::NoPen);
-    p.setBrush(dark);
+    p.setBrush(kBikeDark);
     p.drawEllipse(QPointF(122, 238), 6, 5);
     p.drawRoundedRect(QRectF(270, 232, 16, 11), 4, 4);
     parts[QStringLiteral("gear")] = strokeArea(gear, 10).united(strokeArea(lineTo({118, 238}, {126, 238}), 12));
     parts[QStringLiteral("rearbrake")] = strokeArea(rear, 10).united(strokeArea(lineTo({272, 237}, {284, 237}), 12));
+}
+
+void bikeBody(QPainter &p, const QLinearGradient &paint)
+{
     // Tank.
     p.setBrush(paint);
     p.drawEllipse(QRectF(162, 134, 76, 96));
     p.setBrush(QColor(255, 255, 255, 70));
     p.drawEllipse(QRectF(176, 146, 20, 52));
-    p.setBrush(metal);
+    p.setBrush(kBikeMetal);
     p.drawEllipse(QPointF(200, 152), 7, 7);
     // Seat and tail.
     p.setBrush(QColor(44, 44, 52));
@@ -118,6 +125,10 @@ QMap<QString, QPainterPath> bikeTop(QPainter &p)
     p.setBrush(Amber);
     p.drawEllipse(QPointF(176, 346), 4, 4);
     p.drawEllipse(QPointF(224, 346), 4, 4);
+}
+
+void bikeMirrors(QPainter &p, QMap<QString, QPainterPath> &parts)
+{
     // Mirrors.
     const QPainterPath stalkL = lineTo(QPointF(142, 118), QPointF(122, 80));
     const QPainterPath stalkR = lineTo(QPointF(258, 118), QPointF(278, 80));
@@ -135,6 +146,45 @@ QMap<QString, QPainterPath> bikeTop(QPainter &p)
     p.drawEllipse(QRectF(102, 67, 36, 14));
     p.drawEllipse(QRectF(262, 67, 36, 14));
     parts[QStringLiteral("mirrors")] = mirrors.united(strokeArea(stalkL, 6)).united(strokeArea(stalkR, 6));
+}
+
+void bikeSwitches(QPainter &p, QMap<QString, QPainterPath> &parts)
+{
+    // Left switch housing: indicator slider, hooter button, dip switch.
+    p.setBrush(QColor(30, 32, 38));
+    p.drawRoundedRect(QRectF(132, 117, 26, 26), 5, 5);
+    const QRectF indicator(135, 119, 20, 6);
+    const QRectF hooter(140.5, 126.5, 9, 9);
+    const QRectF dip(135, 137, 20, 5);
+    p.setBrush(Amber);
+    p.drawRoundedRect(indicator, 2.5, 2.5);
+    p.setBrush(QColor(225, 228, 236));
+    p.drawEllipse(hooter);
+    p.setBrush(LightBlue);
+    p.drawRoundedRect(dip, 2, 2);
+    QPainterPath ind, hoot, dp;
+    ind.addRoundedRect(indicator, 2, 2);
+    hoot.addEllipse(hooter);
+    dp.addRoundedRect(dip, 2, 2);
+    parts[QStringLiteral("indicator")] = ind;
+    parts[QStringLiteral("hooter")] = hoot;
+    parts[QStringLiteral("dip")] = dp;
+}
+} // namespace
+
+QMap<QString, QPainterPath> bikeTop(QPainter &p)
+{
+    QMap<QString, QPainterPath> parts;
+    const QLinearGradient paint = bikePaint();
+    p.save();
+    p.setPen(Qt::NoPen);
+    // Ground shadow.
+    p.setBrush(QColor(0, 0, 0, 22));
+    p.drawRoundedRect(QRectF(160, 26, 90, 366), 40, 40);
+    bikeRunningGear(p, paint);
+    bikeFootControls(p, parts);
+    bikeBody(p, paint);
+    bikeMirrors(p, parts);
     // Handlebar with a gentle backward sweep.
     QPainterPath bar;
     bar.moveTo(92, 132);
@@ -162,25 +212,7 @@ QMap<QString, QPainterPath> bikeTop(QPainter &p)
     QPainterPath throttle;
     throttle.addRoundedRect(gripR.adjusted(-8, -3, 0, 3), 6, 6);
     parts[QStringLiteral("throttle")] = throttle;
-    // Left switch housing: indicator slider, hooter button, dip switch.
-    p.setBrush(QColor(30, 32, 38));
-    p.drawRoundedRect(QRectF(132, 117, 26, 26), 5, 5);
-    const QRectF indicator(135, 119, 20, 6);
-    const QRectF hooter(140.5, 126.5, 9, 9);
-    const QRectF dip(135, 137, 20, 5);
-    p.setBrush(Amber);
-    p.drawRoundedRect(indicator, 2.5, 2.5);
-    p.setBrush(QColor(225, 228, 236));
-    p.drawEllipse(hooter);
-    p.setBrush(LightBlue);
-    p.drawRoundedRect(dip, 2, 2);
-    QPainterPath ind, hoot, dp;
-    ind.addRoundedRect(indicator, 2, 2);
-    hoot.addEllipse(hooter);
-    dp.addRoundedRect(dip, 2, 2);
-    parts[QStringLiteral("indicator")] = ind;
-    parts[QStringLiteral("hooter")] = hoot;
-    parts[QStringLiteral("dip")] = dp;
+    bikeSwitches(p, parts);
     // Right-hand brake fluid reservoir.
     p.setBrush(QColor(80, 82, 92));
     p.drawRoundedRect(QRectF(240, 108, 16, 12), 3, 3);

@@ -174,77 +174,101 @@ void handleBelow(QPainter &p, const QRectF &box)
     p.drawRoundedRect(QRectF(box.center().x() - 7, box.top(), 14, box.height()), 4, 4);
 }
 
-bool roundSign(QPainter &p, const SignDesign &d, const QRectF &box, QString &error)
+void stopDisc(QPainter &p, QPointF c, qreal r)
+{
+    const QPolygonF oct = regularPolygon(c, r / qCos(M_PI / 8) * 0.98, 8, 22.5);
+    p.setBrush(Ink::white);
+    p.drawPolygon(oct);
+    p.setBrush(Ink::red);
+    p.drawPolygon(inset(oct, r * 0.06));
+    p.setBrush(Ink::white);
+    p.drawPath(textPath(QStringLiteral("STOP"), c, r * 0.42));
+}
+
+void goDisc(QPainter &p, QPointF c, qreal r)
+{
+    p.setBrush(Ink::white);
+    p.drawEllipse(c, r, r);
+    p.setBrush(Ink::green);
+    p.drawEllipse(c, r * 0.93, r * 0.93);
+    p.setBrush(Ink::white);
+    p.drawPath(textPath(QStringLiteral("GO"), c, r * 0.5));
+}
+
+bool yieldTriangle(QPainter &p, const QRectF &disc, const QStringList &symbols, QString &error)
+{
+    const QPointF c = disc.center();
+    const QPolygonF t = triangle(disc.adjusted(2, 2, -2, -2), false);
+    p.setBrush(Ink::red);
+    p.drawPolygon(t);
+    const QPolygonF inner = inset(t, disc.width() * 0.13);
+    p.setBrush(Ink::white);
+    p.drawPolygon(inner);
+    if (!symbols.isEmpty()) {
+        const qreal side = disc.width() * 0.3;
+        const QRectF sbox(c.x() - side / 2, inner.boundingRect().top() + side * 0.15, side, side);
+        return symbolsInBox(p, symbols, sbox, Ink::black, Ink::white, error);
+    }
+    return true;
+}
+
+void noEntryDisc(QPainter &p, QPointF c, qreal r)
+{
+    p.setBrush(Ink::red);
+    p.drawEllipse(c, r, r);
+    p.setBrush(Ink::white);
+    p.drawRect(QRectF(c.x() - r * 0.7, c.y() - r * 0.16, r * 1.4, r * 0.32));
+}
+
+bool commandDisc(QPainter &p, const SignDesign &d, const QStringList &symbols, QPointF c, qreal r, QString &error)
+{
+    p.setBrush(Ink::white);
+    p.drawEllipse(c, r, r);
+    p.setBrush(Ink::blue);
+    p.drawEllipse(c, r * 0.94, r * 0.94);
+    if (!d.text.isEmpty())
+        p.setBrush(Ink::white), p.drawPath(textPath(d.text, c, r * (d.text.size() > 2 ? 0.5 : 0.62)));
+    const QRectF sbox(c.x() - r * 0.72, c.y() - r * 0.72, r * 1.44, r * 1.44);
+    return symbolsInBox(p, symbols, sbox, Ink::white, Ink::blue, error);
+}
+
+// The bars across a ringed disc: one for a prohibition, a cross for no stopping, three thin
+// ones for the end of a restriction.
+void ringedDiscBars(QPainter &p, const QString &f, QPointF c, qreal inner)
+{
+    if (f == u"prohib") {
+        p.save();
+        p.translate(c);
+        p.rotate(45);
+        p.setBrush(Ink::red);
+        p.drawRect(QRectF(-inner, -inner * 0.09, inner * 2, inner * 0.18));
+        p.restore();
+    } else if (f == u"nostop") {
+        p.save();
+        p.translate(c);
+        p.setBrush(Ink::red);
+        for (int angle : {45, -45}) {
+            p.save();
+            p.rotate(angle);
+            p.drawRect(QRectF(-inner, -inner * 0.1, inner * 2, inner * 0.2));
+            p.restore();
+        }
+        p.restore();
+    } else if (f == u"derestrict") {
+        p.save();
+        p.translate(c);
+        p.rotate(-45);
+        p.setBrush(Ink::black);
+        for (qreal off : {-0.14, 0.0, 0.14})
+            p.drawRect(QRectF(-inner, inner * (off - 0.03), inner * 2, inner * 0.06));
+        p.restore();
+    }
+}
+
+// The ringed white discs: prohibitions, limits, reservations and de-restrictions.
+bool ringedDisc(QPainter &p, const SignDesign &d, const QStringList &symbols, QPointF c, qreal r, QString &error)
 {
     const QString &f = d.family;
-    QRectF disc = box;
-    const bool withPlate = (f == u"stop" || f == u"yield" || f == u"reserve") && !d.text.isEmpty();
-    const bool withHandle = d.symbols.contains(QStringLiteral("handle"));
-    if (withPlate || withHandle)
-        disc = QRectF(box.center().x() - box.height() * 0.36, box.top(), box.height() * 0.72, box.height() * 0.72);
-    const QRectF below(box.left() + box.width() * 0.18, disc.bottom() + 6, box.width() * 0.64,
-                       box.bottom() - disc.bottom() - 8);
-    if (withPlate)
-        plateBelow(p, below, d.text);
-    if (withHandle)
-        handleBelow(p, below);
-    QStringList symbols = d.symbols;
-    symbols.removeAll(QStringLiteral("handle"));
-    const QPointF c = disc.center();
-    const qreal r = disc.width() / 2.0 - 2;
-    p.setPen(Qt::NoPen);
-
-    if (f == u"stop") {
-        const QPolygonF oct = regularPolygon(c, r / qCos(M_PI / 8) * 0.98, 8, 22.5);
-        p.setBrush(Ink::white);
-        p.drawPolygon(oct);
-        p.setBrush(Ink::red);
-        p.drawPolygon(inset(oct, r * 0.06));
-        p.setBrush(Ink::white);
-        p.drawPath(textPath(QStringLiteral("STOP"), c, r * 0.42));
-        return true;
-    }
-    if (f == u"go") {
-        p.setBrush(Ink::white);
-        p.drawEllipse(c, r, r);
-        p.setBrush(Ink::green);
-        p.drawEllipse(c, r * 0.93, r * 0.93);
-        p.setBrush(Ink::white);
-        p.drawPath(textPath(QStringLiteral("GO"), c, r * 0.5));
-        return true;
-    }
-    if (f == u"yield") {
-        const QPolygonF t = triangle(disc.adjusted(2, 2, -2, -2), false);
-        p.setBrush(Ink::red);
-        p.drawPolygon(t);
-        const QPolygonF inner = inset(t, disc.width() * 0.13);
-        p.setBrush(Ink::white);
-        p.drawPolygon(inner);
-        if (!symbols.isEmpty()) {
-            const qreal side = disc.width() * 0.3;
-            const QRectF sbox(c.x() - side / 2, inner.boundingRect().top() + side * 0.15, side, side);
-            return symbolsInBox(p, symbols, sbox, Ink::black, Ink::white, error);
-        }
-        return true;
-    }
-    if (f == u"noentry") {
-        p.setBrush(Ink::red);
-        p.drawEllipse(c, r, r);
-        p.setBrush(Ink::white);
-        p.drawRect(QRectF(c.x() - r * 0.7, c.y() - r * 0.16, r * 1.4, r * 0.32));
-        return true;
-    }
-    if (f == u"command") {
-        p.setBrush(Ink::white);
-        p.drawEllipse(c, r, r);
-        p.setBrush(Ink::blue);
-        p.drawEllipse(c, r * 0.94, r * 0.94);
-        if (!d.text.isEmpty())
-            p.setBrush(Ink::white), p.drawPath(textPath(d.text, c, r * (d.text.size() > 2 ? 0.5 : 0.62)));
-        const QRectF sbox(c.x() - r * 0.72, c.y() - r * 0.72, r * 1.44, r * 1.44);
-        return symbolsInBox(p, symbols, sbox, Ink::white, Ink::blue, error);
-    }
-    // The ringed white discs: prohibitions, limits, reservations and de-restrictions.
     const bool derestrict = f == u"derestrict";
     p.setBrush(derestrict ? Ink::black : Ink::red);
     p.drawEllipse(c, r, r);
@@ -266,34 +290,47 @@ bool roundSign(QPainter &p, const SignDesign &d, const QRectF &box, QString &err
         p.drawPath(textPath(text, c, inner * (text.size() > 2 ? 0.56 : 0.72)));
     }
     p.setPen(Qt::NoPen);
-    if (f == u"prohib") {
-        p.save();
-        p.translate(c);
-        p.rotate(45);
-        p.setBrush(Ink::red);
-        p.drawRect(QRectF(-inner, -inner * 0.09, inner * 2, inner * 0.18));
-        p.restore();
-    } else if (f == u"nostop") {
-        p.save();
-        p.translate(c);
-        p.setBrush(Ink::red);
-        for (int angle : {45, -45}) {
-            p.save();
-            p.rotate(angle);
-            p.drawRect(QRectF(-inner, -inner * 0.1, inner * 2, inner * 0.2));
-            p.restore();
-        }
-        p.restore();
-    } else if (derestrict) {
-        p.save();
-        p.translate(c);
-        p.rotate(-45);
-        p.setBrush(Ink::black);
-        for (qreal off : {-0.14, 0.0, 0.14})
-            p.drawRect(QRectF(-inner, inner * (off - 0.03), inner * 2, inner * 0.06));
-        p.restore();
-    }
+    ringedDiscBars(p, f, c, inner);
     return true;
+}
+
+bool roundSign(QPainter &p, const SignDesign &d, const QRectF &box, QString &error)
+{
+    const QString &f = d.family;
+    QRectF disc = box;
+    const bool withPlate = (f == u"stop" || f == u"yield" || f == u"reserve") && !d.text.isEmpty();
+    const bool withHandle = d.symbols.contains(QStringLiteral("handle"));
+    if (withPlate || withHandle)
+        disc = QRectF(box.center().x() - box.height() * 0.36, box.top(), box.height() * 0.72, box.height() * 0.72);
+    const QRectF below(box.left() + box.width() * 0.18, disc.bottom() + 6, box.width() * 0.64,
+                       box.bottom() - disc.bottom() - 8);
+    if (withPlate)
+        plateBelow(p, below, d.text);
+    if (withHandle)
+        handleBelow(p, below);
+    QStringList symbols = d.symbols;
+    symbols.removeAll(QStringLiteral("handle"));
+    const QPointF c = disc.center();
+    const qreal r = disc.width() / 2.0 - 2;
+    p.setPen(Qt::NoPen);
+
+    if (f == u"stop") {
+        stopDisc(p, c, r);
+        return true;
+    }
+    if (f == u"go") {
+        goDisc(p, c, r);
+        return true;
+    }
+    if (f == u"yield")
+        return yieldTriangle(p, disc, symbols, error);
+    if (f == u"noentry") {
+        noEntryDisc(p, c, r);
+        return true;
+    }
+    if (f == u"command")
+        return commandDisc(p, d, symbols, c, r, error);
+    return ringedDisc(p, d, symbols, c, r, error);
 }
 
 bool warningSign(QPainter &p, const SignDesign &d, const QRectF &box, QString &error)

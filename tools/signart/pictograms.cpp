@@ -251,9 +251,9 @@ void trafficLight(QPainter &p, const QColor &ink, QPointF at, qreal s, bool colo
     p.restore();
 }
 
-const QHash<QString, Draw> &pictograms()
+QHash<QString, Draw> arrows()
 {
-    static const QHash<QString, Draw> table = {
+    return {
         // Arrows
         {"up", [](QPainter &p, auto &ink, auto &) { drawArrow(p, poly({{0, 0.8}, {0, -0.8}}), ink, 0.24); }},
         {"down", [](QPainter &p, auto &ink, auto &) { drawArrow(p, poly({{0, -0.8}, {0, 0.8}}), ink, 0.24); }},
@@ -287,6 +287,12 @@ const QHash<QString, Draw> &pictograms()
              b.lineTo(-0.8, 0.05);
              drawArrow(p, b, ink, 0.2);
          }},
+    };
+}
+
+QHash<QString, Draw> branchingArrows()
+{
+    return {
         {"leftright",
          [](QPainter &p, auto &ink, auto &) {
              stroke(p, poly({{0, 0.85}, {0, 0.1}}), ink, 0.22);
@@ -321,6 +327,12 @@ const QHash<QString, Draw> &pictograms()
              bicycle(p, ink, 0.48, {-0.48, 0.05});
              person(p, ink, {0.5, 0.0}, 0.55);
          }},
+    };
+}
+
+QHash<QString, Draw> junctions()
+{
+    return {
         // Road layouts
         {"crossroads",
          [](QPainter &p, auto &ink, auto &) {
@@ -370,6 +382,12 @@ const QHash<QString, Draw> &pictograms()
              a.cubicTo(0.4, -0.05, 0, -0.05, 0, -0.35);
              roadLines(p, a, ink);
          }},
+    };
+}
+
+QHash<QString, Draw> narrowingRoads()
+{
+    return {
         {"narrows",
          [](QPainter &p, auto &ink, auto &) {
              QPainterPath a;
@@ -430,6 +448,12 @@ const QHash<QString, Draw> &pictograms()
              stroke(p, poly({{0.05, 0.85}, {0.05, 0.55}}), ink, 0.08);
              stroke(p, poly({{0.05, 0.3}, {0.05, 0.05}}), ink, 0.08);
          }},
+    };
+}
+
+QHash<QString, Draw> bends()
+{
+    return {
         // Bends
         {"curveleft", [](QPainter &p, auto &ink, auto &) { curveArrow(p, ink, 1.0); }},
         {"gentleleft",
@@ -462,6 +486,12 @@ const QHash<QString, Draw> &pictograms()
              drawArrow(p, poly({{-0.3, 0.85}, {-0.3, -0.85}}), ink, 0.17);
              drawArrow(p, poly({{0.3, -0.85}, {0.3, 0.85}}), ink, 0.17);
          }},
+    };
+}
+
+QHash<QString, Draw> peopleAndAnimals()
+{
+    return {
         // People and animals
         {"pedestrian", [](QPainter &p, auto &ink, auto &) { person(p, ink, {0, 0}, 1.0); }},
         {"children",
@@ -529,6 +559,12 @@ const QHash<QString, Draw> &pictograms()
         {"horse", [](QPainter &p, auto &ink, auto &) { horse(p, ink, true); }},
         {"cow", [](QPainter &p, auto &ink, auto &) { cow(p, ink); }},
         {"buck", [](QPainter &p, auto &ink, auto &) { buck(p, ink); }},
+    };
+}
+
+QHash<QString, Draw> roadVehicles()
+{
+    return {
         // Vehicles
         {"car", [](QPainter &p, auto &ink, auto &paper) { carSide(p, ink, paper); }},
         {"truck", [](QPainter &p, auto &ink, auto &paper) { truckSide(p, ink, paper); }},
@@ -578,6 +614,12 @@ const QHash<QString, Draw> &pictograms()
              Q_UNUSED(paper);
          }},
         {"bicycle", [](QPainter &p, auto &ink, auto &) { bicycle(p, ink); }},
+    };
+}
+
+QHash<QString, Draw> otherVehicles()
+{
+    return {
         {"tractor",
          [](QPainter &p, auto &ink, auto &paper) {
              fill(p, poly({{-0.3, 0.2}, {-0.3, -0.65}, {0.15, -0.65}, {0.15, -0.15}, {0.75, -0.15}, {0.75, 0.25}}), ink);
@@ -644,6 +686,12 @@ const QHash<QString, Draw> &pictograms()
              fill(p, t, ink);
              carRear(p, Ink::red, paper, {0.45, 0.05}, 0.6);
          }},
+    };
+}
+
+QHash<QString, Draw> surfaceHazards()
+{
+    return {
         // Hazards
         {"rocks",
          [](QPainter &p, auto &ink, auto &) {
@@ -710,6 +758,12 @@ const QHash<QString, Draw> &pictograms()
              h.closeSubpath();
              fill(p, h, ink);
          }},
+    };
+}
+
+QHash<QString, Draw> roadAheadHazards()
+{
+    return {
         {"crest",
          [](QPainter &p, auto &ink, auto &paper) {
              QPainterPath h;
@@ -771,6 +825,12 @@ const QHash<QString, Draw> &pictograms()
              stroke(p, poly({{-0.6, 0.85}, {-0.6, -0.7}}), ink, 0.1);
              fill(p, poly({{-0.6, -0.75}, {0.8, -0.5}, {0.8, -0.35}, {-0.6, -0.2}}), ink);
          }},
+    };
+}
+
+QHash<QString, Draw> otherHazards()
+{
+    return {
         {"water",
          [](QPainter &p, auto &ink, auto &) {
              for (int i = 0; i < 3; ++i) {
@@ -815,6 +875,12 @@ const QHash<QString, Draw> &pictograms()
              stroke(p, poly({{-0.85, 0.8}, {0.85, 0.8}}), ink, 0.08);
          }},
         {"signalsmall", [](QPainter &p, auto &ink, auto &) { trafficLight(p, ink, {0, 0}, 0.9, false); }},
+    };
+}
+
+QHash<QString, Draw> regulatoryDetails()
+{
+    return {
         // Regulatory details
         {"height",
          [](QPainter &p, auto &ink, auto &) {
@@ -851,6 +917,12 @@ const QHash<QString, Draw> &pictograms()
              fill(p, poly({{-0.3, -0.5}, {-0.05, -0.17}, {-0.3, 0.16}, {-0.55, -0.17}}), paper);
              fill(p, poly({{-0.3, -0.4}, {-0.13, -0.17}, {-0.3, 0.06}, {-0.47, -0.17}}), Ink::red);
          }},
+    };
+}
+
+QHash<QString, Draw> panels()
+{
+    return {
         // Panels and information
         {"freeway",
          [](QPainter &p, auto &ink, auto &) {
@@ -875,6 +947,12 @@ const QHash<QString, Draw> &pictograms()
              drawArrow(p, poly({{0, -0.2}, {0.85, -0.2}}), ink, 0.16);
              drawArrow(p, poly({{0, -0.2}, {0, -0.9}}), ink, 0.16);
          }},
+    };
+}
+
+QHash<QString, Draw> informationSymbols()
+{
+    return {
         {"phone",
          [](QPainter &p, auto &ink, auto &) {
              QPainterPath h;
@@ -919,6 +997,12 @@ const QHash<QString, Draw> &pictograms()
         {"i", [](QPainter &p, auto &ink, auto &) { fill(p, textPath(QStringLiteral("i"), {0, 0}, 1.3, true), ink); }},
         {"H", [](QPainter &p, auto &ink, auto &) { fill(p, textPath(QStringLiteral("H"), {0, 0}, 1.2), ink); }},
         {"P", [](QPainter &p, auto &ink, auto &) { fill(p, textPath(QStringLiteral("P"), {0, 0}, 1.2), ink); }},
+    };
+}
+
+QHash<QString, Draw> laneChanges()
+{
+    return {
         // Temporary lane changes: two lanes seen from above.
         {"closedleft",
          [](QPainter &p, auto &ink, auto &) {
@@ -942,6 +1026,18 @@ const QHash<QString, Draw> &pictograms()
              }
          }},
     };
+}
+// The pictogram table is gathered from one group of drawings each.
+const QHash<QString, Draw> &pictograms()
+{
+    static const QHash<QString, Draw> table = [] {
+        QHash<QString, Draw> all;
+        for (const auto group : {arrows, branchingArrows, junctions, narrowingRoads, bends, peopleAndAnimals,
+                                 roadVehicles, otherVehicles, surfaceHazards, roadAheadHazards, otherHazards,
+                                 regulatoryDetails, panels, informationSymbols, laneChanges})
+            all.insert(group());
+        return all;
+    }();
     return table;
 }
 

@@ -108,9 +108,9 @@ void road(QPainter &p)
     vline(p, kGrid - 14, kYellowLine, 5);
 }
 
-const QHash<QString, Scene> &markings()
+QHash<QString, Scene> lineMarkings()
 {
-    static const QHash<QString, Scene> table = {
+    return {
         {"stopline", [](QPainter &p) { vline(p, 120, kLine, 4, 0, 0, 0, 150); rect(p, QRectF(14, 150, 106, 14), kLine); }},
         {"yieldline",
          [](QPainter &p) {
@@ -156,6 +156,12 @@ const QHash<QString, Scene> &markings()
              vline(p, 70, kLine, 6);
              inUnitBox(p, QRectF(20, 90, 46, 46), [&] { drawPictogram(p, "bicycle", kLine, Ink::asphalt); });
          }},
+    };
+}
+
+QHash<QString, Scene> arrowMarkings()
+{
+    return {
         {"arrowstraight", [](QPainter &p) { laneArrow(p, 67, 215, true, 0); vline(p, 120, kLine, 5, 30, 30); }},
         {"arrowrightroad", [](QPainter &p) { turnOnlyArrow(p, 157, 215, 1); vline(p, 120, kLine, 5, 30, 30); }},
         {"arrowleftroad", [](QPainter &p) { turnOnlyArrow(p, 83, 215, -1); vline(p, 120, kLine, 5, 30, 30); }},
@@ -181,6 +187,12 @@ const QHash<QString, Scene> &markings()
              p.setBrush(kLine);
              p.drawPolygon(head);
          }},
+    };
+}
+
+QHash<QString, Scene> wordAndGuideMarkings()
+{
+    return {
         {"keepclear",
          [](QPainter &p) {
              const QRectF box(30, 50, 180, 140);
@@ -206,6 +218,12 @@ const QHash<QString, Scene> &markings()
              vline(p, 14, kLine, 4, 10, 10, 75, 165);
              vline(p, 226, kLine, 4, 10, 10, 75, 165);
          }},
+    };
+}
+
+QHash<QString, Scene> approachMarkings()
+{
+    return {
         {"busstop",
          [](QPainter &p) {
              vline(p, 120, kLine, 5, 30, 30);
@@ -262,6 +280,12 @@ const QHash<QString, Scene> &markings()
              d << QPointF(67, 40) << QPointF(97, 120) << QPointF(67, 200) << QPointF(37, 120);
              p.drawPolygon(d);
          }},
+    };
+}
+
+QHash<QString, Scene> hazardMarkings()
+{
+    return {
         {"returnarrows",
          [](QPainter &p) {
              vline(p, 120, kLine, 5, 0, 0, 0, 90);
@@ -325,6 +349,12 @@ const QHash<QString, Scene> &markings()
              word(p, "STOP", {67, 80}, 30);
              word(p, "AHEAD", {67, 170}, 30);
          }},
+    };
+}
+
+QHash<QString, Scene> edgeAndBayMarkings()
+{
+    return {
         {"laneline", [](QPainter &p) { vline(p, 80, kLine, 5, 30, 30); vline(p, 160, kLine, 5, 30, 30); }},
         {"continuity",
          [](QPainter &p) {
@@ -372,6 +402,17 @@ const QHash<QString, Scene> &markings()
              word(p, "P", {52, 75}, 26);
          }},
     };
+}
+// The marking table is gathered from one group of scenes each.
+const QHash<QString, Scene> &markings()
+{
+    static const QHash<QString, Scene> table = [] {
+        QHash<QString, Scene> all;
+        for (const auto group :
+             {lineMarkings, arrowMarkings, wordAndGuideMarkings, approachMarkings, hazardMarkings, edgeAndBayMarkings})
+            all.insert(group());
+        return all;
+    }();
     return table;
 }
 
