@@ -1,6 +1,7 @@
 #include "app/adverts.h"
 
 #include "base/datapaths.h"
+#include "controls/datapicture.h"
 #include "controls/page.h"
 
 #include <QDateTime>
@@ -23,8 +24,8 @@ void Adverts::Timer2Timer()
     if (n <= 0)
         return;
     const int r = static_cast<int>(m_random.bounded(static_cast<quint32>(n)));
-    const QString path = DataPaths::resolve(DataPaths::advertsDir + QStringLiteral("/a") + QString::number(r) + QStringLiteral(".png"));
-    const QPixmap picture = DataPaths::isSpecialFile(path) ? QPixmap() : QPixmap(path, "PNG");
+    const QPixmap picture =
+        dataPicture(DataPaths::advertsDir + QStringLiteral("/a") + QString::number(r) + QStringLiteral(".png"));
     if (picture.isNull())
         return;
     cancelPictureLater(m_advert);

@@ -1,15 +1,12 @@
 #include "app/menupage.h"
 
 #include "base/messages.h"
+#include "base/nameprompt.h"
 #include "base/sessionstate.h"
+#include "controls/palette.h"
 #include "controls/textfader.h"
 
 namespace {
-const QColor maroon(128, 0, 0);
-const QColor yellow(255, 255, 0);
-const QColor white(255, 255, 255);
-const QString promptText = QStringLiteral("Enter your name here");
-
 struct EntryRow {
     const char *name;
     const char *text;
@@ -42,7 +39,7 @@ MenuPage::MenuPage(SessionState &state, QWidget *parent)
     Shape6->setGeometry(653, 0, 347, 653);
     Shape6->setAutoFillBackground(true);
     QPalette shapePalette = Shape6->palette();
-    shapePalette.setColor(QPalette::Window, maroon);
+    shapePalette.setColor(QPalette::Window, Palette::maroon);
     Shape6->setPalette(shapePalette);
 
     for (const EntryRow &row : entryRows) {
@@ -50,13 +47,13 @@ MenuPage::MenuPage(SessionState &state, QWidget *parent)
                                        .lines = {QString::fromUtf8(row.text)}, .handCursor = true,
                                        .lineDelay = row.lineDelay});
         m_entries.insert(fader->objectName(), fader);
-        hover(fader, white);
+        hover(fader, Palette::white);
     }
     TextFader9 = makeFader(this, {.name = QStringLiteral("TextFader9"), .geometry = {760, 656, 128, 29},
                                   .lines = {QStringLiteral("Exit Program")}, .fontPixels = 19, .handCursor = true,
                                   .lineDelay = 1000});
     m_entries.insert(TextFader9->objectName(), TextFader9);
-    hover(TextFader9, white);
+    hover(TextFader9, Palette::white);
     TextFader4 = entry(QStringLiteral("TextFader4"));
     TextFader6 = entry(QStringLiteral("TextFader6"));
     TextFader7 = entry(QStringLiteral("TextFader7"));
@@ -72,33 +69,33 @@ MenuPage::MenuPage(SessionState &state, QWidget *parent)
 
     TextFader26 = makeFader(this, {.name = QStringLiteral("TextFader26"), .geometry = {64, 0, 225, 43},
                                    .lines = {QStringLiteral("Welcome")}, .fontFamily = QStringLiteral("Arial Narrow"),
-                                   .fontPixels = 24, .fontColor = maroon, .lineDelay = 3000});
+                                   .fontPixels = 24, .fontColor = Palette::maroon, .lineDelay = 3000});
     TextFader3 = makeFader(this, {.name = QStringLiteral("TextFader3"), .geometry = {64, 33, 586, 43},
                                   .lines = {QStringLiteral("Choose a course to begin")},
-                                  .fontFamily = QStringLiteral("Arial Narrow"), .fontPixels = 24, .fontColor = maroon,
-                                  .lineDelay = 3000});
+                                  .fontFamily = QStringLiteral("Arial Narrow"), .fontPixels = 24,
+                                  .fontColor = Palette::maroon, .lineDelay = 3000});
     TextFader22 = makeFader(this, {.name = QStringLiteral("TextFader22"), .geometry = {122, 186, 79, 29},
-                                   .lines = {QStringLiteral("Options")}, .fontPixels = 19, .fontColor = maroon,
+                                   .lines = {QStringLiteral("Options")}, .fontPixels = 19, .fontColor = Palette::maroon,
                                    .handCursor = true, .lineDelay = 1000});
     m_entries.insert(TextFader22->objectName(), TextFader22);
-    hover(TextFader22, maroon);
+    hover(TextFader22, Palette::maroon);
     // The mock test entry sits on the row of "Options" and looks like it.
     MockTestEntry = makeFader(this, {.name = QStringLiteral("MockTestEntry"), .geometry = {260, 186, 120, 29},
-                                     .lines = {QStringLiteral("Mock Test")}, .fontPixels = 19, .fontColor = maroon,
-                                     .handCursor = true, .lineDelay = 1000});
+                                     .lines = {QStringLiteral("Mock Test")}, .fontPixels = 19,
+                                     .fontColor = Palette::maroon, .handCursor = true, .lineDelay = 1000});
     MockTestEntry->setAccessibleName(QStringLiteral("Mock Test"));
     m_entries.insert(MockTestEntry->objectName(), MockTestEntry);
-    hover(MockTestEntry, maroon);
+    hover(MockTestEntry, Palette::maroon);
     MyProgressEntry = makeFader(this, {.name = QStringLiteral("MyProgressEntry"), .geometry = {410, 186, 140, 29},
-                                       .lines = {QStringLiteral("My Progress")}, .fontPixels = 19, .fontColor = maroon,
-                                       .handCursor = true, .lineDelay = 1000});
+                                       .lines = {QStringLiteral("My Progress")}, .fontPixels = 19,
+                                       .fontColor = Palette::maroon, .handCursor = true, .lineDelay = 1000});
     MyProgressEntry->setAccessibleName(QStringLiteral("My Progress"));
     m_entries.insert(MyProgressEntry->objectName(), MyProgressEntry);
-    hover(MyProgressEntry, maroon);
+    hover(MyProgressEntry, Palette::maroon);
     TextFader25 = makeFader(this, {.name = QStringLiteral("TextFader25"), .geometry = {73, 224, 577, 43},
                                    .lines = {QStringLiteral("Tarmika Agents"), QString(), QStringLiteral("Recommended Driving schools")},
-                                   .fontFamily = QStringLiteral("Arial Narrow"), .fontPixels = 21, .fontColor = maroon,
-                                   .handCursor = true, .lineDelay = 3000});
+                                   .fontFamily = QStringLiteral("Arial Narrow"), .fontPixels = 21,
+                                   .fontColor = Palette::maroon, .handCursor = true, .lineDelay = 3000});
     connect(TextFader25, &TTextFader::OnClick, this, &MenuPage::TextFader25Click);
 
     advert = new QLabel(this);
@@ -146,14 +143,14 @@ MenuPage::MenuPage(SessionState &state, QWidget *parent)
 
 void MenuPage::hover(TTextFader *entry, const QColor &leaveColour)
 {
-    connect(entry, &TTextFader::OnMouseEnter, this, [](TTextFader *sender) { sender->SetFontColor(yellow); });
+    connect(entry, &TTextFader::OnMouseEnter, this, [](TTextFader *sender) { sender->SetFontColor(Palette::yellow); });
     connect(entry, &TTextFader::OnMouseLeave, this,
             [leaveColour](TTextFader *sender) { sender->SetFontColor(leaveColour); });
 }
 
 bool MenuPage::gate(bool capitalised) const
 {
-    if (m_state.learnerName == promptText) {
+    if (m_state.learnerName == LearnerName::prompt) {
         Messages::show(QStringLiteral("Enter your name in the \u201CEnter your name\u201D field and hit enter or click the login "
                                       "button, then select a course by clicking on one either Truck, Car or Bike icons"));
         return false;

@@ -7,6 +7,7 @@
 #include "base/guard.h"
 #include "base/linelistfile.h"
 #include "base/messages.h"
+#include "controls/datapicture.h"
 #include "controls/messagebox.h"
 #include "controls/page.h"
 #include "controls/textfader.h"
@@ -254,7 +255,7 @@ void TForm2::courseSelected(int index)
         QLabel *boxes[3] = {MenuT->Image5, MenuT->Image19, MenuT->Image20};
         for (int i = 0; i < 3; ++i) {
             const QString path = DataPaths::image(icons.at(i));
-            const QPixmap picture = DataPaths::isSpecialFile(path) ? QPixmap() : QPixmap(path);
+            const QPixmap picture = dataPicture(path);
             if (picture.isNull())
                 throw DataError(QStringLiteral("Cannot open the picture \"%1\".").arg(path));
             boxes[i]->setPixmap(picture);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/nameprompt.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,7 +10,7 @@
 // variables live here under their own names.
 struct SessionState {
     // The learner's name: the text of the sign-in field edit2, kept in step with it.
-    QString learnerName = QStringLiteral("Enter your name here");
+    QString learnerName = LearnerName::prompt;
 
     // Course selection: item index of RadioGroup1 (items "hv", "lv", "m"); -1 when none.
     int RadioGroup1 = -1;

@@ -5,6 +5,19 @@
 #include <QEvent>
 #include <QMouseEvent>
 
+void ClickRule::press(const QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+bool ClickRule::release(const QWidget *control, const QMouseEvent *event)
+{
+    const bool click =
+        m_pressed && event->button() == Qt::LeftButton && control->rect().contains(event->position().toPoint());
+    m_pressed = false;
+    return click;
+}
+
 ClickArea::ClickArea(QWidget *parent) : QLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
@@ -29,14 +42,12 @@ void ClickArea::setHovered(bool hovered)
 
 void ClickArea::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_click.press(event);
 }
 
 void ClickArea::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click)
+    if (m_click.release(this, event))
         emit clicked();
 }
 
@@ -44,7 +55,7 @@ void ClickArea::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // The first press and release of a double click were a click already; the second press
     // makes the double click and no further click.
-    m_pressed = false;
+    m_click.cancel();
     if (event->button() == Qt::LeftButton)
         emit doubleClicked();
 }
@@ -76,7 +87,7 @@ void ClickArea::hideEvent(QHideEvent *event)
     QLabel::hideEvent(event);
     // A hidden control cannot be pointed at; being hidden is not the pointer leaving it.
     m_hovered = false;
-    m_pressed = false;
+    m_click.cancel();
 }
 
 namespace {

@@ -2,6 +2,23 @@
 
 #include <QLabel>
 
+class QMouseEvent;
+
+// When a press and a release make a click, for every clickable control that is not a push
+// button (click areas, hot spots, text faders): a left press, then a left release over the same
+// control. A release outside it, or after any other press, is no click.
+class ClickRule {
+public:
+    void press(const QMouseEvent *event);
+    // Whether this release over `control` completes a click.
+    bool release(const QWidget *control, const QMouseEvent *event);
+    // Forgets a press the control can no longer finish, as when it is hidden.
+    void cancel() { m_pressed = false; }
+
+private:
+    bool m_pressed = false;
+};
+
 // A picture or label that the learner clicks and points at. A click is a left press and a
 // release over the same control, as on a button. Whether the pointer is over the control is
 // checked against where the pointer really is when the control is shown and whenever
@@ -36,7 +53,7 @@ private:
     void setHovered(bool hovered);
     void recheckPage();
 
-    bool m_pressed = false;
+    ClickRule m_click;
     bool m_hovered = false;
 };
 

@@ -144,15 +144,11 @@ HotSpot::HotSpot(const QString &name, const QRect &geometry, QWidget *parent) : 
 
 void HotSpot::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_click.press(event);
 }
 
 void HotSpot::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool inside = rect().contains(event->position().toPoint());
-    if (m_pressed && event->button() == Qt::LeftButton && inside) {
-        m_pressed = false;
+    if (m_click.release(this, event))
         emit clicked();
-    }
-    m_pressed = false;
 }

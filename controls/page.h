@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/clickarea.h"
+
 #include <QLabel>
 #include <QWidget>
 
@@ -24,7 +26,8 @@ private:
     QLabel *m_background;
 };
 
-// A flat, caption-less click area over a word drawn in a background picture.
+// A flat, caption-less click area over a word drawn in a background picture; it clicks as a
+// ClickArea does.
 class HotSpot : public QWidget {
     Q_OBJECT
 public:
@@ -41,7 +44,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    bool m_pressed = false;
+    ClickRule m_click;
 };
 
 // A picture of the program's own design (compiled in), or an empty pixmap when it is missing.

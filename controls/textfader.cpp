@@ -565,8 +565,8 @@ void TTextFader::leaveEvent(QEvent *event)
 
 void TTextFader::mousePressEvent(QMouseEvent *event)
 {
+    m_click.press(event);
     if (event->button() == Qt::LeftButton) {
-        m_pressed = true;
         event->accept();
         return;
     }
@@ -575,14 +575,13 @@ void TTextFader::mousePressEvent(QMouseEvent *event)
 
 void TTextFader::mouseReleaseEvent(QMouseEvent *event)
 {
+    const bool click = m_click.release(this, event);
     if (event->button() != Qt::LeftButton) {
         QWidget::mouseReleaseEvent(event);
         return;
     }
-    const bool wasPressed = m_pressed;
-    m_pressed = false;
     event->accept();
-    if (wasPressed && rect().contains(event->position().toPoint()))
+    if (click)
         emit OnClick(this);
 }
 

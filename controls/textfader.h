@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/clickarea.h"
+
 #include <QColor>
 #include <QPixmap>
 #include <QRect>
@@ -158,7 +160,7 @@ private:
     bool m_timerEnabled = false;
     bool m_loading = true;
     bool m_drawing = false;
-    bool m_pressed = false;
+    ClickRule m_click;
     int m_fadeProgress = 0;
     QString m_curText;
     QString m_oldText;

@@ -7,6 +7,7 @@
 #include "base/messages.h"
 #include "base/sessionstate.h"
 #include "controls/clickarea.h"
+#include "controls/palette.h"
 #include "controls/textfader.h"
 #include "learner/profile.h"
 
@@ -20,13 +21,13 @@ constexpr int TileTop = 304;
 CoursePage::CoursePage(SessionState &state, QWidget *parent)
     : Page(QStringLiteral("Course"), QStringLiteral("Course"), QStringLiteral("Image30"), parent), m_state(state)
 {
-    const QColor maroon(128, 0, 0);
     TextFader1 = makeFader(this, {.name = QStringLiteral("TextFader1"), .geometry = {63, 0, 248, 41},
                                   .lines = {QStringLiteral("Welcome")}, .fontFamily = QStringLiteral("Arial Narrow"),
-                                  .fontPixels = 32, .fontColor = maroon});
+                                  .fontPixels = 32, .fontColor = Palette::maroon});
     TextFader2 = makeFader(this, {.name = QStringLiteral("TextFader2"), .geometry = {63, 47, 276, 42},
                                   .lines = {QStringLiteral("which course is yours?")},
-                                  .fontFamily = QStringLiteral("Arial Narrow"), .fontPixels = 32, .fontColor = maroon});
+                                  .fontFamily = QStringLiteral("Arial Narrow"), .fontPixels = 32,
+                                  .fontColor = Palette::maroon});
 
     auto caption = [this](const QString &name, const QString &text, int left) {
         auto *label = new QLabel(text, this);

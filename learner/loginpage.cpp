@@ -5,8 +5,10 @@
 #include "base/guard.h"
 #include "base/linelistfile.h"
 #include "base/messages.h"
+#include "base/nameprompt.h"
 #include "base/safename.h"
 #include "base/sessionstate.h"
+#include "controls/palette.h"
 #include "controls/textfader.h"
 #include "learner/profile.h"
 
@@ -19,22 +21,22 @@
 LoginPage::LoginPage(SessionState &state, QWidget *parent)
     : Page(QStringLiteral("Login"), QStringLiteral("logintab"), QStringLiteral("Image29"), parent), m_state(state)
 {
-    const QColor maroon(128, 0, 0);
     TextFader23 = makeFader(this, {.name = QStringLiteral("TextFader23"), .geometry = {63, 0, 248, 41},
                                    .lines = {QStringLiteral("Welcome")}, .fontFamily = QStringLiteral("Arial Narrow"),
-                                   .fontPixels = 32, .fontColor = maroon});
+                                   .fontPixels = 32, .fontColor = Palette::maroon});
     TextFader24 = makeFader(this, {.name = QStringLiteral("TextFader24"), .geometry = {63, 47, 276, 42},
                                    .lines = {QStringLiteral("to Tarmika")},
-                                   .fontFamily = QStringLiteral("Arial Narrow"), .fontPixels = 32, .fontColor = maroon});
+                                   .fontFamily = QStringLiteral("Arial Narrow"), .fontPixels = 32,
+                                   .fontColor = Palette::maroon});
 
-    edit2 = new QLineEdit(promptText, this);
+    edit2 = new QLineEdit(LearnerName::prompt, this);
     edit2->setObjectName(QStringLiteral("edit2"));
     edit2->setGeometry(404, 365, 413, 37);
     QFont font(QStringLiteral("Arial Narrow"));
     font.setPixelSize(27);
     edit2->setFont(font);
     edit2->setFrame(false);
-    edit2->setStyleSheet(QStringLiteral("QLineEdit { background: rgb(143, 172, 239); color: black; }"));
+    edit2->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: black; }").arg(Palette::lightBlue.name()));
     edit2->installEventFilter(this);
     connect(edit2, &QLineEdit::textChanged, this, [this](const QString &text) { m_state.learnerName = text; });
     m_state.learnerName = edit2->text();
@@ -83,7 +85,7 @@ void LoginPage::Button3Click()
 void LoginPage::SpeedButton21Click()
 {
     const QString name = edit2->text();
-    if (name.isEmpty() || name == promptText) {
+    if (name.isEmpty() || name == LearnerName::prompt) {
         Messages::show(QStringLiteral("Please enter your name and click the next button on the bottom right or press the enter key"));
         return;
     }

@@ -13,8 +13,6 @@ class TTextFader;
 class LoginPage : public Page {
     Q_OBJECT
 public:
-    static inline const QString promptText = QStringLiteral("Enter your name here");
-
     explicit LoginPage(SessionState &state, QWidget *parent = nullptr);
 
     // Names whose progress file would be another data file of the program ("doc/<name>.lrn").

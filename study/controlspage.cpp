@@ -1,6 +1,8 @@
 #include "study/controlspage.h"
 
 #include "controls/clickarea.h"
+#include "controls/label.h"
+#include "controls/palette.h"
 #include "study/studywidgets.h"
 
 #include <QFrame>
@@ -141,10 +143,9 @@ ControlsPage::ControlsPage(Kind kind, QWidget *parent)
     // vehicle-controls pages, and start-up should not wait for them.
     loadPictureLater(m_picture, [this] { Study::showPictureQuietly(m_picture, m_look.restingPicture, true); });
 
-    m_explanation = Study::placeLabel(this, m_look.explanationName, m_look.explanationGeometry,
-                                      Study::pixelFont(narrow, 29), Study::maroon);
-    m_explanation->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_explanation->setWordWrap(true);
+    m_explanation = makeLabel(this, {.name = m_look.explanationName, .geometry = m_look.explanationGeometry,
+                                     .font = pixelFont(narrow, 29), .colour = Palette::maroon,
+                                     .alignment = Qt::AlignHCenter | Qt::AlignTop, .wordWrap = true});
     m_explanation->setTextFormat(Qt::PlainText);
     m_explanation->setText(m_look.startingCaption);
 
@@ -153,21 +154,21 @@ ControlsPage::ControlsPage(Kind kind, QWidget *parent)
     m_frame->setGeometry(m_look.frameGeometry);
     m_frame->setFrameShape(QFrame::Box);
     m_frame->setLineWidth(4);
-    Study::setTextColour(m_frame, Study::darkBlue);
+    setTextColour(m_frame, Palette::darkBlue);
 
     for (const Control &c : std::as_const(m_look.controls)) {
         auto *label = new ClickArea(this);
         label->setObjectName(c.label);
         label->setGeometry(c.geometry);
-        label->setFont(Study::pixelFont(narrow, 29));
-        Study::setTextColour(label, Study::darkBlue);
+        label->setFont(pixelFont(narrow, 29));
+        setTextColour(label, Palette::darkBlue);
         label->setTextFormat(Qt::PlainText);
         label->setText(c.caption);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         if (c.geometry.isEmpty())
             adjustSizeOnFirstShow(label);
         QPalette pal = label->palette();
-        pal.setColor(QPalette::Window, Study::lightBlue);
+        pal.setColor(QPalette::Window, Palette::lightBlue);
         label->setPalette(pal);
         // Transparent until pointed at: the background colour shows only with auto-fill.
         label->setAutoFillBackground(false);

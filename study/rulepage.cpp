@@ -1,6 +1,8 @@
 #include "study/rulepage.h"
 
 #include "base/guard.h"
+#include "controls/label.h"
+#include "controls/palette.h"
 #include "controls/textfader.h"
 #include "study/studytexts.h"
 #include "study/studywidgets.h"
@@ -8,8 +10,6 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
-
-using Study::pixelFont;
 
 namespace {
 
@@ -28,7 +28,7 @@ QStringList pictureFiles(const QStringList &names)
 RulePage::Look RulePage::look(Kind kind)
 {
     Look l;
-    l.topicColour = Study::maroon;
+    l.topicColour = Palette::maroon;
     l.bannerColour = Qt::black;
     l.backGeometry = QRect(920, 642, 65, 22);
     switch (kind) {
@@ -54,7 +54,7 @@ RulePage::Look RulePage::look(Kind kind)
         l.bannerGeometry = QRect(392, 16, 216, 40);
         l.bannerLines = {QStringLiteral("Cardinal Rules")};
         l.bannerPixels = 27;
-        l.bannerColour = Study::maroon;
+        l.bannerColour = Palette::maroon;
         l.backName = QStringLiteral("SpeedButton14");
         break;
     case Kind::Driving:
@@ -153,7 +153,7 @@ RulePage::RulePage(const Look &pageLook, QWidget *parent)
         m_topics->setFrameShape(QFrame::NoFrame);
     }
     m_topics->setFont(m_look.topicFont);
-    Study::setTextColour(m_topics, m_look.topicColour);
+    setTextColour(m_topics, m_look.topicColour);
     if (m_look.topicItemHeight > 0)
         m_topics->setItemHeight(m_look.topicItemHeight);
     m_topics->setCursor(Qt::PointingHandCursor);
@@ -168,9 +168,8 @@ RulePage::RulePage(const Look &pageLook, QWidget *parent)
     m_textScroll->setFrameShape(QFrame::NoFrame);
     m_textScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_textScroll->setWidgetResizable(true);
-    m_text = Study::placeLabel(this, m_look.textLabelName, QRect(QPoint(), m_look.textGeometry.size()),
-                               m_look.textFont, Qt::black);
-    m_text->setWordWrap(true);
+    m_text = makeLabel(this, {.name = m_look.textLabelName, .geometry = QRect(QPoint(), m_look.textGeometry.size()),
+                              .font = m_look.textFont, .alignment = Qt::AlignLeft | Qt::AlignTop, .wordWrap = true});
     m_text->setTextFormat(Qt::PlainText);
     m_textScroll->setWidget(m_text);
     m_text->setAutoFillBackground(false);

@@ -4,6 +4,8 @@
 #include "base/guard.h"
 #include "base/linelistfile.h"
 #include "base/messages.h"
+#include "controls/label.h"
+#include "controls/palette.h"
 #include "controls/textfader.h"
 #include "study/signpicturetable.h"
 #include "study/studywidgets.h"
@@ -21,8 +23,8 @@ SignsPage::SignsPage(QWidget *parent) : Page(QStringLiteral("Signs"), QStringLit
     ListBox2 = new StudyListBox(QStringLiteral("ListBox2"), this);
     ListBox2->setGeometry(93, 130, 300, 391);
     ListBox2->setFrameShape(QFrame::NoFrame);
-    ListBox2->setFont(Study::pixelFont(QStringLiteral("Arial"), 12));
-    Study::setTextColour(ListBox2, Study::maroon);
+    ListBox2->setFont(pixelFont(QStringLiteral("Arial"), 12));
+    setTextColour(ListBox2, Palette::maroon);
     // The table lists the categories alphabetically already; the list shows them as they stand.
     ListBox2->addItems(SignPictureTable::categories());
     connect(ListBox2, &StudyListBox::Click, this, &SignsPage::ListBox2Click);
@@ -30,8 +32,8 @@ SignsPage::SignsPage(QWidget *parent) : Page(QStringLiteral("Signs"), QStringLit
     discbox = new StudyListBox(QStringLiteral("discbox"), this);
     discbox->setGeometry(399, 130, 585, 179);
     discbox->setFrameShape(QFrame::NoFrame);
-    discbox->setFont(Study::pixelFont(QStringLiteral("Arial"), 15, false, true));
-    Study::setTextColour(discbox, Study::darkBlue);
+    discbox->setFont(pixelFont(QStringLiteral("Arial"), 15, false, true));
+    setTextColour(discbox, Palette::darkBlue);
     discbox->setItemHeight(17);
     discbox->addItems({QStringLiteral("Stop sign"), QStringLiteral("Stop signs"), QStringLiteral("Stop/Yield Sign"),
                        QStringLiteral("3 - Way stop sign"), QStringLiteral("4 - way Stop sign")});
@@ -42,10 +44,9 @@ SignsPage::SignsPage(QWidget *parent) : Page(QStringLiteral("Signs"), QStringLit
     Sign->setGeometry(399, 315, 585, 246);
     Sign->setAlignment(Qt::AlignCenter);
 
-    Label2 = Study::placeLabel(this, QStringLiteral("Label2"), QRect(64, 567, 933, 50),
-                               Study::pixelFont(QStringLiteral("Arial"), 16, true), Study::maroon);
-    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label2->setWordWrap(true);
+    Label2 = makeLabel(this, {.name = QStringLiteral("Label2"), .geometry = QRect(64, 567, 933, 50),
+                              .font = pixelFont(QStringLiteral("Arial"), 16, true), .colour = Palette::maroon,
+                              .alignment = Qt::AlignHCenter | Qt::AlignTop, .wordWrap = true});
     Label2->setTextFormat(Qt::PlainText);
     Label2->setText(QStringLiteral("Traffic Signs"));
 

@@ -1,13 +1,12 @@
 #include "study/studywidgets.h"
 
-#include "base/datapaths.h"
 #include "base/messages.h"
+#include "controls/datapicture.h"
 #include "controls/page.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPixmap>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
@@ -31,9 +30,8 @@ private:
 
 bool loadPicture(QLabel *box, const QString &relativePath, bool fitBox, bool quiet)
 {
-    const QString path = DataPaths::resolve(relativePath);
-    QPixmap picture;
-    if (DataPaths::isSpecialFile(path) || !picture.load(path)) {
+    const QPixmap picture = dataPicture(relativePath);
+    if (picture.isNull()) {
         if (!quiet)
             Messages::showError(QStringLiteral("Cannot open the picture \"%1\".").arg(relativePath));
         return false;
@@ -92,34 +90,6 @@ void StudyListBox::keyPressEvent(QKeyEvent *event)
 }
 
 namespace Study {
-
-QFont pixelFont(const QString &family, int pixels, bool bold, bool italic)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
-
-void setTextColour(QWidget *widget, const QColor &colour)
-{
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    pal.setColor(QPalette::Text, colour);
-    widget->setPalette(pal);
-}
-
-QLabel *placeLabel(QWidget *parent, const QString &name, const QRect &geometry, const QFont &font, const QColor &colour)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTextColour(label, colour);
-    return label;
-}
 
 bool showPicture(QLabel *box, const QString &relativePath, bool fitBox)
 {

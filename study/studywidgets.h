@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QListWidget>
 #include <QString>
 
@@ -35,19 +34,6 @@ private:
 };
 
 namespace Study {
-
-inline const QColor maroon{128, 0, 0};
-inline const QColor darkBlue{33, 53, 171};
-inline const QColor lightBlue{143, 172, 239};
-
-// A font with a pixel size, the way the page designs give them.
-QFont pixelFont(const QString &family, int pixels, bool bold = false, bool italic = false);
-
-// Sets the text colour of a label or list.
-void setTextColour(QWidget *widget, const QColor &colour);
-
-// A label placed on a page with its object name, font and colour; transparent, top-left aligned.
-QLabel *placeLabel(QWidget *parent, const QString &name, const QRect &geometry, const QFont &font, const QColor &colour);
 
 // Loads a picture of the data directory into a picture box. When the file cannot be opened the
 // box keeps its picture and an error box names the file; returns whether the picture changed.

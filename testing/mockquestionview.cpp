@@ -1,7 +1,8 @@
 #include "testing/mockquestionview.h"
 
-#include "base/datapaths.h"
+#include "controls/datapicture.h"
 #include "controls/page.h"
+#include "controls/palette.h"
 #include "testing/mocktest.h"
 #include "testing/mocktestpage.h"
 #include "testing/questionbank.h"
@@ -28,8 +29,8 @@ MockQuestionView::MockQuestionView(const QString &prefix, QWidget *parent) : QWi
 {
     setObjectName(prefix + QStringLiteral("QuestionView"));
     resize(Width, Height);
-    m_question = mockLabel(this, prefix + QStringLiteral("Question"), QRect(0, 0, Width, 78), 20, QColor(128, 0, 0),
-                           true);
+    m_question =
+        mockLabel(this, prefix + QStringLiteral("Question"), QRect(0, 0, Width, 78), 20, Palette::maroon, true);
     m_question->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (int i = 0; i < 3; ++i) {
         m_statements[i] = mockLabel(this, prefix + QStringLiteral("Statement%1").arg(i + 1),
@@ -109,7 +110,8 @@ void MockPictures::load(const QList<MockQuestion> &questions, const QSize &box)
         case QuestionBank::PictureKind::Neutral: break;
         case QuestionBank::PictureKind::MotorcycleDiagram: picture = designPicture(QStringLiteral("diagram_m")); break;
         case QuestionBank::PictureKind::LightVehicleDiagram: picture = designPicture(QStringLiteral("diagram_lv")); break;
-        case QuestionBank::PictureKind::File: picture.load(DataPaths::image(code)); break;
+        // The code comes from a question file: it names a picture inside "images" or none.
+        case QuestionBank::PictureKind::File: picture = dataPicture(QuestionBank::picturePath(code)); break;
         }
         if (!picture.isNull())
             picture = picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);

@@ -1,5 +1,7 @@
 #include "testing/mockreview.h"
 
+#include "controls/label.h"
+#include "controls/palette.h"
 #include "testing/mocktestpage.h"
 #include "testing/questionbank.h"
 
@@ -8,23 +10,16 @@
 #include <QPushButton>
 
 namespace {
-const QColor maroon(128, 0, 0);
-const QColor green(30, 123, 30);
-const QColor red(176, 0, 0);
-const QColor slate(60, 70, 90);
-
-void setColour(QLabel *label, const QColor &colour)
-{
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-}
+using Palette::maroon;
+using Palette::slate;
+using Palette::failRed;
+using Palette::passGreen;
 } // namespace
 
 MockResultView::MockResultView(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("MockResult"));
-    m_verdict = mockLabel(this, QStringLiteral("MockVerdict"), {64, 70, 600, 56}, 40, green, true);
+    m_verdict = mockLabel(this, QStringLiteral("MockVerdict"), {64, 70, 600, 56}, 40, passGreen, true);
     m_rule = mockLabel(this, QStringLiteral("MockPassRule"), {64, 130, 880, 26}, 16, slate);
     m_rule->setText(QStringLiteral("A pass needs every section at or above its pass mark."));
     const char *headings[] = {"Section", "Right / asked", "Pass mark", "Result"};
@@ -37,7 +32,7 @@ MockResultView::MockResultView(QWidget *parent) : QWidget(parent)
             m_rows[s][c] = mockLabel(this, QStringLiteral("MockSection%1Column%2").arg(s).arg(c),
                                      {columns[c], 222 + 48 * s, 300, 34}, 22, Qt::black, c == 3);
     m_time = mockLabel(this, QStringLiteral("MockTimeUsed"), {64, 380, 880, 30}, 20, Qt::black);
-    m_note = mockLabel(this, QStringLiteral("MockResultNote"), {64, 420, 880, 60}, 15, red);
+    m_note = mockLabel(this, QStringLiteral("MockResultNote"), {64, 420, 880, 60}, 15, failRed);
     QPushButton *review = mockButton(this, QStringLiteral("MockReviewButton"), QStringLiteral("Review answers (Enter)"),
                                      {64, 500, 240, 40});
     QPushButton *menu = mockButton(this, QStringLiteral("MockResultMenu"), QStringLiteral("Main menu (Esc)"),
@@ -49,7 +44,7 @@ MockResultView::MockResultView(QWidget *parent) : QWidget(parent)
 void MockResultView::showResult(const MockResult &result, int limitSeconds, const QString &note)
 {
     m_verdict->setText(result.passed() ? QStringLiteral("PASSED") : QStringLiteral("FAILED"));
-    setColour(m_verdict, result.passed() ? green : red);
+    setTextColour(m_verdict, result.passed() ? passGreen : failRed);
     for (int s = 0; s < MockSettings::sectionCount; ++s) {
         const SectionResult &r = result.sections[s];
         QString name = sectionName(s);
@@ -58,7 +53,7 @@ void MockResultView::showResult(const MockResult &result, int limitSeconds, cons
         m_rows[s][1]->setText(QStringLiteral("%1 / %2").arg(r.right).arg(r.asked));
         m_rows[s][2]->setText(QString::number(r.passMark));
         m_rows[s][3]->setText(r.passed() ? QStringLiteral("passed") : QStringLiteral("failed"));
-        setColour(m_rows[s][3], r.passed() ? green : red);
+        setTextColour(m_rows[s][3], r.passed() ? passGreen : failRed);
     }
     m_time->setText(QStringLiteral("Time used %1 of %2").arg(clockText(result.secondsUsed), clockText(limitSeconds)));
     m_note->setText(note);

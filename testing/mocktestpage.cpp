@@ -4,6 +4,8 @@
 #include "base/guard.h"
 #include "base/messages.h"
 #include "base/sessionstate.h"
+#include "controls/label.h"
+#include "controls/palette.h"
 #include "testing/mockhistory.h"
 #include "testing/mockreview.h"
 #include "testing/questionbank.h"
@@ -20,8 +22,8 @@
 #include <QStackedWidget>
 
 namespace {
-const QColor maroon(128, 0, 0);
-const QColor slate(60, 70, 90);
+using Palette::maroon;
+using Palette::slate;
 } // namespace
 
 QPushButton *mockButton(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
@@ -45,18 +47,9 @@ QPushButton *mockButton(QWidget *parent, const QString &name, const QString &tex
 QLabel *mockLabel(QWidget *parent, const QString &name, const QRect &geometry, int pixels, const QColor &colour,
                   bool bold)
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-    label->setWordWrap(true);
-    return label;
+    return makeLabel(parent, {.name = name, .geometry = geometry,
+                              .font = pixelFont(QStringLiteral("Arial"), pixels, bold), .colour = colour,
+                              .wordWrap = true});
 }
 
 MockTestPage::MockTestPage(SessionState &state, QWidget *parent)

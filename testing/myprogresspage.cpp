@@ -2,6 +2,7 @@
 
 #include "base/guard.h"
 #include "base/sessionstate.h"
+#include "controls/palette.h"
 #include "testing/mocktestpage.h"
 
 #include <QDateTime>
@@ -13,8 +14,8 @@
 #include <QStackedWidget>
 
 namespace {
-const QColor maroon(128, 0, 0);
-const QColor slate(60, 70, 90);
+using Palette::maroon;
+using Palette::slate;
 // The colours of the main menu's gauges: rules of the road, vehicle controls, road signs.
 const QColor sectionColours[] = {QColor(220, 0, 0), QColor(255, 128, 0), QColor(0, 150, 0)};
 

@@ -3,6 +3,8 @@
 #include "base/guard.h"
 #include "controls/page.h"
 #include "base/sessionstate.h"
+#include "controls/label.h"
+#include "controls/palette.h"
 #include "controls/piegauge.h"
 
 #include <QFrame>
@@ -14,23 +16,7 @@ using ProgressRecords::Section;
 
 namespace {
 
-const QColor maroon(128, 0, 0);
 constexpr Section sections[] = {Section::RoadRules, Section::VehicleControls, Section::RoadSigns};
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QString &family,
-                  int pixelSize, bool bold, const QColor &colour)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-    return label;
-}
 
 PieGauge *makeGauge(QWidget *parent, const QString &name, const QRect &geometry, const QColor &colour, int start)
 {
@@ -45,11 +31,9 @@ PieGauge *makeGauge(QWidget *parent, const QString &name, const QRect &geometry,
 
 QLabel *makeValueLabel(QWidget *parent, const QString &name, const QRect &geometry)
 {
-    QLabel *label = makeLabel(parent, name, QStringLiteral("0 %"), QStringLiteral("Arial Rounded MT Bold"), 27,
-                              false, Qt::black);
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    return label;
+    return makeLabel(parent, {.name = name, .geometry = geometry,
+                              .font = pixelFont(QStringLiteral("Arial Rounded MT Bold"), 27),
+                              .alignment = Qt::AlignHCenter | Qt::AlignTop, .text = QStringLiteral("0 %")});
 }
 
 } // namespace
@@ -69,11 +53,12 @@ ProgressChart::ProgressChart(SessionState &state, QTimer *Timer1, QWidget *menuP
     Shape4->setAutoFillBackground(true);
     QPalette framePalette = Shape4->palette();
     framePalette.setColor(QPalette::Window, Qt::white);
-    framePalette.setColor(QPalette::WindowText, maroon);
+    framePalette.setColor(QPalette::WindowText, Palette::maroon);
     Shape4->setPalette(framePalette);
 
-    Label47 = makeLabel(menuPage, QStringLiteral("Label47"), QStringLiteral("Learning Progress Chart"),
-                        QStringLiteral("Arial"), 15, true, maroon);
+    Label47 = makeLabel(menuPage, {.name = QStringLiteral("Label47"),
+                                   .font = pixelFont(QStringLiteral("Arial"), 15, true), .colour = Palette::maroon,
+                                   .text = QStringLiteral("Learning Progress Chart")});
     Label47->move(72, 396);
     adjustSizeOnFirstShow(Label47);
 
@@ -85,15 +70,16 @@ ProgressChart::ProgressChart(SessionState &state, QTimer *Timer1, QWidget *menuP
                     {"Label35", "Vehicle Controls", {309, 431}},
                     {"Label36", "Road Signs", {491, 431}}};
     for (const auto &heading : headings) {
-        QLabel *label = makeLabel(menuPage, QString::fromLatin1(heading.name), QString::fromLatin1(heading.text),
-                                  QStringLiteral("Arial"), 13, true, maroon);
+        QLabel *label = makeLabel(menuPage, {.name = QString::fromLatin1(heading.name),
+                                             .font = pixelFont(QStringLiteral("Arial"), 13, true),
+                                             .colour = Palette::maroon, .text = QString::fromLatin1(heading.text)});
         label->move(heading.at);
         adjustSizeOnFirstShow(label);
     }
 
-    GaugeRR = makeGauge(menuPage, QStringLiteral("GaugeRR"), {132, 450, 90, 90}, QColor(255, 0, 0), 66);
-    GaugeVC = makeGauge(menuPage, QStringLiteral("GaugeVC"), {304, 450, 90, 90}, QColor(255, 128, 0), 22);
-    GaugeRS = makeGauge(menuPage, QStringLiteral("GaugeRS"), {477, 450, 90, 90}, QColor(0, 128, 0), 69);
+    GaugeRR = makeGauge(menuPage, QStringLiteral("GaugeRR"), {132, 450, 90, 90}, Palette::gaugeRed, 66);
+    GaugeVC = makeGauge(menuPage, QStringLiteral("GaugeVC"), {304, 450, 90, 90}, Palette::gaugeOrange, 22);
+    GaugeRS = makeGauge(menuPage, QStringLiteral("GaugeRS"), {477, 450, 90, 90}, Palette::gaugeGreen, 69);
 
     Label33 = makeValueLabel(menuPage, QStringLiteral("Label33"), {148, 556, 66, 30});
     Label32 = makeValueLabel(menuPage, QStringLiteral("Label32"), {319, 556, 66, 33});

@@ -6,9 +6,13 @@
 #include "base/guard.h"
 #include "base/linelistfile.h"
 #include "base/messages.h"
+#include "base/nameprompt.h"
 #include "base/safename.h"
 #include "base/sessionstate.h"
 #include "controls/clickarea.h"
+#include "controls/datapicture.h"
+#include "controls/label.h"
+#include "controls/palette.h"
 #include "testing/progresschart.h"
 #include "testing/progressrecords.h"
 #include "testing/questionbank.h"
@@ -24,10 +28,7 @@
 
 namespace {
 
-const QString promptText = QStringLiteral("Enter your name here");
-const QColor maroon(128, 0, 0);
-const QColor navy(0, 0, 128);
-const QColor darkBlue(33, 53, 171);
+const QString tahoma = QStringLiteral("Tahoma");
 
 // The rounded frame around the options and the picture; it only draws, clicks pass through.
 class RoundedShape : public QWidget {
@@ -39,29 +40,11 @@ protected:
     {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(darkBlue, 3));
+        painter.setPen(QPen(Palette::darkBlue, 3));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 12, 12);
     }
 };
-
-void setTextColour(QWidget *widget, const QColor &colour)
-{
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    widget->setPalette(pal);
-}
-
-template <typename Label>
-Label *place(Label *label, const QString &name, const QString &family, int pixelSize, const QColor &colour)
-{
-    label->setObjectName(name);
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    label->setFont(font);
-    setTextColour(label, colour);
-    return label;
-}
 
 // A picture larger than its box is scaled down to fit, proportions kept, so it shows whole.
 QPixmap fitted(const QPixmap &picture, const QSize &box)
@@ -102,8 +85,8 @@ void showPictureFile(QLabel *box, const QString &path)
     // the file keeps its picture.
     if (box->property("pictureFile").toString() == path && !box->pixmap().isNull())
         return;
-    QPixmap picture;
-    if (DataPaths::isSpecialFile(path) || !picture.load(path))
+    const QPixmap picture = dataPicture(path);
+    if (picture.isNull())
         return;
     box->setPixmap(fitted(picture, box->size()));
     box->setProperty("pictureFile", path);
@@ -118,26 +101,24 @@ QuestionPage::QuestionPage(SessionState &state, ProgressChart &chart, QWidget *p
     GroupBox1->setGeometry(64, 50, 933, 557);
     GroupBox1->setStyleSheet(QStringLiteral("QGroupBox#GroupBox1 { background-color: white; border: none; }"));
 
-    Question = place(plainLabel(GroupBox1), QStringLiteral("Question"), QStringLiteral("Tahoma"), 24, maroon);
-    Question->setGeometry(24, 17, 838, 66);
-    Question->setWordWrap(true);
+    Question = setUp(plainLabel(GroupBox1), {.name = QStringLiteral("Question"), .geometry = {24, 17, 838, 66},
+                                             .font = pixelFont(tahoma, 24), .colour = Palette::maroon,
+                                             .wordWrap = true});
 
     QLabel **statements[] = {&Q1, &Q2, &Q3};
     for (int i = 0; i < 3; ++i) {
-        QLabel *label = place(plainLabel(GroupBox1), QStringLiteral("Q%1").arg(i + 1), QStringLiteral("Tahoma"), 19,
-                              Qt::black);
-        label->setGeometry(24, 89 + 65 * i, 910, 60);
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        *statements[i] = label;
+        *statements[i] = setUp(plainLabel(GroupBox1), {.name = QStringLiteral("Q%1").arg(i + 1),
+                                                       .geometry = {24, 89 + 65 * i, 910, 60},
+                                                       .font = pixelFont(tahoma, 19),
+                                                       .alignment = Qt::AlignLeft | Qt::AlignTop, .wordWrap = true});
     }
 
     Shape5 = new RoundedShape(GroupBox1);
     Shape5->setObjectName(QStringLiteral("Shape5"));
     Shape5->setGeometry(16, 282, 905, 265);
 
-    Label16 = place(new QLabel(QStringLiteral("Choose the Correct Combination"), GroupBox1), QStringLiteral("Label16"),
-                    QStringLiteral("Tahoma"), 16, navy);
+    Label16 = makeLabel(GroupBox1, {.name = QStringLiteral("Label16"), .font = pixelFont(tahoma, 16),
+                                    .colour = Palette::navy, .text = QStringLiteral("Choose the Correct Combination")});
     Label16->move(49, 295);
     adjustSizeOnFirstShow(Label16);
 
@@ -173,22 +154,22 @@ QuestionPage::QuestionPage(SessionState &state, ProgressChart &chart, QWidget *p
         markers[i] = clickArea(GroupBox1, [this, option] { handle([&] { choose(option); }); });
         markers[i]->setObjectName(QStringLiteral("Image%1").arg(11 + i));
         markers[i]->setGeometry(QRect(markerAt[i], QSize(31, 30)));
-        options[i] = place(clickArea(GroupBox1, [this, option] { handle([&] { choose(option); }); }),
-                           QString::fromLatin1(optionNames[i]), QStringLiteral("Tahoma"), 24, Qt::black);
+        options[i] = setUp(clickArea(GroupBox1, [this, option] { handle([&] { choose(option); }); }),
+                           {.name = QString::fromLatin1(optionNames[i]), .font = pixelFont(tahoma, 24)});
         options[i]->move(optionAt[i]);
         adjustSizeOnFirstShow(options[i]);
     }
 
-    info = place(new QLabel(GroupBox1), QStringLiteral("info"), QStringLiteral("Tahoma"), 24, darkBlue);
-    info->setGeometry(631, 312, 203, 29);
-    info->setAlignment(Qt::AlignCenter);
+    info = makeLabel(GroupBox1, {.name = QStringLiteral("info"), .geometry = {631, 312, 203, 29},
+                                 .font = pixelFont(tahoma, 24), .colour = Palette::darkBlue,
+                                 .alignment = Qt::AlignCenter});
 
-    Label12 = place(new QLabel(this), QStringLiteral("Label12"), QStringLiteral("Tahoma"), 13, Qt::black);
-    Label12->setGeometry(88, 613, 400, 18);
-    Label13 = place(new QLabel(this), QStringLiteral("Label13"), QStringLiteral("Tahoma"), 13, Qt::black);
-    Label13->setGeometry(88, 632, 400, 18);
-    Label14 = place(new QLabel(this), QStringLiteral("Label14"), QStringLiteral("Arial"), 13, Qt::white);
-    Label14->setGeometry(20, 676, 600, 18);
+    Label12 = makeLabel(this, {.name = QStringLiteral("Label12"), .geometry = {88, 613, 400, 18},
+                               .font = pixelFont(tahoma, 13)});
+    Label13 = makeLabel(this, {.name = QStringLiteral("Label13"), .geometry = {88, 632, 400, 18},
+                               .font = pixelFont(tahoma, 13)});
+    Label14 = makeLabel(this, {.name = QStringLiteral("Label14"), .geometry = {20, 676, 600, 18},
+                               .font = pixelFont(QStringLiteral("Arial"), 13), .colour = Palette::white});
     Label14->setCursor(Qt::PointingHandCursor);
 
     SpeedButton3 = new HotSpot(QStringLiteral("SpeedButton3"), {792, 642, 60, 23}, this);
@@ -381,7 +362,7 @@ void QuestionPage::showQuestion(const QStringList &lines)
 bool QuestionPage::learnerSignedIn() const
 {
     const QString &name = m_state.learnerName;
-    return !name.isEmpty() && name != promptText && m_state.Saver.size() >= 2
+    return !name.isEmpty() && name != LearnerName::prompt && m_state.Saver.size() >= 2
         && fileNameProblem(name, QStringLiteral(".sav")).isEmpty();
 }
 

@@ -5,6 +5,7 @@
 #include "base/linelistfile.h"
 #include "base/messages.h"
 #include "controls/page.h"
+#include "controls/palette.h"
 #include "controls/textfader.h"
 #include "update/buildsignature.h"
 #include "update/ftpdownload.h"
@@ -91,7 +92,7 @@ UpdatePanel::UpdatePanel(QTimer *qdowloadTimer, QTimer *dlqTimer, QTimer *uptime
     // Everything below lies inside the framed box of the picture, (12, 56) 554 x 252.
     updatestatus = makeFader(this, {.name = QStringLiteral("updatestatus"), .geometry = {24, 72, 391, 69},
                                     .lines = {QStringLiteral("Checking for updates")}, .fontPixels = 21,
-                                    .fontColor = QColor(128, 0, 0), .alignment = taLeftJustify,
+                                    .fontColor = Palette::maroon, .alignment = taLeftJustify,
                                     .transparent = false, .color = Qt::white});
     updatestatus->hide();
 

@@ -23,6 +23,8 @@ class TestMockPage : public QObject {
 private slots:
     void shortTestByKeyboardEndsInResultHistoryAndReview();
     void drawProblemsAreSaidOnceBeforeTheClockRuns();
+    void questionPictureComesFromImagesOnly_data();
+    void questionPictureComesFromImagesOnly();
 };
 
 namespace {
@@ -167,6 +169,43 @@ void TestMockPage::drawProblemsAreSaidOnceBeforeTheClockRuns()
              qPrintable(said));
     QCOMPARE(text(form, "MockCounter"), QStringLiteral("Question 1 of 4"));
     QVERIFY(text(form, "MockNotice").contains(QStringLiteral("Questions/5.lrn")));
+}
+
+void TestMockPage::questionPictureComesFromImagesOnly_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("picture file") << "TL" << true;
+    // A code from a question file names a file inside "images", never one elsewhere.
+    QTest::newRow("parent folder") << "../outside/evil" << false;
+}
+
+void TestMockPage::questionPictureComesFromImagesOnly()
+{
+    QFETCH(QString, code);
+    QFETCH(bool, shown);
+    TempDataDir dir;
+    QImage red(40, 30, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    dir.mkdir(QStringLiteral("images"));
+    dir.mkdir(QStringLiteral("outside"));
+    QVERIFY(red.save(dir.filePath(QStringLiteral("images/TL.png"))));
+    QVERIFY(red.save(dir.filePath(QStringLiteral("outside/evil.png"))));
+    for (int n = 1; n <= 3; ++n)
+        dir.writeQuestion(n, QStringLiteral("a1"), QString::number(n), code);
+    dir.writeLines(QStringLiteral("doc/mocktest.lrn"), {"1", "1", "1", "1", "1", "1", "5"});
+    MessageRecorder recorder;
+    TForm2 form;
+    form.Login->edit2->setText(QStringLiteral("Thabo"));
+    form.state().RadioGroup1 = 1;
+    form.state().ctype = QStringLiteral("lv");
+    form.showPage(form.MenuT);
+    QTest::mouseClick(form.MenuT->MockTestEntry, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MockT));
+    QLabel *box = form.MockT->findChild<QLabel *>(QStringLiteral("MockPicture"));
+    QVERIFY(box);
+    const QImage seen = box->grab().toImage();
+    QCOMPARE(seen.pixelColor(seen.rect().center()) == QColor(Qt::red), shown);
 }
 
 QTEST_MAIN(TestMockPage)
