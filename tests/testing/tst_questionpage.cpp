@@ -133,7 +133,7 @@ void TestQuestionPage::workedExampleCountsUpAndDown()
 {
     TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures(QuestionPictures::all());
+    dir.writePictures(questionPagePictures);
     dir.writeQuestion(1, QStringLiteral("b1"), QStringLiteral("1"));
     dir.writeProgress(QStringLiteral("Learner1"), {"3", "0", "0", "0", "0", "0"});
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"66", "22", "69"});
@@ -168,7 +168,7 @@ void TestQuestionPage::keysWorkLikeMarkersAndHotSpots()
 {
     TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures(QuestionPictures::all());
+    dir.writePictures(questionPagePictures);
     dir.writeBank(3);   // key "a1"
     Harness h;
     h.signIn();
@@ -209,7 +209,7 @@ void TestQuestionPage::practiceVerdictsWriteNoFile()
     QFETCH(QString, option);
     TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures(QuestionPictures::all());
+    dir.writePictures(questionPagePictures);
     dir.writeQuestion(1, QStringLiteral("b1"), QStringLiteral("2"));
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"66", "22", "69"});
     Harness h;
@@ -268,7 +268,7 @@ void TestQuestionPage::wrongAnswerAtZeroStaysZeroButRewrites()
 {
     TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures(QuestionPictures::all());
+    dir.writePictures(questionPagePictures);
     dir.writeQuestion(1, QStringLiteral("a1"), QStringLiteral("2"));
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"66", "22", "69"});
     // The stored line differs from the score of this run, so a rewrite shows in the file.
@@ -290,7 +290,7 @@ void TestQuestionPage::questionOutsideSectionsShowsTestModeOnly()
 {
     TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures(QuestionPictures::all());
+    dir.writePictures(questionPagePictures);
     dir.writeQuestion(1, QStringLiteral("a1"), QStringLiteral("1"));
     dir.writeQuestion(2, QStringLiteral("a1"), QStringLiteral("5"));
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"66", "22", "69"});
@@ -327,7 +327,7 @@ void TestQuestionPage::unmatchedKeyLeavesPageUnchanged()
     QFETCH(QString, key);
     TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures(QuestionPictures::all());
+    dir.writePictures(questionPagePictures);
     dir.writeQuestion(1, key, QStringLiteral("1"));
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"66", "22", "69"});
     dir.writeProgress(QStringLiteral("Learner1"), {"4", "0", "0", "0", "0", "0"});
@@ -437,7 +437,7 @@ void TestQuestionPage::backBeyondBankRunsResetStep()
     QFETCH(bool, completed);
     TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures(QuestionPictures::all());
+    dir.writePictures(questionPagePictures);
     dir.writeBank(5);
     Harness h;
     h.signIn();
@@ -530,7 +530,7 @@ void TestQuestionPage::pictureCodeChoosesPicture()
     QFETCH(QString, code);
     TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures(QuestionPictures::all());
+    dir.writePictures(questionPagePictures);
     QDir().mkpath(QStringLiteral("images/sub"));
     QDir().mkpath(QStringLiteral("outside"));
     dir.writePictures({QStringLiteral("TL"), QStringLiteral("sub/evil")});
@@ -567,7 +567,7 @@ void TestQuestionPage::verdictShowsOverWholeDiagram()
     QFETCH(QString, diagram);
     TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures(QuestionPictures::all());
+    dir.writePictures(questionPagePictures);
     dir.writeQuestion(1);
     dir.writeQuestion(2, QStringLiteral("a1"), QStringLiteral("2"), code);
     Harness h;
@@ -606,7 +606,7 @@ void TestQuestionPage::tallPictureShowsWholeInProportion()
 {
     TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures(QuestionPictures::all());
+    dir.writePictures(questionPagePictures);
     // A sign 200 x 240 with a red rim, as tall as the sign pictures are.
     QImage sign(200, 240, QImage::Format_RGB32);
     sign.fill(Qt::red);
@@ -642,7 +642,7 @@ void TestQuestionPage::questionTextsShowAsTyped()
     QFETCH(int, line);
     TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures(QuestionPictures::all());
+    dir.writePictures(questionPagePictures);
     dir.writeQuestion(1);
     const QString typed = QStringLiteral("<b>Keep</b> left &amp; go");
     QStringList lines = dir.readLines(QStringLiteral("Questions/1.lrn"));
