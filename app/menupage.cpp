@@ -118,6 +118,7 @@ MenuPage::MenuPage(SessionState &state, QWidget *parent)
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(469, 11, 66, 28);
     Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, &MenuPage::progressLoaderClicked);
 
     auto icon = [this](const QString &name, int left) {
         auto *label = new QLabel(this);
@@ -166,4 +167,31 @@ bool MenuPage::gate(bool capitalised) const
 void MenuPage::TextFader25Click()
 {
     Messages::show(QStringLiteral("Still in Development"));
+}
+
+void MenuPage::greet(const QString &greeting)
+{
+    showGreeting(TextFader26, 24, greeting);
+}
+
+void MenuPage::showCourse(const QList<QPixmap> &icons, const QString &courseBanner, const QString &controlsBanner)
+{
+    QLabel *boxes[3] = {Image5, Image19, Image20};
+    for (int i = 0; i < 3 && i < icons.size(); ++i)
+        boxes[i]->setPixmap(icons.at(i));
+    TextFader3->ClearLines();
+    TextFader6->ClearLines();
+    TextFader3->AddLine(courseBanner);
+    TextFader6->AddLine(controlsBanner);
+}
+
+void MenuPage::loadProgressOnce()
+{
+    Button1->click();
+    Button1->hide();
+    // Hidden, the loader still held the keyboard focus as the default button, so every Enter on
+    // the menu loaded the progress again; once hidden it takes no key at all.
+    Button1->setDefault(false);
+    Button1->setFocusPolicy(Qt::NoFocus);
+    Button1->clearFocus();
 }

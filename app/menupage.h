@@ -3,7 +3,9 @@
 #include "controls/page.h"
 
 #include <QLabel>
+#include <QList>
 #include <QMap>
+#include <QPixmap>
 #include <QPushButton>
 
 struct SessionState;
@@ -27,6 +29,21 @@ public:
     // The entries by object name ("TextFader4" ...).
     TTextFader *entry(const QString &name) const { return m_entries.value(name); }
 
+    // The box the adverts are shown in.
+    QLabel *advertBox() const { return advert; }
+
+    // Shows the learner's greeting on one line of its banner.
+    void greet(const QString &greeting);
+    // Shows the chosen course: its three icons (light, heavy, motorcycle) and its two banners.
+    void showCourse(const QList<QPixmap> &icons, const QString &courseBanner, const QString &controlsBanner);
+    // Clicks the progress loader once, then retires it for good.
+    void loadProgressOnce();
+
+signals:
+    // The hidden progress loader was clicked.
+    void progressLoaderClicked();
+
+private:
     QLabel *Shape6;
     TTextFader *TextFader4, *TextFader6, *TextFader7, *TextFader8, *TextFader9, *TextFader11, *TextFader12,
         *TextFader14, *TextFader15, *TextFader16, *TextFader17, *TextFader18, *TextFader21;
@@ -42,7 +59,6 @@ public:
     QLabel *Image5, *Image19, *Image20;       // course icons: light, heavy, motorcycle
     QLabel *Label40, *Label41, *Label42;
 
-private:
     void hover(TTextFader *entry, const QColor &leaveColour);
 
     SessionState &m_state;

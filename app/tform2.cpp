@@ -32,7 +32,6 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -48,25 +47,6 @@ QTimer *makeTimer(QObject *owner, const QString &name, int interval, bool single
     timer->setInterval(interval);
     timer->setSingleShot(singleShot);
     return timer;
-}
-
-// A greeting keeps to one line of its box: a long name makes the font smaller, down to two
-// thirds of its design size, and what still does not fit ends in an ellipsis.
-void showGreeting(TTextFader *fader, int designPixels, const QString &greeting)
-{
-    QFont font = fader->font();
-    QString shown = greeting;
-    for (int pixels = designPixels; pixels >= designPixels * 2 / 3; --pixels) {
-        font.setPixelSize(pixels);
-        if (QFontMetrics(font).horizontalAdvance(shown) <= fader->width())
-            break;
-    }
-    const QFontMetrics metrics(font);
-    if (metrics.horizontalAdvance(shown) > fader->width())
-        shown = metrics.elidedText(shown, Qt::ElideRight, fader->width());
-    fader->SetWordWrap(false);
-    fader->SetFont(font);
-    fader->SetLines({shown});
 }
 
 // The progress chart's frame is drawn in the menu's background and reaches past the options
@@ -162,7 +142,7 @@ TForm2::TForm2(const UpdateServer &server, QWidget *parent) : QWidget(parent)
     ProgressT = new MyProgressPage(m_state, PageControl1);
     PageControl1->addWidget(ProgressT);
 
-    m_adverts = std::make_unique<Adverts>(MenuT->advert);
+    m_adverts = std::make_unique<Adverts>(MenuT->advertBox());
 
     // The document viewer and the options panel cover the advert and the progress chart.
     RichEdit2 = new DocumentViewer(QStringLiteral("RichEdit2"), {72, 273, 577, 324}, MenuT);
@@ -201,7 +181,7 @@ void TForm2::wirePages()
     connect(Login, &LoginPage::signedIn, this, &TForm2::greet);
     connect(Course, &CoursePage::courseSelected, this, &TForm2::courseSelected);
     connect(Course, &CoursePage::courseConfirmed, this, &TForm2::courseConfirmed);
-    connect(MenuT->Button1, &QPushButton::clicked, chart, &ProgressChart::Button1Click);
+    connect(MenuT, &MenuPage::progressLoaderClicked, chart, &ProgressChart::Button1Click);
     auto showMenu = [this] { showPage(MenuT); };
     connect(QuestionT, &QuestionPage::menuRequested, this, showMenu);
     connect(Signs, &SignsPage::menuRequested, this, showMenu);
@@ -218,26 +198,25 @@ void TForm2::wirePages()
     MockT->setStudyCheck(canStudy);
     ProgressT->setStudyCheck(canStudy);
 
-    const std::pair<TTextFader *, void (TForm2::*)()> entries[] = {
-        {MenuT->TextFader4, &TForm2::TextFader4Click},   {MenuT->TextFader6, &TForm2::TextFader6Click},
-        {MenuT->TextFader7, &TForm2::TextFader7Click},   {MenuT->TextFader8, &TForm2::TextFader8Click},
-        {MenuT->TextFader9, &TForm2::TextFader9Click},   {MenuT->TextFader11, &TForm2::TextFader11Click},
-        {MenuT->TextFader12, &TForm2::TextFader12Click}, {MenuT->TextFader14, &TForm2::TextFader14Click},
-        {MenuT->TextFader15, &TForm2::TextFader15Click}, {MenuT->TextFader16, &TForm2::TextFader16Click},
-        {MenuT->TextFader17, &TForm2::TextFader17Click}, {MenuT->TextFader18, &TForm2::TextFader18Click},
-        {MenuT->TextFader21, &TForm2::TextFader21Click}, {MenuT->TextFader22, &TForm2::TextFader22Click},
+    const std::pair<const char *, void (TForm2::*)()> entries[] = {
+        {"TextFader4", &TForm2::TextFader4Click},   {"TextFader6", &TForm2::TextFader6Click},
+        {"TextFader7", &TForm2::TextFader7Click},   {"TextFader8", &TForm2::TextFader8Click},
+        {"TextFader9", &TForm2::TextFader9Click},   {"TextFader11", &TForm2::TextFader11Click},
+        {"TextFader12", &TForm2::TextFader12Click}, {"TextFader14", &TForm2::TextFader14Click},
+        {"TextFader15", &TForm2::TextFader15Click}, {"TextFader16", &TForm2::TextFader16Click},
+        {"TextFader17", &TForm2::TextFader17Click}, {"TextFader18", &TForm2::TextFader18Click},
+        {"TextFader21", &TForm2::TextFader21Click}, {"TextFader22", &TForm2::TextFader22Click},
+        {"MockTestEntry", &TForm2::MockTestClick},  {"MyProgressEntry", &TForm2::MyProgressClick},
     };
-    for (const auto &[fader, handler] : entries)
-        connect(fader, &TTextFader::OnClick, this, handler);
-    connect(MenuT->MockTestEntry, &TTextFader::OnClick, this, &TForm2::MockTestClick);
-    connect(MenuT->MyProgressEntry, &TTextFader::OnClick, this, &TForm2::MyProgressClick);
+    for (const auto &[name, handler] : entries)
+        connect(MenuT->entry(QString::fromLatin1(name)), &TTextFader::OnClick, this, handler);
 }
 
 void TForm2::greet(const QString &name)
 {
     const QString greeting = QStringLiteral("Welcome ") + name;
-    showGreeting(Course->TextFader1, 32, greeting);
-    showGreeting(MenuT->TextFader26, 24, greeting);
+    Course->greet(greeting);
+    MenuT->greet(greeting);
     showPage(Course);
 }
 
@@ -252,31 +231,22 @@ void TForm2::courseSelected(int index)
         return;
     guarded([&] {
         const QStringList icons = Course::iconPictures(index);
-        QLabel *boxes[3] = {MenuT->Image5, MenuT->Image19, MenuT->Image20};
+        QList<QPixmap> pictures;
         for (int i = 0; i < 3; ++i) {
             const QString path = DataPaths::image(icons.at(i));
             const QPixmap picture = dataPicture(path);
             if (picture.isNull())
                 throw DataError(QStringLiteral("Cannot open the picture \"%1\".").arg(path));
-            boxes[i]->setPixmap(picture);
+            pictures.append(picture);
         }
-        MenuT->TextFader3->ClearLines();
-        MenuT->TextFader6->ClearLines();
-        MenuT->TextFader3->AddLine(QString::fromLatin1(banners[index][0]));
-        MenuT->TextFader6->AddLine(QString::fromLatin1(banners[index][1]));
+        MenuT->showCourse(pictures, QString::fromLatin1(banners[index][0]), QString::fromLatin1(banners[index][1]));
     });
 }
 
 void TForm2::courseConfirmed()
 {
     showPage(MenuT);
-    MenuT->Button1->click();
-    MenuT->Button1->hide();
-    // Hidden, the loader still held the keyboard focus as the default button, so every Enter on
-    // the menu loaded the progress again; once hidden it takes no key at all.
-    MenuT->Button1->setDefault(false);
-    MenuT->Button1->setFocusPolicy(Qt::NoFocus);
-    MenuT->Button1->clearFocus();
+    MenuT->loadProgressOnce();
 }
 
 void TForm2::TextFader11Click()
@@ -325,13 +295,12 @@ RulePage *TForm2::rulePageOf(const StudyLink &link, int *row) const
         if (page->objectName() != link.page)
             continue;
         // Some titles end in a blank; the link names the topic without it.
-        const QListWidget *topics = page->topicList();
-        for (int i = 0; i < topics->count(); ++i)
-            if (topics->item(i)->text().trimmed().compare(link.topic, Qt::CaseInsensitive) == 0) {
-                if (row)
-                    *row = i;
-                return page;
-            }
+        const int found = page->topicRow(link.topic);
+        if (found >= 0) {
+            if (row)
+                *row = found;
+            return page;
+        }
     }
     return nullptr;
 }
@@ -343,9 +312,7 @@ void TForm2::openStudy(const StudyLink &link)
     if (!page)
         return;
     openRulePage(page);
-    page->topicList()->selectRow(row);
-    page->topicList()->scrollToItem(page->topicList()->item(row));
-    page->topicClicked();
+    page->chooseTopic(row);
 }
 
 void TForm2::TextFader9Click()

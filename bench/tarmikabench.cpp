@@ -310,8 +310,8 @@ void benchFadeStep()
     menu.show();
     if (!QTest::qWaitForWindowExposed(&menu))
         qFatal("the main menu was not shown");
-    TTextFader *fader = menu.TextFader4;
-    if (fader->size() != QSize(308, 38) || !fader->Transparent())
+    TTextFader *fader = menu.entry(QStringLiteral("TextFader4"));
+    if (!fader || fader->size() != QSize(308, 38) || !fader->Transparent())
         qFatal("TextFader4 is not the 308 x 38 transparent entry");
     // Time is driven by hand: zero delays stop the fader's own ticks, and every other fader of the
     // page is stopped too so that none paints in between.
@@ -378,17 +378,20 @@ void benchSigns()
     if (!QTest::qWaitForWindowExposed(&page))
         qFatal("the signs page was not shown");
     page.open();
-    const int categories = page.ListBox2->count();
+    auto *list = page.findChild<StudyListBox *>(QStringLiteral("ListBox2"));
+    if (!list)
+        qFatal("the signs page has no category list");
+    const int categories = list->count();
     if (categories < 2)
         qFatal("the signs page lists no categories");
     const int count = quick ? 3 : 300;
     // Each switch goes to another category than the one shown.
     const double change = medianMs(count, [&](int i) {
-        page.ListBox2->setCurrentRow((i + 1) % categories);
+        list->setCurrentRow((i + 1) % categories);
         page.ListBox2Click();
     });
     const double read = medianMs(count, [&](int i) {
-        (void)LineListFile::read(SignsPage::signListFile(page.ListBox2->item((i + 1) % categories)->text()));
+        (void)LineListFile::read(SignsPage::signListFile(list->item((i + 1) % categories)->text()));
     });
     if (!recorder.all().isEmpty())
         qFatal("the signs page reported: %s", qPrintable(recorder.all().join(u'|')));

@@ -1,6 +1,7 @@
 #include "controls/textfader.h"
 
 #include <QEnterEvent>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QMouseEvent>
@@ -603,4 +604,21 @@ TTextFader *makeFader(QWidget *parent, const FaderSettings &settings)
         fader->setCursor(Qt::PointingHandCursor);
     fader->SetActive(true);
     return fader;
+}
+
+void showGreeting(TTextFader *fader, int designPixels, const QString &greeting)
+{
+    QFont font = fader->font();
+    QString shown = greeting;
+    for (int pixels = designPixels; pixels >= designPixels * 2 / 3; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).horizontalAdvance(shown) <= fader->width())
+            break;
+    }
+    const QFontMetrics metrics(font);
+    if (metrics.horizontalAdvance(shown) > fader->width())
+        shown = metrics.elidedText(shown, Qt::ElideRight, fader->width());
+    fader->SetWordWrap(false);
+    fader->SetFont(font);
+    fader->SetLines({shown});
 }

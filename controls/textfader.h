@@ -183,3 +183,7 @@ struct FaderSettings {
 
 // Creates a fader on `parent`, applies the instance settings and makes it active.
 TTextFader *makeFader(QWidget *parent, const FaderSettings &settings);
+
+// A greeting keeps to one line of its box: a long name makes the font smaller, down to two
+// thirds of its design size, and what still does not fit ends in an ellipsis.
+void showGreeting(TTextFader *fader, int designPixels, const QString &greeting);

@@ -207,3 +207,8 @@ void CoursePage::confirm(const QString &code)
         LineListFile::write(DataPaths::resolve(m_state.profileFileName()), m_state.Saver);
     });
 }
+
+void CoursePage::greet(const QString &greeting)
+{
+    showGreeting(TextFader1, 32, greeting);
+}

@@ -27,14 +27,8 @@ public:
     void Image34DblClick();
     void SpeedButton22Click();
 
-    TTextFader *TextFader1;
-    TTextFader *TextFader2;
-    QLabel *Label15, *Label38, *Label39;
-    // Dimmed, lit and ticked pictures of the light, heavy and motorcycle slots.
-    QLabel *Image34, *Image31, *Image35;
-    QLabel *Image36, *Image32, *Image37;
-    QLabel *Image38, *Image33, *Image39;
-    HotSpot *SpeedButton22;
+    // Shows the learner's greeting on one line of the banner.
+    void greet(const QString &greeting);
 
 signals:
     // A tile was clicked: the course selection (RadioGroup1 index) has changed. The window loads
@@ -45,6 +39,15 @@ signals:
     void courseConfirmed();
 
 private:
+    TTextFader *TextFader1;
+    TTextFader *TextFader2;
+    QLabel *Label15, *Label38, *Label39;
+    // Dimmed, lit and ticked pictures of the light, heavy and motorcycle slots.
+    QLabel *Image34, *Image31, *Image35;
+    QLabel *Image36, *Image32, *Image37;
+    QLabel *Image38, *Image33, *Image39;
+    HotSpot *SpeedButton22;
+
     QLabel *tile(const QString &name, const QString &picture, int left);
     void connectTile(QLabel *tile, void (CoursePage::*onEnter)(), void (CoursePage::*onLeave)(),
                      void (CoursePage::*onClick)());

@@ -24,12 +24,6 @@ public:
     // Selects the prompt text so that the first key typed replaces it.
     void selectPrompt();
 
-    QLineEdit *edit2;
-    HotSpot *SpeedButton21;
-    QPushButton *Button3;
-    TTextFader *TextFader23;
-    TTextFader *TextFader24;
-
 signals:
     // A returning learner's profile was restored: run the steps of "Learners Questions".
     void learnersQuestionsRequested();
@@ -40,6 +34,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QLineEdit *edit2;
+    HotSpot *SpeedButton21;
+    QPushButton *Button3;
+    TTextFader *TextFader23;
+    TTextFader *TextFader24;
+
     bool signIn(const QString &name);
 
     SessionState &m_state;

@@ -54,18 +54,13 @@ public:
     void labelMouseEnter(QLabel *label);
     void labelMouseLeave(QLabel *label);
 
-    QLabel *pictureBox() const { return m_picture; }
-    QLabel *explanation() const { return m_explanation; }
-    QFrame *frame() const { return m_frame; }
-    QList<QLabel *> controlLabels() const { return m_labels; }
-    QLabel *controlLabel(const QString &name) const;
-    HotSpot *backButton() const { return m_back; }
     const Look &pageLook() const { return m_look; }
 
 signals:
     void menuRequested();
 
 private:
+    QLabel *controlLabel(const QString &name) const;
     const Control *controlOf(const QLabel *label) const;
 
     Look m_look;

@@ -41,9 +41,10 @@ public:
     bool openExterior(int courseSelection);
     bool openInterior(int courseSelection);
 
-    DocumentViewer *RichEdit4;
-    HotSpot *SpeedButton6;   // back to the main menu
-
 signals:
     void menuRequested();
+
+private:
+    DocumentViewer *RichEdit4;
+    HotSpot *SpeedButton6;   // back to the main menu
 };

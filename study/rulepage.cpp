@@ -230,6 +230,21 @@ void RulePage::showText(int row)
     m_textScroll->verticalScrollBar()->setValue(0);
 }
 
+int RulePage::topicRow(const QString &title) const
+{
+    for (int i = 0; i < m_topics->count(); ++i)
+        if (m_topics->item(i)->text().trimmed().compare(title, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+void RulePage::chooseTopic(int row)
+{
+    m_topics->selectRow(row);
+    m_topics->scrollToItem(m_topics->item(row));
+    topicClicked();
+}
+
 void RulePage::topicClicked()
 {
     guarded([&] {

@@ -66,12 +66,10 @@ public:
     // ListBox3Click.
     QString topicHandlerName() const { return m_look.topicListName + QStringLiteral("Click"); }
 
-    StudyListBox *topicList() const { return m_topics; }
-    QLabel *textLabel() const { return m_text; }
-    QLabel *pictureBox() const { return m_picture; }        // nullptr without a picture table
-    QLabel *fixedPicture() const { return m_fixedPicture; } // nullptr without one
-    TTextFader *banner() const { return m_banner; }         // nullptr without one
-    HotSpot *backButton() const { return m_back; }
+    // The row of the topic with this title, ignoring case and a trailing blank; -1 when none.
+    int topicRow(const QString &title) const;
+    // Selects a topic's row, brings it into view and shows it, as the learner's choice does.
+    void chooseTopic(int row);
 
     // The hidden text list: row i holds the text of topic i.
     const QStringList &texts() const;

@@ -22,13 +22,6 @@ public:
     void ListBox2Click();
     void discboxClick();
 
-    StudyListBox *ListBox2;   // the categories
-    StudyListBox *discbox;    // the signs of the chosen category, in file order
-    QLabel *Sign;             // the picture
-    QLabel *Label2;           // the caption of the last sign chosen
-    TTextFader *TextFader13;  // the banner: the chosen category
-    HotSpot *SpeedButton5;    // back to the main menu
-
     // "doc/" + category + ".lrn"
     static QString signListFile(const QString &category);
 
@@ -36,5 +29,12 @@ signals:
     void menuRequested();
 
 private:
+    StudyListBox *ListBox2;   // the categories
+    StudyListBox *discbox;    // the signs of the chosen category, in file order
+    QLabel *Sign;             // the picture
+    QLabel *Label2;           // the caption of the last sign chosen
+    TTextFader *TextFader13;  // the banner: the chosen category
+    HotSpot *SpeedButton5;    // back to the main menu
+
     void categorySteps();
 };

@@ -98,6 +98,11 @@ void MockQuestionView::setOptionsEnabled(bool enabled)
         button->setEnabled(enabled);
 }
 
+QSize MockQuestionView::pictureSize() const
+{
+    return m_picture->size();
+}
+
 void MockPictures::load(const QList<MockQuestion> &questions, const QSize &box)
 {
     m_pictures.clear();

@@ -28,9 +28,8 @@ public:
     void markVerdict(int chosen, int right);
     void setOptionsEnabled(bool enabled);
 
-    QPushButton *option(int n) const { return m_options[n - 1]; }
-    QLabel *questionLabel() const { return m_question; }
-    QLabel *pictureBox() const { return m_picture; }
+    // The size of the picture box, which pictures are scaled to fit.
+    QSize pictureSize() const;
 
 signals:
     void optionClicked(int option);

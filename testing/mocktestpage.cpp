@@ -179,7 +179,7 @@ bool MockTestPage::start()
         return false;
     }
     m_test = MockTest(std::move(drawn));
-    m_pictures.load(m_test.drawn().questions, m_question->pictureBox()->size());
+    m_pictures.load(m_test.drawn().questions, m_question->pictureSize());
     m_review->setTest(&m_test, &m_pictures);
     fillOverview();
     m_notice->setText(notices.join(u' '));

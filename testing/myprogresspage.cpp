@@ -205,7 +205,7 @@ void MyProgressPage::startDrill()
     guarded([&] { questions = loadDrillQuestions(m_drillNumbers); });
     if (questions.isEmpty())
         return;
-    m_pictures.load(questions, m_drillQuestion->pictureBox()->size());
+    m_pictures.load(questions, m_drillQuestion->pictureSize());
     m_drill = MistakeDrill(questions);
     m_views->setCurrentWidget(m_drillPane);
     showDrillQuestion();

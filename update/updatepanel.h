@@ -65,14 +65,6 @@ public:
     // The next question file the countdown fetches; 0 when it is not counting.
     int countdown() const { return m_countdown; }
 
-    HotSpot *SpeedButton7;
-    HotSpot *SpeedButton19;
-    HotSpot *SpeedButton20;
-    TTextFader *updatestatus;
-    QLabel *DLstatus;
-    QProgressBar *ProgressBar1;
-    QPlainTextEdit *Memo1;
-
     QStringList v1;        // lines of the version file
     QStringList v2;        // lines of the server's version file
     QStringList details;   // lines of the question count file
@@ -86,6 +78,14 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    HotSpot *SpeedButton7;
+    HotSpot *SpeedButton19;
+    HotSpot *SpeedButton20;
+    TTextFader *updatestatus;
+    QLabel *DLstatus;
+    QProgressBar *ProgressBar1;
+    QPlainTextEdit *Memo1;
+
     void fetchCountAgain(const QString &countFile);
     void startCountdown(const QString &countFile);
     void checkVersions();

@@ -2,6 +2,7 @@
 #include "app/tform2.h"
 #include "base/datapaths.h"
 #include "base/messages.h"
+#include "tests/support/children.h"
 #include "tests/support/messagerecorder.h"
 #include "controls/page.h"
 #include "controls/textfader.h"
@@ -224,10 +225,10 @@ void TestFaultyServer::questionDownloadSurvivesTheServer()
         QVERIFY2(slow.isEmpty(), qPrintable(slow.join(QStringLiteral("; "))));
         QVERIFY(!form.dlq->isActive());
         QVERIFY(!form.qdowload->isActive());
-        QCOMPARE(form.Panel2->updatestatus->Lines(), QStringList{status});
+        QCOMPARE(child<TTextFader>(form.Panel2, "updatestatus")->Lines(), QStringList{status});
         QVERIFY2(recorder.messages.isEmpty(), qPrintable(recorder.messages.join(QStringLiteral(" | "))));
         // The marquee has stopped and the window is still where it was, with no box over it.
-        QCOMPARE(form.Panel2->ProgressBar1->maximum(), 100);
+        QCOMPARE(child<QProgressBar>(form.Panel2, "ProgressBar1")->maximum(), 100);
         QVERIFY(form.isVisible());
         QCOMPARE(form.activePage(), static_cast<QWidget *>(form.Login));
         QVERIFY(recorder.errors.isEmpty());
@@ -345,7 +346,7 @@ void TestFaultyServer::programUpdateSurvivesTheServer()
         timed(QStringLiteral("uptime1Timer"), watch, slow, [&] { form.Panel2->uptime1Timer(); });
     }
     QVERIFY2(slow.isEmpty(), qPrintable(slow.join(QStringLiteral("; "))));
-    QCOMPARE(form.Panel2->updatestatus->Lines(), status);
+    QCOMPARE(child<TTextFader>(form.Panel2, "updatestatus")->Lines(), status);
     QVERIFY2(recorder.all().isEmpty(), qPrintable(recorder.all().join(QStringLiteral(" | "))));
     QVERIFY(!form.Panel2->downloadRunning());
     QCOMPARE(form.isVisible(), !handedOver);
@@ -363,7 +364,7 @@ void TestFaultyServer::programUpdateSurvivesTheServer()
     // Nothing beside the data directory's own folders either: the offered version named no path.
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("../evil.exe"))));
     // The window still answers: the panel closes and the menu opens a page.
-    QTest::mouseClick(form.Panel2->SpeedButton20, Qt::LeftButton);
+    QTest::mouseClick(child<HotSpot>(form.Panel2, "SpeedButton20"), Qt::LeftButton);
     QVERIFY(form.Panel2->isHidden());
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MenuT));
 }

@@ -1,6 +1,9 @@
 #include "app/menupage.h"
 #include "app/tform2.h"
 #include "base/messages.h"
+#include "controls/page.h"
+#include "tests/study/studyfixtures.h"
+#include "tests/support/children.h"
 #include "tests/support/messagerecorder.h"
 #include "controls/textfader.h"
 #include "learner/coursepage.h"
@@ -23,6 +26,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QLineEdit>
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -539,20 +543,21 @@ void TestHostileData::learnerWalksOverDamagedFiles()
     // Sign-in as the returning learner; a profile that cannot be used sends the learner to
     // another name, as its message asks.
     step(QStringLiteral("sign-in"), [&] {
-        form->Login->edit2->setText(learner);
-        QTest::mouseClick(form->Login->SpeedButton21, Qt::LeftButton);
+        child<QLineEdit>(form->Login, "edit2")->setText(learner);
+        QTest::mouseClick(child<HotSpot>(form->Login, "SpeedButton21"), Qt::LeftButton);
     });
     if (onPage(form->Login)) {
         step(QStringLiteral("sign-in with another name"), [&] {
-            form->Login->edit2->setText(fallbackLearner);
-            QTest::mouseClick(form->Login->SpeedButton21, Qt::LeftButton);
+            child<QLineEdit>(form->Login, "edit2")->setText(fallbackLearner);
+            QTest::mouseClick(child<HotSpot>(form->Login, "SpeedButton21"), Qt::LeftButton);
         });
     }
     QVERIFY2(onPage(form->Course), "sign-in did not reach the course page");
 
     step(QStringLiteral("course tile"), [&] { form->Course->Image31Click(); });
     QCOMPARE(form->state().RadioGroup1, 1);
-    step(QStringLiteral("course NEXT"), [&] { QTest::mouseClick(form->Course->SpeedButton22, Qt::LeftButton); });
+    step(QStringLiteral("course NEXT"),
+         [&] { QTest::mouseClick(child<HotSpot>(form->Course, "SpeedButton22"), Qt::LeftButton); });
     QVERIFY2(onPage(form->MenuT), "the course page did not lead to the menu");
     step(QStringLiteral("gauge run-down"), [&] {
         for (int tick = 0; tick < 1000000 && form->Timer1->isActive(); ++tick)
@@ -560,7 +565,7 @@ void TestHostileData::learnerWalksOverDamagedFiles()
     });
     QVERIFY2(!form->Timer1->isActive(), "the gauge run-down never ends");
 
-    step(QStringLiteral("Introduction"), [&] { clickFader(form->MenuT->TextFader15); });
+    step(QStringLiteral("Introduction"), [&] { clickFader(child<TTextFader>(form->MenuT, "TextFader15")); });
     QVERIFY(onPage(form->MenuT));
 
     const struct {
@@ -568,62 +573,63 @@ void TestHostileData::learnerWalksOverDamagedFiles()
         TTextFader *entry;
         RulePage *page;
     } rulePages[] = {
-        {"The Learner's Exam", form->MenuT->TextFader14, form->LearnersT},
-        {"Cardinal Rules", form->MenuT->TextFader16, form->Cardinal},
-        {"Driving Rules", form->MenuT->TextFader17, form->Driverules},
-        {"Defensive Driving", form->MenuT->TextFader7, form->Driving},
-        {"Driver Responsibilities", form->MenuT->TextFader18, form->Responsibilities},
+        {"The Learner's Exam", child<TTextFader>(form->MenuT, "TextFader14"), form->LearnersT},
+        {"Cardinal Rules", child<TTextFader>(form->MenuT, "TextFader16"), form->Cardinal},
+        {"Driving Rules", child<TTextFader>(form->MenuT, "TextFader17"), form->Driverules},
+        {"Defensive Driving", child<TTextFader>(form->MenuT, "TextFader7"), form->Driving},
+        {"Driver Responsibilities", child<TTextFader>(form->MenuT, "TextFader18"), form->Responsibilities},
     };
     for (const auto &row : rulePages) {
         const QString name = QString::fromLatin1(row.name);
         step(name, [&] { clickFader(row.entry); });
         QVERIFY2(onPage(row.page), qPrintable(name + QStringLiteral(" did not open")));
         step(name + QStringLiteral(": topic"), [&] {
-            StudyListBox *topics = row.page->topicList();
+            StudyListBox *topics = topicListOf(*row.page);
             topics->setCurrentRow(qMin(1, topics->count() - 1));
             row.page->topicClicked();
         });
-        backToMenu(name, row.page->backButton());
+        backToMenu(name, backButtonOf(*row.page));
     }
 
-    step(QStringLiteral("Road Signs"), [&] { clickFader(form->MenuT->TextFader4); });
+    step(QStringLiteral("Road Signs"), [&] { clickFader(child<TTextFader>(form->MenuT, "TextFader4")); });
     QVERIFY(onPage(form->Signs));
     step(QStringLiteral("Road Signs: category"), [&] {
-        form->Signs->ListBox2->setCurrentRow(1);
+        child<StudyListBox>(form->Signs, "ListBox2")->setCurrentRow(1);
         form->Signs->ListBox2Click();
     });
     step(QStringLiteral("Road Signs: sign"), [&] {
-        if (form->Signs->discbox->count() > 0) {
-            form->Signs->discbox->setCurrentRow(0);
+        if (child<StudyListBox>(form->Signs, "discbox")->count() > 0) {
+            child<StudyListBox>(form->Signs, "discbox")->setCurrentRow(0);
             form->Signs->discboxClick();
         }
     });
-    backToMenu(QStringLiteral("Road Signs"), form->Signs->SpeedButton5);
+    backToMenu(QStringLiteral("Road Signs"), child<HotSpot>(form->Signs, "SpeedButton5"));
 
-    step(QStringLiteral("Controls"), [&] { clickFader(form->MenuT->TextFader6); });
+    step(QStringLiteral("Controls"), [&] { clickFader(child<TTextFader>(form->MenuT, "TextFader6")); });
     QVERIFY(onPage(form->LightVT));
     step(QStringLiteral("Controls: hover"), [&] {
-        if (QLabel *label = form->LightVT->controlLabels().value(1)) {
+        if (QLabel *label = controlLabelsOf(*form->LightVT).value(1)) {
             enter(label);
             leave(label);
         }
     });
-    backToMenu(QStringLiteral("Controls"), form->LightVT->backButton());
+    backToMenu(QStringLiteral("Controls"), backButtonOf(*form->LightVT));
 
     const struct {
         const char *name;
         TTextFader *entry;
-    } documents[] = {{"Exterior Inspection", form->MenuT->TextFader8}, {"Interior Inspection", form->MenuT->TextFader21}};
+    } documents[] = {{"Exterior Inspection", child<TTextFader>(form->MenuT, "TextFader8")},
+                     {"Interior Inspection", child<TTextFader>(form->MenuT, "TextFader21")}};
     for (const auto &row : documents) {
         const QString name = QString::fromLatin1(row.name);
         step(name, [&] { clickFader(row.entry); });
         // A document that cannot be read keeps the learner on the menu.
         if (onPage(form->exterior))
-            backToMenu(name, form->exterior->SpeedButton6);
+            backToMenu(name, child<HotSpot>(form->exterior, "SpeedButton6"));
         QVERIFY2(onPage(form->MenuT), qPrintable(name));
     }
 
-    step(QStringLiteral("Learners Questions"), [&] { clickFader(form->MenuT->TextFader11); });
+    step(QStringLiteral("Learners Questions"), [&] { clickFader(child<TTextFader>(form->MenuT, "TextFader11")); });
     const auto questionStep = [&](const QString &name, const std::function<void()> &action) {
         // A question that cannot be read ends on the menu; the page's buttons are out of reach then.
         if (onPage(form->QuestionT))
@@ -635,7 +641,7 @@ void TestHostileData::learnerWalksOverDamagedFiles()
     questionStep(QStringLiteral("Learners Questions: MENU"), [&] { form->QuestionT->SpeedButton3Click(); });
     QVERIFY2(onPage(form->MenuT), "Learners Questions did not end on the menu");
 
-    step(QStringLiteral("Test yourself"), [&] { clickFader(form->MenuT->TextFader12); });
+    step(QStringLiteral("Test yourself"), [&] { clickFader(child<TTextFader>(form->MenuT, "TextFader12")); });
     questionStep(QStringLiteral("Test yourself: option"), [&] { form->QuestionT->A2bClick(); });
     questionStep(QStringLiteral("Test yourself: MENU"), [&] { form->QuestionT->SpeedButton3Click(); });
     QVERIFY2(onPage(form->MenuT), "Test yourself did not end on the menu");
@@ -645,17 +651,19 @@ void TestHostileData::learnerWalksOverDamagedFiles()
             form->Timer2Timer();
     });
 
-    step(QStringLiteral("Options"), [&] { clickFader(form->MenuT->TextFader22); });
+    step(QStringLiteral("Options"), [&] { clickFader(child<TTextFader>(form->MenuT, "TextFader22")); });
     QVERIFY(form->Panel2->isVisible());
-    step(QStringLiteral("Options: About"), [&] { QTest::mouseClick(form->Panel2->SpeedButton19, Qt::LeftButton); });
-    step(QStringLiteral("Options: Close"), [&] { QTest::mouseClick(form->Panel2->SpeedButton20, Qt::LeftButton); });
+    step(QStringLiteral("Options: About"),
+         [&] { QTest::mouseClick(child<HotSpot>(form->Panel2, "SpeedButton19"), Qt::LeftButton); });
+    step(QStringLiteral("Options: Close"),
+         [&] { QTest::mouseClick(child<HotSpot>(form->Panel2, "SpeedButton20"), Qt::LeftButton); });
     QVERIFY(form->Panel2->isHidden());
 
     // Still usable: the menu answers and the gate lets a signed-in learner through.
-    step(QStringLiteral("Road Signs again"), [&] { clickFader(form->MenuT->TextFader4); });
+    step(QStringLiteral("Road Signs again"), [&] { clickFader(child<TTextFader>(form->MenuT, "TextFader4")); });
     QVERIFY(onPage(form->Signs));
-    backToMenu(QStringLiteral("Road Signs again"), form->Signs->SpeedButton5);
-    step(QStringLiteral("Exit Program"), [&] { clickFader(form->MenuT->TextFader9); });
+    backToMenu(QStringLiteral("Road Signs again"), child<HotSpot>(form->Signs, "SpeedButton5"));
+    step(QStringLiteral("Exit Program"), [&] { clickFader(child<TTextFader>(form->MenuT, "TextFader9")); });
     QVERIFY(!form->isVisible());
     form.reset();
 

@@ -2,6 +2,8 @@
 #include "app/menupage.h"
 #include "app/tform2.h"
 #include "base/messages.h"
+#include "tests/study/studyfixtures.h"
+#include "tests/support/children.h"
 #include "tests/support/messagerecorder.h"
 #include "controls/page.h"
 #include "controls/textfader.h"
@@ -16,6 +18,7 @@
 #include "update/updatepanel.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -97,7 +100,7 @@ void TestMenu::gateStopsGatedEntries()
 
     recorder.clear();
     form.state().RadioGroup1 = -1;
-    form.Login->edit2->setText(QString());   // an empty name passes the first test
+    child<QLineEdit>(form.Login, "edit2")->setText(QString());   // an empty name passes the first test
     click(fader);
     QCOMPARE(recorder.messages, QStringList{noCourseMessage});
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MenuT));
@@ -111,12 +114,12 @@ void TestMenu::ungatedEntriesOpenWithoutName()
     MessageRecorder recorder;
     TForm2 form;
     form.showPage(form.MenuT);
-    click(form.MenuT->TextFader11);
+    click(child<TTextFader>(form.MenuT, "TextFader11"));
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.QuestionT));
     QCOMPARE(form.state().mode, 1);
     form.showPage(form.MenuT);
-    click(form.MenuT->TextFader14);
-    click(form.MenuT->TextFader15);
+    click(child<TTextFader>(form.MenuT, "TextFader14"));
+    click(child<TTextFader>(form.MenuT, "TextFader15"));
     QVERIFY(recorder.messages.isEmpty());
 }
 
@@ -156,13 +159,13 @@ void TestMenu::agentsBannerIsStillInDevelopment()
     MessageRecorder recorder;
     TForm2 form;
     form.showPage(form.MenuT);
-    const QColor before = form.MenuT->TextFader25->FontColor();
-    click(form.MenuT->TextFader25);
+    const QColor before = child<TTextFader>(form.MenuT, "TextFader25")->FontColor();
+    click(child<TTextFader>(form.MenuT, "TextFader25"));
     QCOMPARE(recorder.messages, QStringList{QStringLiteral("Still in Development")});
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MenuT));
-    emit form.MenuT->TextFader25->OnMouseEnter(form.MenuT->TextFader25);
-    QCOMPARE(form.MenuT->TextFader25->FontColor(), before);
-    QCOMPARE(form.MenuT->TextFader25->Lines(),
+    emit child<TTextFader>(form.MenuT, "TextFader25")->OnMouseEnter(child<TTextFader>(form.MenuT, "TextFader25"));
+    QCOMPARE(child<TTextFader>(form.MenuT, "TextFader25")->FontColor(), before);
+    QCOMPARE(child<TTextFader>(form.MenuT, "TextFader25")->Lines(),
              (QStringList{"Tarmika Agents", "", "Recommended Driving schools"}));
 }
 
@@ -172,7 +175,7 @@ void TestMenu::optionsShowsThePanel()
     dir.writeQuestion(1);
     TForm2 form;
     QVERIFY(form.Panel2->isHidden());
-    click(form.MenuT->TextFader22);
+    click(child<TTextFader>(form.MenuT, "TextFader22"));
     QVERIFY(!form.Panel2->isHidden());
 }
 
@@ -185,7 +188,7 @@ void TestMenu::exitClosesTheWindow()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.showPage(form.MenuT);
-    click(form.MenuT->TextFader9);
+    click(child<TTextFader>(form.MenuT, "TextFader9"));
     QVERIFY(!form.isVisible());
     QVERIFY(recorder.all().isEmpty());
 }
@@ -207,9 +210,9 @@ void TestMenu::layoutOfTheEntryColumn()
         QVERIFY(fader->Transparent());
         QCOMPARE(fader->Alignment(), taLeftJustify);
     }
-    QCOMPARE(form.MenuT->TextFader21->Lines(), QStringList{QStringLiteral("Interior Inpection")});
-    QCOMPARE(form.MenuT->ver->text(), QStringLiteral("1004"));
-    QCOMPARE(form.MenuT->TextFader9->geometry(), QRect(760, 656, 128, 29));
+    QCOMPARE(child<TTextFader>(form.MenuT, "TextFader21")->Lines(), QStringList{QStringLiteral("Interior Inpection")});
+    QCOMPARE(child<QLabel>(form.MenuT, "ver")->text(), QStringLiteral("1004"));
+    QCOMPARE(child<TTextFader>(form.MenuT, "TextFader9")->geometry(), QRect(760, 656, 128, 29));
 }
 
 void TestMenu::chartGroundLeavesItsFrameVisible()
@@ -237,7 +240,7 @@ void prepareStudy(const TempDataDir &dir, TForm2 &form, int course)
 {
     for (const QString &file : QDir(QStringLiteral(TARMIKA_SOURCE_DIR "/content/doc")).entryList(QDir::Files))
         QFile::copy(QStringLiteral(TARMIKA_SOURCE_DIR "/content/doc/") + file, dir.filePath(QStringLiteral("doc/") + file));
-    form.Login->edit2->setText(QStringLiteral("Learner1"));
+    child<QLineEdit>(form.Login, "edit2")->setText(QStringLiteral("Learner1"));
     form.state().RadioGroup1 = course;
     form.showPage(form.MenuT);
 }
@@ -287,7 +290,7 @@ void TestMenu::studyEntriesOpenTheirPages()
     TForm2 form;
     prepareStudy(dir, form, 1);
 
-    click(form.MenuT->TextFader15);   // Introduction: shown on the menu itself
+    click(child<TTextFader>(form.MenuT, "TextFader15"));   // Introduction: shown on the menu itself
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MenuT));
     QVERIFY(!form.RichEdit2->isHidden());
     QVERIFY(form.RichEdit2->toPlainText().size() > 100);
@@ -301,14 +304,14 @@ void TestMenu::studyEntriesOpenTheirPages()
         QWidget *page;
         HotSpot *back;
     } rows[] = {
-        {form.MenuT->TextFader14, form.LearnersT, form.LearnersT->backButton()},
-        {form.MenuT->TextFader16, form.Cardinal, form.Cardinal->backButton()},
-        {form.MenuT->TextFader17, form.Driverules, form.Driverules->backButton()},
-        {form.MenuT->TextFader7, form.Driving, form.Driving->backButton()},
-        {form.MenuT->TextFader18, form.Responsibilities, form.Responsibilities->backButton()},
-        {form.MenuT->TextFader4, form.Signs, form.Signs->SpeedButton5},
-        {form.MenuT->TextFader6, form.LightVT, form.LightVT->backButton()},
-        {form.MenuT->TextFader8, form.exterior, form.exterior->SpeedButton6},
+        {child<TTextFader>(form.MenuT, "TextFader14"), form.LearnersT, backButtonOf(*form.LearnersT)},
+        {child<TTextFader>(form.MenuT, "TextFader16"), form.Cardinal, backButtonOf(*form.Cardinal)},
+        {child<TTextFader>(form.MenuT, "TextFader17"), form.Driverules, backButtonOf(*form.Driverules)},
+        {child<TTextFader>(form.MenuT, "TextFader7"), form.Driving, backButtonOf(*form.Driving)},
+        {child<TTextFader>(form.MenuT, "TextFader18"), form.Responsibilities, backButtonOf(*form.Responsibilities)},
+        {child<TTextFader>(form.MenuT, "TextFader4"), form.Signs, child<HotSpot>(form.Signs, "SpeedButton5")},
+        {child<TTextFader>(form.MenuT, "TextFader6"), form.LightVT, backButtonOf(*form.LightVT)},
+        {child<TTextFader>(form.MenuT, "TextFader8"), form.exterior, child<HotSpot>(form.exterior, "SpeedButton6")},
     };
     for (const auto &row : rows) {
         click(row.entry);
@@ -318,7 +321,7 @@ void TestMenu::studyEntriesOpenTheirPages()
     }
     // The study pages hide the introduction; the inspection documents leave it as it was.
     QVERIFY(form.RichEdit2->isHidden());
-    QCOMPARE(form.Signs->TextFader13->Lines(), QStringList{QStringLiteral("COMBINATION SIGNS")});
+    QCOMPARE(child<TTextFader>(form.Signs, "TextFader13")->Lines(), QStringList{QStringLiteral("COMBINATION SIGNS")});
     // This data directory has no pictures: only their absence may be reported.
     for (const QString &error : recorder.errors)
         QVERIFY2(error.contains(QStringLiteral("images/")), qPrintable(error));
@@ -347,20 +350,20 @@ void TestMenu::controlsAndDocumentsFollowTheCourse()
     MessageRecorder recorder;
     TForm2 form;
     prepareStudy(dir, form, course);
-    click(form.MenuT->TextFader6);
+    click(child<TTextFader>(form.MenuT, "TextFader6"));
     QCOMPARE(form.activePage()->objectName(), controlsPage);
     form.showPage(form.MenuT);
-    click(form.MenuT->TextFader8);
+    click(child<TTextFader>(form.MenuT, "TextFader8"));
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.exterior));
-    QCOMPARE(form.exterior->RichEdit4->documentFile(), exteriorFile);
+    QCOMPARE(child<DocumentViewer>(form.exterior, "RichEdit4")->documentFile(), exteriorFile);
     form.showPage(form.MenuT);
-    click(form.MenuT->TextFader21);
+    click(child<TTextFader>(form.MenuT, "TextFader21"));
     if (interiorFile.isEmpty()) {
         QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MenuT));   // nothing at all for motorcycles
-        QCOMPARE(form.exterior->RichEdit4->documentFile(), exteriorFile);
+        QCOMPARE(child<DocumentViewer>(form.exterior, "RichEdit4")->documentFile(), exteriorFile);
     } else {
         QCOMPARE(form.activePage(), static_cast<QWidget *>(form.exterior));
-        QCOMPARE(form.exterior->RichEdit4->documentFile(), interiorFile);
+        QCOMPARE(child<DocumentViewer>(form.exterior, "RichEdit4")->documentFile(), interiorFile);
     }
     QVERIFY(recorder.all().isEmpty());
 }
@@ -378,7 +381,7 @@ void TestMenu::advertsRotate()
     QSet<QRgb> seen;
     for (int tick = 0; tick < 60; ++tick) {
         form.Timer2Timer();
-        seen.insert(form.MenuT->advert->pixmap().toImage().pixel(10, 10));
+        seen.insert(child<QLabel>(form.MenuT, "advert")->pixmap().toImage().pixel(10, 10));
     }
     QCOMPARE(seen, (QSet<QRgb>{QColor(Qt::red).rgb(), QColor(Qt::green).rgb(), QColor(Qt::blue).rgb()}));
     QCOMPARE(form.Timer2->interval(), 5000);
@@ -387,10 +390,10 @@ void TestMenu::advertsRotate()
     QFile::remove(dir.filePath(QStringLiteral("adds/a1.png")));
     QFile::remove(dir.filePath(QStringLiteral("adds/a2.png")));
     form.Timer2Timer();
-    QCOMPARE(form.MenuT->advert->pixmap().toImage().pixel(10, 10), QColor(Qt::red).rgb());
+    QCOMPARE(child<QLabel>(form.MenuT, "advert")->pixmap().toImage().pixel(10, 10), QColor(Qt::red).rgb());
     // The menu drawn for the first time keeps the advert: the placeholder waiting for it is dropped.
     form.MenuT->grab();
-    QCOMPARE(form.MenuT->advert->pixmap().toImage().pixel(10, 10), QColor(Qt::red).rgb());
+    QCOMPARE(child<QLabel>(form.MenuT, "advert")->pixmap().toImage().pixel(10, 10), QColor(Qt::red).rgb());
 }
 
 void TestMenu::advertsWithoutPicturesStayQuiet()
@@ -400,7 +403,7 @@ void TestMenu::advertsWithoutPicturesStayQuiet()
     MessageRecorder recorder;
     TForm2 form;
     form.MenuT->grab();   // the placeholder is decoded when the menu is first drawn
-    const QImage placeholder = form.MenuT->advert->pixmap().toImage();
+    const QImage placeholder = child<QLabel>(form.MenuT, "advert")->pixmap().toImage();
     QVERIFY(!placeholder.isNull());
     form.Timer2Timer();   // no folder
     dir.writeBytes(QStringLiteral("adds/b.png"), "not a picture");   // one entry, but no a0.png
@@ -409,7 +412,7 @@ void TestMenu::advertsWithoutPicturesStayQuiet()
     dir.writeBytes(QStringLiteral("adds/b.png"), "broken");
     for (int tick = 0; tick < 10; ++tick)
         form.Timer2Timer();
-    QCOMPARE(form.MenuT->advert->pixmap().toImage(), placeholder);
+    QCOMPARE(child<QLabel>(form.MenuT, "advert")->pixmap().toImage(), placeholder);
     QVERIFY(recorder.all().isEmpty());
 }
 
@@ -423,11 +426,11 @@ void TestMenu::enterOnTheMenuLeavesTheChartAlone()
     TForm2 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    QTest::keyClicks(form.Login->edit2, QStringLiteral("Thabo"));
+    QTest::keyClicks(child<QLineEdit>(form.Login, "edit2"), QStringLiteral("Thabo"));
     QTest::keyClick(form.windowHandle(), Qt::Key_Return);
     form.Course->Image36MouseEnter();
     form.Course->Image32Click();
-    form.Course->SpeedButton22->click();
+    clickOn(child<HotSpot>(form.Course, "SpeedButton22"));
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MenuT));
     QTRY_VERIFY(!form.Timer1->isActive());
     QCOMPARE(form.MenuT->findChild<QLabel *>(QStringLiteral("Label33"))->text(), QStringLiteral("0 %"));

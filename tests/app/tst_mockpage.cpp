@@ -1,6 +1,8 @@
 #include "app/menupage.h"
 #include "app/tform2.h"
 #include "base/messages.h"
+#include "tests/study/studyfixtures.h"
+#include "tests/support/children.h"
 #include "tests/support/messagerecorder.h"
 #include "controls/textfader.h"
 #include "learner/loginpage.h"
@@ -12,6 +14,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest>
@@ -66,11 +69,11 @@ void TestMockPage::shortTestByKeyboardEndsInResultHistoryAndReview()
     TForm2 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    form.Login->edit2->setText(QStringLiteral("Thabo"));
+    child<QLineEdit>(form.Login, "edit2")->setText(QStringLiteral("Thabo"));
     form.state().RadioGroup1 = 1;
     form.state().ctype = QStringLiteral("lv");
     form.showPage(form.MenuT);
-    QTest::mouseClick(form.MenuT->MockTestEntry, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(child<TTextFader>(form.MenuT, "MockTestEntry"), Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MockT));
     QCOMPARE(text(form, "MockCounter"), QStringLiteral("Question 1 of 5"));
     QVERIFY2(text(form, "MockClock").startsWith(QStringLiteral("Time left 0")), qPrintable(text(form, "MockClock")));
@@ -120,12 +123,13 @@ void TestMockPage::shortTestByKeyboardEndsInResultHistoryAndReview()
     QCOMPARE(text(form, "ReviewAnswers"), QStringLiteral("Your answer: 3   Right answer: 2"));
     QTest::mouseClick(form.MockT->findChild<QPushButton *>(QStringLiteral("ReviewStudy")), Qt::LeftButton);
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.Driverules));
-    QCOMPARE(form.Driverules->topicList()->currentItem()->text(), QStringLiteral("No-Parking Places and Distances"));
-    QVERIFY(form.Driverules->textLabel()->text() == form.Driverules->texts().value(form.Driverules->topicList()->currentRow()));
+    QCOMPARE(topicListOf(*form.Driverules)->currentItem()->text(), QStringLiteral("No-Parking Places and Distances"));
+    QVERIFY(textLabelOf(*form.Driverules)->text()
+            == form.Driverules->texts().value(topicListOf(*form.Driverules)->currentRow()));
 
     // My Progress counts the test and drills question 5 until it is right twice in a row.
     form.showPage(form.MenuT);
-    QTest::mouseClick(form.MenuT->MyProgressEntry, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(child<TTextFader>(form.MenuT, "MyProgressEntry"), Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.ProgressT));
     auto progressText = [&](const char *name) {
         return form.ProgressT->findChild<QLabel *>(QString::fromLatin1(name))->text();
@@ -155,11 +159,11 @@ void TestMockPage::drawProblemsAreSaidOnceBeforeTheClockRuns()
     dir.writeLines(QStringLiteral("doc/mocktest.lrn"), {"lots", "1", "1", "2", "1", "1", "5"});
     MessageRecorder recorder;
     TForm2 form;
-    form.Login->edit2->setText(QStringLiteral("Thabo"));
+    child<QLineEdit>(form.Login, "edit2")->setText(QStringLiteral("Thabo"));
     form.state().RadioGroup1 = 1;
     form.state().ctype = QStringLiteral("lv");
     form.showPage(form.MenuT);
-    QTest::mouseClick(form.MenuT->MockTestEntry, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(child<TTextFader>(form.MenuT, "MockTestEntry"), Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MockT));
     // The garbage line, the damaged file and the missing road signs, in one message.
     QCOMPARE(recorder.all().size(), 1);

@@ -1,6 +1,8 @@
 #include "app/menupage.h"
 #include "app/tform2.h"
 #include "base/messages.h"
+#include "controls/page.h"
+#include "tests/support/children.h"
 #include "tests/support/messagerecorder.h"
 #include "controls/textfader.h"
 #include "learner/coursepage.h"
@@ -10,7 +12,9 @@
 
 #include <QFontMetrics>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -32,8 +36,8 @@ void prepare(TempDataDir &dir, int questions = 30)
 
 void signIn(TForm2 &form, const QString &name)
 {
-    form.Login->edit2->setText(name);
-    form.Login->SpeedButton21->click();
+    child<QLineEdit>(form.Login, "edit2")->setText(name);
+    clickOn(child<HotSpot>(form.Login, "SpeedButton21"));
 }
 
 QStringList savFiles(const TempDataDir &dir)
@@ -77,8 +81,8 @@ void TestSignIn::newLearnerGetsProfileAndGreeting()
     TForm2 form;
     signIn(form, QStringLiteral("Learner1"));
     QCOMPARE(dir.readLines(QStringLiteral("Learner1.sav")), (QStringList{"Learner1", "1", "lv"}));
-    QCOMPARE(form.Course->TextFader1->Lines(), QStringList{QStringLiteral("Welcome Learner1")});
-    QCOMPARE(form.MenuT->TextFader26->Lines(), QStringList{QStringLiteral("Welcome Learner1")});
+    QCOMPARE(child<TTextFader>(form.Course, "TextFader1")->Lines(), QStringList{QStringLiteral("Welcome Learner1")});
+    QCOMPARE(child<TTextFader>(form.MenuT, "TextFader26")->Lines(), QStringList{QStringLiteral("Welcome Learner1")});
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.Course));
     QVERIFY(recorder.all().isEmpty());
     // A new learner has no course yet: nothing was selected by the sign-in.
@@ -93,8 +97,8 @@ void TestSignIn::enterKeyPressesNext()
     TForm2 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    QTest::keyClicks(form.Login->edit2, QStringLiteral("Naledi"));
-    QTest::keyClick(form.Login->edit2, Qt::Key_Return);
+    QTest::keyClicks(child<QLineEdit>(form.Login, "edit2"), QStringLiteral("Naledi"));
+    QTest::keyClick(child<QLineEdit>(form.Login, "edit2"), Qt::Key_Return);
     QVERIFY(dir.exists(QStringLiteral("Naledi.sav")));
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.Course));
 }
@@ -181,7 +185,8 @@ void TestSignIn::nameIsKeptExactlyAsTyped()
     signIn(form, QStringLiteral(" Zoë van Wyk "));
     QCOMPARE(savFiles(dir), QStringList{QStringLiteral(" Zoë van Wyk .sav")});
     QCOMPARE(dir.readLines(QStringLiteral(" Zoë van Wyk .sav")).value(0), QStringLiteral(" Zoë van Wyk "));
-    QCOMPARE(form.Course->TextFader1->Lines(), QStringList{QStringLiteral("Welcome  Zoë van Wyk ")});
+    QCOMPARE(child<TTextFader>(form.Course, "TextFader1")->Lines(),
+             QStringList{QStringLiteral("Welcome  Zoë van Wyk ")});
 }
 
 void TestSignIn::nameInAnotherCaseIsThatLearner()
@@ -195,7 +200,7 @@ void TestSignIn::nameInAnotherCaseIsThatLearner()
     signIn(form, QStringLiteral("learner1"));
     form.Course->Image38MouseEnter();
     form.Course->Image33Click();
-    form.Course->SpeedButton22->click();
+    clickOn(child<HotSpot>(form.Course, "SpeedButton22"));
     // A returning learner, resumed from the one profile there is, with the one progress file.
     QCOMPARE(savFiles(dir), QStringList{QStringLiteral("Learner1.sav")});
     QCOMPARE(dir.readLines(QStringLiteral("Learner1.sav")), (QStringList{"Learner1", "24", "m"}));
@@ -220,7 +225,8 @@ void TestSignIn::greetingsKeepToOneLine()
     MessageRecorder recorder;
     TForm2 form;
     signIn(form, name);
-    for (TTextFader *greeting : {form.Course->TextFader1, form.MenuT->TextFader26}) {
+    for (TTextFader *greeting :
+         {child<TTextFader>(form.Course, "TextFader1"), child<TTextFader>(form.MenuT, "TextFader26")}) {
         const QString line = greeting->Lines().value(0);
         QVERIFY(line.startsWith(QStringLiteral("Welcome ")));
         QCOMPARE(line == QStringLiteral("Welcome ") + name, whole);
@@ -291,7 +297,7 @@ void TestSignIn::longestSavableNameKeepsItsFiles()
     signIn(form, name);
     form.Course->Image36MouseEnter();
     form.Course->Image32Click();
-    form.Course->SpeedButton22->click();
+    clickOn(child<HotSpot>(form.Course, "SpeedButton22"));
     QVERIFY2(recorder.all().isEmpty(), qPrintable(recorder.all().value(0)));
     QCOMPARE(dir.readLines(name + QStringLiteral(".sav")), (QStringList{name, "1", "hv"}));
     QCOMPARE(dir.readLines(QStringLiteral("doc/") + name + QStringLiteral(".lrn")).size(), 7);
@@ -318,17 +324,18 @@ void TestSignIn::tilesLightAndDimUnderThePointer()
     prepare(dir);
     TForm2 form;
     CoursePage *course = form.Course;
-    QVERIFY(!course->Image34->isHidden() && !course->Image31->isHidden() && course->Image35->isHidden());
+    QVERIFY(!child<QLabel>(course, "Image34")->isHidden() && !child<QLabel>(course, "Image31")->isHidden()
+            && child<QLabel>(course, "Image35")->isHidden());
     course->Image34MouseEnter();
-    QVERIFY(course->Image34->isHidden() && !course->Image31->isHidden());
+    QVERIFY(child<QLabel>(course, "Image34")->isHidden() && !child<QLabel>(course, "Image31")->isHidden());
     course->Image31MouseLeave();
-    QVERIFY(!course->Image34->isHidden() && course->Image31->isHidden());
+    QVERIFY(!child<QLabel>(course, "Image34")->isHidden() && child<QLabel>(course, "Image31")->isHidden());
     // A ticked tile stays ticked when the pointer leaves.
     course->Image36MouseEnter();
     course->Image32Click();
     course->Image32MouseLeave();
-    QVERIFY(!course->Image37->isHidden());
-    QVERIFY(course->Image32->isHidden());
+    QVERIFY(!child<QLabel>(course, "Image37")->isHidden());
+    QVERIFY(child<QLabel>(course, "Image32")->isHidden());
 }
 
 namespace {
@@ -368,8 +375,8 @@ void TestSignIn::tilesFollowThePointer()
     const QList<QImage> lightLit = tileFaces(course);
     QVERIFY(lightLit.at(0) != atRest.at(0));
     // Pressed on the lit light tile, released 150 px to its left: no click.
-    QTest::mousePress(course->Image31, Qt::LeftButton, {}, QPoint(100, 96));
-    QTest::mouseRelease(course->Image31, Qt::LeftButton, {}, QPoint(-150, 96));
+    QTest::mousePress(child<QLabel>(course, "Image31"), Qt::LeftButton, {}, QPoint(100, 96));
+    QTest::mouseRelease(child<QLabel>(course, "Image31"), Qt::LeftButton, {}, QPoint(-150, 96));
     QCOMPARE(form.state().RadioGroup1, -1);
     QCOMPARE(tileFaces(course), lightLit);
     // One move from the light tile onto the heavy one, then one move off the tiles.
@@ -389,16 +396,17 @@ void TestSignIn::lastTileClickDecidesTheCourse()
     course->Image34MouseEnter();
     course->Image31Click();
     QCOMPARE(form.state().RadioGroup1, 1);
-    QCOMPARE(form.MenuT->TextFader3->Lines(), QStringList{QStringLiteral("Light Motor Vehicle Course")});
+    QCOMPARE(child<TTextFader>(form.MenuT, "TextFader3")->Lines(),
+             QStringList{QStringLiteral("Light Motor Vehicle Course")});
     course->Image38MouseEnter();
     course->Image33Click();
     QCOMPARE(form.state().RadioGroup1, 2);
-    QVERIFY(!course->Image34->isHidden());   // light slot dimmed again
-    QVERIFY(course->Image35->isHidden());
-    QVERIFY(!course->Image39->isHidden());   // motorcycle slot ticked
-    QCOMPARE(form.MenuT->TextFader3->Lines(), QStringList{QStringLiteral("Motorcycle Course")});
-    QCOMPARE(form.MenuT->TextFader6->Lines(), QStringList{QStringLiteral("Motorcycle Controls")});
-    QVERIFY(!form.MenuT->Image20->pixmap().isNull());
+    QVERIFY(!child<QLabel>(course, "Image34")->isHidden());   // light slot dimmed again
+    QVERIFY(child<QLabel>(course, "Image35")->isHidden());
+    QVERIFY(!child<QLabel>(course, "Image39")->isHidden());   // motorcycle slot ticked
+    QCOMPARE(child<TTextFader>(form.MenuT, "TextFader3")->Lines(), QStringList{QStringLiteral("Motorcycle Course")});
+    QCOMPARE(child<TTextFader>(form.MenuT, "TextFader6")->Lines(), QStringList{QStringLiteral("Motorcycle Controls")});
+    QVERIFY(!child<QLabel>(form.MenuT, "Image20")->pixmap().isNull());
     QVERIFY(form.state().ctype.isEmpty());   // a tile click sets no course code
     QVERIFY(recorder.all().isEmpty());
 }
@@ -409,8 +417,8 @@ void TestSignIn::dimmedLightTileClickTicksWithoutSelecting()
     prepare(dir);
     TForm2 form;
     form.Course->Image34Click();
-    QVERIFY(!form.Course->Image35->isHidden());
-    QVERIFY(form.Course->Image34->isHidden());
+    QVERIFY(!child<QLabel>(form.Course, "Image35")->isHidden());
+    QVERIFY(child<QLabel>(form.Course, "Image34")->isHidden());
     QCOMPARE(form.state().RadioGroup1, -1);
 }
 
@@ -423,7 +431,7 @@ void TestSignIn::nextWithoutTileShowsMessage()
     TForm2 form;
     signIn(form, QStringLiteral("Sipho"));
     recorder.clear();
-    form.Course->SpeedButton22->click();
+    clickOn(child<HotSpot>(form.Course, "SpeedButton22"));
     QCOMPARE(recorder.messages, QStringList{QStringLiteral(
                                     "Select a Course you want to study for by clicking on one of the images (car,truck or bike)")});
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.Course));
@@ -438,11 +446,11 @@ void TestSignIn::nextAfterHeavyConfirmsTheCourse()
     signIn(form, QStringLiteral("Learner1"));
     form.Course->Image36MouseEnter();
     form.Course->Image32Click();
-    form.Course->SpeedButton22->click();
+    clickOn(child<HotSpot>(form.Course, "SpeedButton22"));
     QCOMPARE(form.state().ctype, QStringLiteral("hv"));
     QCOMPARE(dir.readLines(QStringLiteral("Learner1.sav")), (QStringList{"Learner1", "1", "hv"}));
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MenuT));
-    QVERIFY(form.MenuT->Button1->isHidden());
+    QVERIFY(child<QPushButton>(form.MenuT, "Button1")->isHidden());
     QCOMPARE(dir.readLines(QStringLiteral("doc/Learner1.lrn")), (QStringList{"Learner1", "0", "0", "0", "0", "0", "0"}));
     QVERIFY(form.Timer1->isActive());
     QVERIFY(recorder.all().isEmpty());

@@ -1,5 +1,6 @@
 #include "app/tform2.h"
 #include "base/messages.h"
+#include "tests/support/children.h"
 #include "tests/support/messagerecorder.h"
 #include "controls/textfader.h"
 #include "learner/loginpage.h"
@@ -33,7 +34,9 @@ void TestStartup::firstRunCreatesBankFolderAndVersion()
     QCOMPARE(form.windowTitle(), QStringLiteral("Tarmika V 1001"));
     QVERIFY(form.qdowload->isActive());
     QVERIFY(!form.Panel2->isHidden());
-    QVERIFY(form.Panel2->updatestatus->Lines().contains(QStringLiteral("Checking for Question updates...")));
+    QVERIFY(child<TTextFader>(form.Panel2, "updatestatus")
+                ->Lines()
+                .contains(QStringLiteral("Checking for Question updates...")));
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.Login));
     QVERIFY(recorder.all().isEmpty());
 }
@@ -125,7 +128,7 @@ void TestStartup::firstKeyReplacesPrompt()
     TForm2 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    QLineEdit *edit2 = form.Login->edit2;
+    QLineEdit *edit2 = child<QLineEdit>(form.Login, "edit2");
     QCOMPARE(edit2->text(), QStringLiteral("Enter your name here"));
     QCOMPARE(edit2->selectedText(), edit2->text());
     QTest::keyClicks(edit2, QStringLiteral("Thabo"));

@@ -1,6 +1,7 @@
 #include "app/menupage.h"
 #include "app/tform2.h"
 #include "base/messages.h"
+#include "tests/support/children.h"
 #include "tests/support/messagerecorder.h"
 #include "controls/textfader.h"
 #include "tests/support/ftpserverfixture.h"
@@ -128,7 +129,7 @@ void TestUpdates::emptyBankIsDownloadedAtStartUp()
     QVERIFY(!form.dlq->isActive());
     QCOMPARE(QDir(dir.filePath(QStringLiteral("Questions"))).entryList(QDir::Files),
              (QStringList{"1.lrn", "2.lrn", "3.lrn"}));
-    QCOMPARE(form.Panel2->updatestatus->Lines(),
+    QCOMPARE(child<TTextFader>(form.Panel2, "updatestatus")->Lines(),
              QStringList{QStringLiteral("Update succesfull,please close program and reopen")});
     QCOMPARE(form.state().Qnumber, 0);
     QVERIFY(recorder.all().isEmpty());
@@ -153,11 +154,12 @@ void TestUpdates::newerBuildIsHandedToTheUpdater()
     form.Panel2->setUpdaterPath(dir.filePath(QStringLiteral("updater.sh")));
     form.show();
     form.showPage(form.MenuT);
-    QTest::mouseClick(form.MenuT->TextFader22, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(child<TTextFader>(form.MenuT, "TextFader22"), Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(form.Panel2->isVisible());
 
     form.Panel2->SpeedButton7Click();
-    QCOMPARE(form.Panel2->updatestatus->Lines(), (QStringList{"New update available", "Downloading"}));
+    QCOMPARE(child<TTextFader>(form.Panel2, "updatestatus")->Lines(),
+             (QStringList{"New update available", "Downloading"}));
     QVERIFY(form.uptime1->isActive());
     form.uptime1->stop();
     form.Panel2->uptime1Timer();
@@ -166,8 +168,8 @@ void TestUpdates::newerBuildIsHandedToTheUpdater()
     // The updater records the new version once the new build is in place and answers.
     QCOMPARE(dir.readLines(QStringLiteral("doc/ver.txt")), QStringList{QStringLiteral("1001")});
     QCOMPARE(LineListFile::read(dir.filePath(QStringLiteral("doc/tempver.txt"))), QStringList{QStringLiteral("1002")});
-    QCOMPARE(form.Panel2->DLstatus->text(), QStringLiteral("Installing New Update"));
-    QCOMPARE(form.Panel2->updatestatus->Lines(), QStringList{QStringLiteral("Applying Update")});
+    QCOMPARE(child<QLabel>(form.Panel2, "DLstatus")->text(), QStringLiteral("Installing New Update"));
+    QCOMPARE(child<TTextFader>(form.Panel2, "updatestatus")->Lines(), QStringList{QStringLiteral("Applying Update")});
     QVERIFY(!form.isVisible());   // the window closed itself for the updater
     QTRY_VERIFY(dir.exists(QStringLiteral("updater-ran")));
     QVERIFY(recorder.all().isEmpty());
@@ -192,15 +194,15 @@ void TestUpdates::countdownKeepsItsPlaceWhileALearnerSignsIn()
     form.Panel2->dlqTimer();
 
     // A returning learner signs in while the countdown runs.
-    QTest::keyClicks(form.Login->edit2, QStringLiteral("Sipho"));
-    QTest::keyClick(form.Login->edit2, Qt::Key_Return);
+    QTest::keyClicks(child<QLineEdit>(form.Login, "edit2"), QStringLiteral("Sipho"));
+    QTest::keyClick(child<QLineEdit>(form.Login, "edit2"), Qt::Key_Return);
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.Course));
     const int learnersQuestion = form.state().Qnumber;
     const QStringList profile = dir.readLines(QStringLiteral("Sipho.sav"));
 
     for (int tick = 0; tick < 10 && form.dlq->isActive(); ++tick)
         form.Panel2->dlqTimer();
-    QCOMPARE(form.Panel2->updatestatus->Lines(),
+    QCOMPARE(child<TTextFader>(form.Panel2, "updatestatus")->Lines(),
              QStringList{QStringLiteral("Update succesfull,please close program and reopen")});
     QCOMPARE(bank(dir), (QStringList{"1.lrn", "2.lrn", "3.lrn", "4.lrn", "5.lrn"}));
     QStringList order;
@@ -221,16 +223,16 @@ void TestUpdates::noConnectionReportWaitsForTheMenu()
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     // The learner types a name while the start-up download finds no server.
-    QTest::keyClicks(form.Login->edit2, QStringLiteral("Tha"));
-    QTRY_COMPARE(form.Panel2->updatestatus->Lines(),
+    QTest::keyClicks(child<QLineEdit>(form.Login, "edit2"), QStringLiteral("Tha"));
+    QTRY_COMPARE(child<TTextFader>(form.Panel2, "updatestatus")->Lines(),
                  QStringList{QStringLiteral("No internet conection, Connect internet and try again")});
-    QTest::keyClicks(form.Login->edit2, QStringLiteral("bo"));
-    QCOMPARE(form.Login->edit2->text(), QStringLiteral("Thabo"));
-    QVERIFY(form.Login->edit2->hasFocus());
+    QTest::keyClicks(child<QLineEdit>(form.Login, "edit2"), QStringLiteral("bo"));
+    QCOMPARE(child<QLineEdit>(form.Login, "edit2")->text(), QStringLiteral("Thabo"));
+    QVERIFY(child<QLineEdit>(form.Login, "edit2")->hasFocus());
     QVERIFY2(recorder.errors.isEmpty(), qPrintable(recorder.errors.join('|')));
 
     // The report comes once the learner reaches the main menu, where the panel shows it.
-    QTest::keyClick(form.Login->edit2, Qt::Key_Return);
+    QTest::keyClick(child<QLineEdit>(form.Login, "edit2"), Qt::Key_Return);
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.Course));
     QVERIFY(recorder.errors.isEmpty());
     form.showPage(form.MenuT);
@@ -260,7 +262,9 @@ void TestUpdates::exitDuringProgramDownloadChangesNothing()
     form.uptime1->stop();
 
     // The learner clicks "Exit Program" while the build arrives a byte a second.
-    QTimer::singleShot(1500, &form, [&] { QTest::mouseClick(form.MenuT->TextFader9, Qt::LeftButton, {}, QPoint(5, 5)); });
+    QTimer::singleShot(1500, &form, [&] {
+        QTest::mouseClick(child<TTextFader>(form.MenuT, "TextFader9"), Qt::LeftButton, {}, QPoint(5, 5));
+    });
     QElapsedTimer clock;
     clock.start();
     form.Panel2->uptime1Timer();
@@ -319,7 +323,7 @@ void TestUpdates::fullDiskInstallsNothing()
         form.Panel2->qdowloadTimer();
         for (int tick = 0; tick < 70 && form.dlq->isActive(); ++tick)
             form.Panel2->dlqTimer();
-        QCOMPARE(form.Panel2->updatestatus->Lines(),
+        QCOMPARE(child<TTextFader>(form.Panel2, "updatestatus")->Lines(),
                  QStringList{QStringLiteral("Question download failed, please close program and reopen")});
         QCOMPARE(bank(dir), QStringList());
     }

@@ -125,17 +125,17 @@ void TestControlsPages::pointingShowsPictureAndExplanation()
     QCOMPARE(name->cursor().shape(), Qt::PointingHandCursor);
 
     enter(name);
-    QCOMPARE(shownPicture(page.pictureBox()), picture);
-    QCOMPARE(page.pictureBox()->size(), QPixmap(dir.filePath(picture)).size());
-    QCOMPARE(page.explanation()->text(), explanation);
+    QCOMPARE(shownPicture(pictureBoxOf(page)), picture);
+    QCOMPARE(pictureBoxOf(page)->size(), QPixmap(dir.filePath(picture)).size());
+    QCOMPARE(explanationOf(page)->text(), explanation);
     QCOMPARE(name->autoFillBackground(), highlight);
 
     leave(name);
     const QString resting = kind == Kind::LightVT ? u"images/defpic.png"_s : u"images/m0.png"_s;
-    QCOMPARE(shownPicture(page.pictureBox()), resting);
-    QCOMPARE(page.pictureBox()->size(), QPixmap(dir.filePath(resting)).size());
+    QCOMPARE(shownPicture(pictureBoxOf(page)), resting);
+    QCOMPARE(pictureBoxOf(page)->size(), QPixmap(dir.filePath(resting)).size());
     QVERIFY(!name->autoFillBackground());
-    QCOMPARE(page.explanation()->text(), afterLeave);
+    QCOMPARE(explanationOf(page)->text(), afterLeave);
     QCOMPARE(recorder.all(), QStringList());
 }
 
@@ -146,20 +146,20 @@ void TestControlsPages::startingCaptionComesBackOnlyFromSteeringWheel()
     writeControlPictures(dir);
 
     ControlsPage light(Kind::LightVT);
-    QCOMPARE(light.explanation()->text(), lightStart);
-    enter(light.controlLabel(u"Label27"_s));
-    leave(light.controlLabel(u"Label27"_s));
-    QCOMPARE(light.explanation()->text(), QString());
-    enter(light.controlLabel(u"Label28"_s));
-    leave(light.controlLabel(u"Label28"_s));
-    QCOMPARE(light.explanation()->text(), lightStart);
+    QCOMPARE(explanationOf(light)->text(), lightStart);
+    enter(child<QLabel>(&light, u"Label27"_s));
+    leave(child<QLabel>(&light, u"Label27"_s));
+    QCOMPARE(explanationOf(light)->text(), QString());
+    enter(child<QLabel>(&light, u"Label28"_s));
+    leave(child<QLabel>(&light, u"Label28"_s));
+    QCOMPARE(explanationOf(light)->text(), lightStart);
 
     ControlsPage motorcycle(Kind::MotorcycleT);
-    QCOMPARE(motorcycle.explanation()->text(), motorcycleStart);
-    for (QLabel *name : motorcycle.controlLabels()) {
+    QCOMPARE(explanationOf(motorcycle)->text(), motorcycleStart);
+    for (QLabel *name : controlLabelsOf(motorcycle)) {
         enter(name);
         leave(name);
-        QCOMPARE(motorcycle.explanation()->text(), QString());
+        QCOMPARE(explanationOf(motorcycle)->text(), QString());
     }
 }
 
@@ -169,19 +169,19 @@ void TestControlsPages::movingStraightToTheNextName()
     MessageRecorder recorder;
     writeControlPictures(dir);
     ControlsPage page(Kind::LightVT);
-    QLabel *indicators = page.controlLabel(u"Label24"_s);
-    QLabel *steering = page.controlLabel(u"Label28"_s);
+    QLabel *indicators = child<QLabel>(&page, u"Label24"_s);
+    QLabel *steering = child<QLabel>(&page, u"Label28"_s);
     enter(indicators);
     leave(indicators);
-    QCOMPARE(shownPicture(page.pictureBox()), u"images/defpic.png"_s);
-    QCOMPARE(page.explanation()->text(), QString());
+    QCOMPARE(shownPicture(pictureBoxOf(page)), u"images/defpic.png"_s);
+    QCOMPARE(explanationOf(page)->text(), QString());
     enter(steering);
-    QCOMPARE(shownPicture(page.pictureBox()), u"images/Csteer.png"_s);
+    QCOMPARE(shownPicture(pictureBoxOf(page)), u"images/Csteer.png"_s);
     QVERIFY(steering->autoFillBackground());
     QVERIFY(!indicators->autoFillBackground());
     // The page was never shown: its first show must not bring back the resting picture.
     page.show();
-    QCOMPARE(shownPicture(page.pictureBox()), u"images/Csteer.png"_s);
+    QCOMPARE(shownPicture(pictureBoxOf(page)), u"images/Csteer.png"_s);
 }
 
 void TestControlsPages::pagesStartAtRest_data()
@@ -216,20 +216,20 @@ void TestControlsPages::pagesStartAtRest()
 
     ControlsPage page(kind);
     QCOMPARE(page.objectName(), pageName);
-    QCOMPARE(page.pictureBox()->objectName(), pictureName);
-    QCOMPARE(page.pictureBox()->pos(), pictureCorner);
+    QCOMPARE(pictureBoxOf(page)->objectName(), pictureName);
+    QCOMPARE(pictureBoxOf(page)->pos(), pictureCorner);
     // The resting picture is read when the page is first shown, not when it is built.
-    QVERIFY(page.pictureBox()->pixmap().isNull());
+    QVERIFY(pictureBoxOf(page)->pixmap().isNull());
     page.show();
-    QCOMPARE(shownPicture(page.pictureBox()), resting);
-    QCOMPARE(page.pictureBox()->size(), QPixmap(dir.filePath(resting)).size());
-    QCOMPARE(page.explanation()->objectName(), explanationName);
-    QCOMPARE(page.explanation()->text(), startingCaption);
-    QCOMPARE(page.controlLabels().size(), labelCount);
+    QCOMPARE(shownPicture(pictureBoxOf(page)), resting);
+    QCOMPARE(pictureBoxOf(page)->size(), QPixmap(dir.filePath(resting)).size());
+    QCOMPARE(explanationOf(page)->objectName(), explanationName);
+    QCOMPARE(explanationOf(page)->text(), startingCaption);
+    QCOMPARE(controlLabelsOf(page).size(), labelCount);
     // The column of names stands inside its frame, one name under the other.
     int previousBottom = 0;
-    for (QLabel *name : page.controlLabels()) {
-        QVERIFY2(page.frame()->geometry().contains(name->geometry()), qPrintable(name->objectName()));
+    for (QLabel *name : controlLabelsOf(page)) {
+        QVERIFY2(frameOf(page)->geometry().contains(name->geometry()), qPrintable(name->objectName()));
         QVERIFY(name->y() > previousBottom - 1);
         previousBottom = name->y() + name->height();
         QVERIFY(!name->text().isEmpty());
@@ -264,16 +264,16 @@ void TestControlsPages::unopenablePictureStillExplains()
             QCursor::setPos(page.mapToGlobal(QPoint(300, 650)));
         QCoreApplication::processEvents();
     });
-    QLabel *indicator = page.controlLabel(u"Label17"_s);
+    QLabel *indicator = child<QLabel>(&page, u"Label17"_s);
     QTest::mouseMove(indicator, QPoint(20, 15));
     Messages::setSink({});
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors.first().contains(u"images/m4.png"_s), qPrintable(errors.first()));
-    QCOMPARE(shownPicture(page.pictureBox()), u"images/m0.png"_s);
+    QCOMPARE(shownPicture(pictureBoxOf(page)), u"images/m0.png"_s);
     const QColor lit(143, 172, 239);
     const QColor corner = page.grab(indicator->geometry()).toImage().pixelColor(1, 1);
     QCOMPARE(corner == lit, !pointerMovesOn);
-    QCOMPARE(page.explanation()->text().startsWith(u"Use the indicators"_s), !pointerMovesOn);
+    QCOMPARE(explanationOf(page)->text().startsWith(u"Use the indicators"_s), !pointerMovesOn);
     QTest::mouseMove(&page, QPoint(300, 650));
     QVERIFY(page.grab(indicator->geometry()).toImage().pixelColor(1, 1) != lit);
     QCOMPARE(errors.size(), 1);

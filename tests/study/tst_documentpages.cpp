@@ -1,4 +1,6 @@
 #include "base/messages.h"
+#include "controls/page.h"
+#include "tests/support/children.h"
 #include "tests/support/messagerecorder.h"
 #include "study/documentchoice.h"
 #include "study/documentviewer.h"
@@ -92,10 +94,10 @@ void TestDocumentPages::inspectionsLoadTheCourseDocument()
     dir.writeBytes(u"doc/earlier.rtf"_s, rtf("Earlier document"));
 
     ExteriorPage page;
-    QVERIFY(page.RichEdit4->loadDocument(u"doc/earlier.rtf"_s));
+    QVERIFY(child<DocumentViewer>(&page, "RichEdit4")->loadDocument(u"doc/earlier.rtf"_s));
     const bool opened = interior ? page.openInterior(courseSelection) : page.openExterior(courseSelection);
     QCOMPARE(opened, opens);
-    QCOMPARE(page.RichEdit4->toPlainText().trimmed(), shownText);
+    QCOMPARE(child<DocumentViewer>(&page, "RichEdit4")->toPlainText().trimmed(), shownText);
     QCOMPARE(recorder.all(), QStringList());
 }
 
@@ -119,8 +121,8 @@ void TestDocumentPages::unreadableDocumentChangesNothing()
     ExteriorPage page;
     QVERIFY(page.openInterior(1));
     QVERIFY(!page.openExterior(1));
-    QCOMPARE(page.RichEdit4->toPlainText().trimmed(), u"Vehicle interior"_s);
-    QCOMPARE(page.RichEdit4->documentFile(), u"doc/Hmvi.rtf"_s);
+    QCOMPARE(child<DocumentViewer>(&page, "RichEdit4")->toPlainText().trimmed(), u"Vehicle interior"_s);
+    QCOMPARE(child<DocumentViewer>(&page, "RichEdit4")->documentFile(), u"doc/Hmvi.rtf"_s);
     QCOMPARE(recorder.messages, QStringList());
     QCOMPARE(recorder.errors.size(), 1);
     QVERIFY2(recorder.errors.first().contains(u"doc/lmve.rtf"_s), qPrintable(recorder.errors.first()));
@@ -186,18 +188,18 @@ void TestDocumentPages::exteriorPageHasItsLook()
     MessageRecorder recorder;
     ExteriorPage page;
     QCOMPARE(page.objectName(), u"exterior"_s);
-    QCOMPARE(page.RichEdit4->objectName(), u"RichEdit4"_s);
-    QCOMPARE(page.RichEdit4->geometry(), QRect(64, 50, 933, 559));
-    QCOMPARE(page.RichEdit4->frameShape(), QFrame::NoFrame);
-    QVERIFY(page.RichEdit4->isReadOnly());
-    QCOMPARE(page.RichEdit4->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QCOMPARE(page.RichEdit4->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QCOMPARE(page.SpeedButton6->geometry(), QRect(920, 642, 65, 23));
+    QCOMPARE(child<DocumentViewer>(&page, "RichEdit4")->objectName(), u"RichEdit4"_s);
+    QCOMPARE(child<DocumentViewer>(&page, "RichEdit4")->geometry(), QRect(64, 50, 933, 559));
+    QCOMPARE(child<DocumentViewer>(&page, "RichEdit4")->frameShape(), QFrame::NoFrame);
+    QVERIFY(child<DocumentViewer>(&page, "RichEdit4")->isReadOnly());
+    QCOMPARE(child<DocumentViewer>(&page, "RichEdit4")->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(child<DocumentViewer>(&page, "RichEdit4")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(child<HotSpot>(&page, "SpeedButton6")->geometry(), QRect(920, 642, 65, 23));
 
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QSignalSpy spy(&page, &ExteriorPage::menuRequested);
-    QTest::mouseClick(page.SpeedButton6, Qt::LeftButton);
+    QTest::mouseClick(child<HotSpot>(&page, "SpeedButton6"), Qt::LeftButton);
     QCOMPARE(spy.count(), 1);
 }
 

@@ -24,7 +24,7 @@ const QString convoys = u"Driving in Convoys"_s;
 
 void choose(RulePage &page, int row)
 {
-    page.topicList()->setCurrentRow(row);
+    topicListOf(page)->setCurrentRow(row);
     page.topicClicked();
 }
 
@@ -95,8 +95,8 @@ void TestRulePages::topicsAreExactAndEveryTopicHasAText()
     QFETCH(int, row);
     QFETCH(QString, title);
     RulePage page(kind);
-    QCOMPARE(page.topicList()->count(), count);
-    QCOMPARE(page.topicList()->item(row)->text(), title);
+    QCOMPARE(topicListOf(page)->count(), count);
+    QCOMPARE(topicListOf(page)->item(row)->text(), title);
     QCOMPARE(page.texts().size(), count);
     for (const QString &text : page.texts()) {
         QVERIFY(!text.trimmed().isEmpty());
@@ -132,19 +132,19 @@ void TestRulePages::pagesHaveTheirLook()
 
     RulePage page(kind);
     QCOMPARE(page.objectName(), pageName);
-    QCOMPARE(page.findChild<StudyListBox *>(topicName), page.topicList());
+    QCOMPARE(page.findChild<StudyListBox *>(topicName), topicListOf(page));
     QCOMPARE(page.topicHandlerName(), topicName + u"Click"_s);
-    QCOMPARE(page.topicList()->viewport()->cursor().shape(), Qt::PointingHandCursor);
-    QCOMPARE(page.findChild<QLabel *>(textName), page.textLabel());
-    QVERIFY(page.textLabel()->wordWrap());
+    QCOMPARE(topicListOf(page)->viewport()->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(page.findChild<QLabel *>(textName), textLabelOf(page));
+    QVERIFY(textLabelOf(page)->wordWrap());
     QCOMPARE(page.textListName(), textListName);
     if (pictureName.isEmpty()) {
-        QVERIFY(!page.pictureBox());
-        QVERIFY(page.fixedPicture());
+        QVERIFY(!pictureBoxOf(page));
+        QVERIFY(fixedPictureOf(page));
     } else {
-        QCOMPARE(page.findChild<QLabel *>(pictureName), page.pictureBox());
-        QVERIFY(page.pictureBox());
-        QVERIFY(!page.fixedPicture());
+        QCOMPARE(page.findChild<QLabel *>(pictureName), pictureBoxOf(page));
+        QVERIFY(pictureBoxOf(page));
+        QVERIFY(!fixedPictureOf(page));
     }
 }
 
@@ -169,13 +169,13 @@ void TestRulePages::everyTextCanBeReadToItsEnd()
     page.resize(1000, 702);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
-    auto *box = qobject_cast<QScrollArea *>(page.textLabel()->parentWidget()->parentWidget());
+    auto *box = qobject_cast<QScrollArea *>(textLabelOf(page)->parentWidget()->parentWidget());
     QVERIFY(box);
     QCOMPARE(box->geometry(), RulePage::look(kind).textGeometry);
     for (int row = 0; row < page.texts().size(); ++row) {
         choose(page, row);
         QCoreApplication::processEvents();
-        QLabel *text = page.textLabel();
+        QLabel *text = textLabelOf(page);
         QVERIFY2(text->heightForWidth(text->width()) <= text->height(), qPrintable(page.texts().at(row)));
         QCOMPARE(box->verticalScrollBar()->value(), 0);
         box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
@@ -211,13 +211,13 @@ void TestRulePages::openingShowsTheFirstTopicWhateverWasChosen()
     if (chosenBefore >= 0) {
         page.open();
         choose(page, chosenBefore);
-        QCOMPARE(page.textLabel()->text(), page.texts().at(chosenBefore));
+        QCOMPARE(textLabelOf(page)->text(), page.texts().at(chosenBefore));
         QCOMPARE(page.textRow(), chosenBefore);
     }
     page.open();
-    QCOMPARE(page.topicList()->currentRow(), 0);
+    QCOMPARE(topicListOf(page)->currentRow(), 0);
     QCOMPARE(page.textRow(), 0);
-    QCOMPARE(page.textLabel()->text(), page.texts().at(0));
+    QCOMPARE(textLabelOf(page)->text(), page.texts().at(0));
     QCOMPARE(recorder.all(), QStringList());
 }
 
@@ -262,9 +262,9 @@ void TestRulePages::topicsShowTheirTablePictures()
     RulePage page(kind);
     page.open();
     choose(page, row);
-    QCOMPARE(shownPicture(page.pictureBox()), picture);
-    QCOMPARE(page.pictureBox()->pixmap().size(), QPixmap(dir.filePath(picture)).size());
-    QCOMPARE(page.textLabel()->text(), page.texts().at(row));
+    QCOMPARE(shownPicture(pictureBoxOf(page)), picture);
+    QCOMPARE(pictureBoxOf(page)->pixmap().size(), QPixmap(dir.filePath(picture)).size());
+    QCOMPARE(textLabelOf(page)->text(), page.texts().at(row));
     QCOMPARE(recorder.all(), QStringList());
 }
 
@@ -274,15 +274,15 @@ void TestRulePages::reopenedCardinalKeepsTheLastPicture()
     MessageRecorder recorder;
     writeCardinalPictures(dir);
     RulePage page(Kind::Cardinal);
-    QCOMPARE(shownPicture(page.pictureBox()), QString());
+    QCOMPARE(shownPicture(pictureBoxOf(page)), QString());
     page.show();
-    QCOMPARE(shownPicture(page.pictureBox()), u"images/cardrule1.png"_s);
+    QCOMPARE(shownPicture(pictureBoxOf(page)), u"images/cardrule1.png"_s);
     page.open();
     choose(page, 21);
-    QCOMPARE(page.topicList()->item(21)->text(), convoys);
+    QCOMPARE(topicListOf(page)->item(21)->text(), convoys);
     page.open();
-    QCOMPARE(page.textLabel()->text(), page.texts().at(0));
-    QCOMPARE(shownPicture(page.pictureBox()), u"images/cardrule10.png"_s);
+    QCOMPARE(textLabelOf(page)->text(), page.texts().at(0));
+    QCOMPARE(shownPicture(pictureBoxOf(page)), u"images/cardrule10.png"_s);
     QCOMPARE(recorder.all(), QStringList());
 }
 
@@ -294,12 +294,12 @@ void TestRulePages::responsibilitiesStartsWithAnEmptyPicture()
         writePicture(dir, u"images/res%1.png"_s.arg(i));
     RulePage page(Kind::Responsibilities);
     page.open();
-    QCOMPARE(page.textLabel()->text(), page.texts().at(0));
-    QVERIFY(page.pictureBox()->pixmap().isNull());
-    QCOMPARE(shownPicture(page.pictureBox()), QString());
+    QCOMPARE(textLabelOf(page)->text(), page.texts().at(0));
+    QVERIFY(pictureBoxOf(page)->pixmap().isNull());
+    QCOMPARE(shownPicture(pictureBoxOf(page)), QString());
     choose(page, 0);
-    QCOMPARE(shownPicture(page.pictureBox()), u"images/res5.png"_s);
-    QVERIFY(!page.pictureBox()->pixmap().isNull());
+    QCOMPARE(shownPicture(pictureBoxOf(page)), u"images/res5.png"_s);
+    QVERIFY(!pictureBoxOf(page)->pixmap().isNull());
 }
 
 void TestRulePages::learnersBannerFollowsChosenTopicsOnly()
@@ -308,29 +308,29 @@ void TestRulePages::learnersBannerFollowsChosenTopicsOnly()
     MessageRecorder recorder;
     RulePage page(Kind::LearnersT);
     const QStringList starting{u"The Learner's Licence : Intoduction"_s};
-    QCOMPARE(page.banner()->objectName(), u"TextFader19"_s);
-    QCOMPARE(page.banner()->Lines(), starting);
+    QCOMPARE(bannerOf(page)->objectName(), u"TextFader19"_s);
+    QCOMPARE(bannerOf(page)->Lines(), starting);
 
     page.open();
-    QCOMPARE(page.banner()->Lines(), starting);
-    QCOMPARE(page.textLabel()->text(), page.texts().at(0));
+    QCOMPARE(bannerOf(page)->Lines(), starting);
+    QCOMPARE(textLabelOf(page)->text(), page.texts().at(0));
 
     choose(page, 0);
-    QCOMPARE(page.banner()->Lines(), QStringList{u"Introduction to the Learner\u2019s Licence"_s});
+    QCOMPARE(bannerOf(page)->Lines(), QStringList{u"Introduction to the Learner\u2019s Licence"_s});
 
     choose(page, 13);
-    QCOMPARE(page.textLabel()->text(), page.texts().at(13));
+    QCOMPARE(textLabelOf(page)->text(), page.texts().at(13));
     page.open();
-    QCOMPARE(page.banner()->Lines(), QStringList{u"Driver Licence Codes"_s});
-    QCOMPARE(page.textLabel()->text(), page.texts().at(0));
+    QCOMPARE(bannerOf(page)->Lines(), QStringList{u"Driver Licence Codes"_s});
+    QCOMPARE(textLabelOf(page)->text(), page.texts().at(0));
 
     // The cardinal banner never follows the topics.
     writeCardinalPictures(dir);
     RulePage cardinal(Kind::Cardinal);
-    QCOMPARE(cardinal.banner()->objectName(), u"TextFader20"_s);
+    QCOMPARE(bannerOf(cardinal)->objectName(), u"TextFader20"_s);
     cardinal.open();
     choose(cardinal, 5);
-    QCOMPARE(cardinal.banner()->Lines(), QStringList{u"Cardinal Rules"_s});
+    QCOMPARE(bannerOf(cardinal)->Lines(), QStringList{u"Cardinal Rules"_s});
     QCOMPARE(recorder.all(), QStringList());
 }
 
@@ -344,19 +344,19 @@ void TestRulePages::learnerChoosesByMouseAndKeyboard()
     page.open();
 
     // A press on the topic already selected is a choice too: it brings the topic's title up.
-    StudyListBox *topics = page.topicList();
+    StudyListBox *topics = topicListOf(page);
     const QPoint first = topics->visualItemRect(topics->item(0)).center();
     QTest::mouseClick(topics->viewport(), Qt::LeftButton, {}, first);
-    QCOMPARE(page.banner()->Lines(), QStringList{page.topicList()->item(0)->text()});
+    QCOMPARE(bannerOf(page)->Lines(), QStringList{topicListOf(page)->item(0)->text()});
 
     QTest::keyClick(topics, Qt::Key_Down);
     QCOMPARE(topics->currentRow(), 1);
-    QCOMPARE(page.textLabel()->text(), page.texts().at(1));
-    QCOMPARE(page.banner()->Lines(), QStringList{page.topicList()->item(1)->text()});
+    QCOMPARE(textLabelOf(page)->text(), page.texts().at(1));
+    QCOMPARE(bannerOf(page)->Lines(), QStringList{topicListOf(page)->item(1)->text()});
 
     const QPoint third = topics->visualItemRect(topics->item(2)).center();
     QTest::mouseClick(topics->viewport(), Qt::LeftButton, {}, third);
-    QCOMPARE(page.textLabel()->text(), page.texts().at(2));
+    QCOMPARE(textLabelOf(page)->text(), page.texts().at(2));
 }
 
 void TestRulePages::unopenablePictureKeepsThePreviousOne()
@@ -369,8 +369,8 @@ void TestRulePages::unopenablePictureKeepsThePreviousOne()
     page.open();
     choose(page, 16);
     choose(page, 17);
-    QCOMPARE(page.textLabel()->text(), page.texts().at(17));
-    QCOMPARE(shownPicture(page.pictureBox()), u"images/cardrule8.png"_s);
+    QCOMPARE(textLabelOf(page)->text(), page.texts().at(17));
+    QCOMPARE(shownPicture(pictureBoxOf(page)), u"images/cardrule8.png"_s);
     QCOMPARE(recorder.errors.size(), 1);
     QVERIFY2(recorder.errors.first().contains(u"images/cardrule9.png"_s), qPrintable(recorder.errors.first()));
 }

@@ -1,4 +1,6 @@
 #include "base/messages.h"
+#include "controls/page.h"
+#include "tests/support/children.h"
 #include "tests/support/messagerecorder.h"
 #include "controls/textfader.h"
 #include "study/signspage.h"
@@ -13,6 +15,13 @@
 
 namespace {
 
+// The page's controls, found by their object names.
+StudyListBox *categoryList(const SignsPage &page) { return child<StudyListBox>(&page, "ListBox2"); }
+StudyListBox *signList(const SignsPage &page) { return child<StudyListBox>(&page, "discbox"); }
+QLabel *signPicture(const SignsPage &page) { return child<QLabel>(&page, "Sign"); }
+QLabel *signCaption(const SignsPage &page) { return child<QLabel>(&page, "Label2"); }
+TTextFader *categoryBanner(const SignsPage &page) { return child<TTextFader>(&page, "TextFader13"); }
+
 const QString combination = QStringLiteral("COMBINATION SIGNS");
 
 // Numbered captions, so a row's caption names its row.
@@ -26,15 +35,15 @@ QStringList captions(const QString &prefix, int count)
 
 void chooseCategory(SignsPage &page, const QString &category)
 {
-    const QList<QListWidgetItem *> found = page.ListBox2->findItems(category, Qt::MatchExactly);
+    const QList<QListWidgetItem *> found = categoryList(page)->findItems(category, Qt::MatchExactly);
     QCOMPARE(found.size(), 1);
-    page.ListBox2->setCurrentItem(found.first());
+    categoryList(page)->setCurrentItem(found.first());
     page.ListBox2Click();
 }
 
 void chooseSign(SignsPage &page, int row)
 {
-    page.discbox->setCurrentRow(row);
+    signList(page)->setCurrentRow(row);
     page.discboxClick();
 }
 
@@ -80,15 +89,15 @@ void TestSignsPage::startsWithItsDesignState()
 {
     SignsPage page;
     QCOMPARE(page.objectName(), QStringLiteral("Signs"));
-    QCOMPARE(page.ListBox2->count(), 28);
-    QCOMPARE(page.ListBox2->item(0)->text(), combination);
-    QCOMPARE(page.ListBox2->item(27)->text(), QStringLiteral("WARNING MARKINGS"));
-    QStringList sorted = rows(page.ListBox2);
+    QCOMPARE(categoryList(page)->count(), 28);
+    QCOMPARE(categoryList(page)->item(0)->text(), combination);
+    QCOMPARE(categoryList(page)->item(27)->text(), QStringLiteral("WARNING MARKINGS"));
+    QStringList sorted = rows(categoryList(page));
     sorted.sort();
-    QCOMPARE(rows(page.ListBox2), sorted);
-    QCOMPARE(rows(page.discbox), (QStringList{"Stop sign", "Stop signs", "Stop/Yield Sign", "3 - Way stop sign",
+    QCOMPARE(rows(categoryList(page)), sorted);
+    QCOMPARE(rows(signList(page)), (QStringList{"Stop sign", "Stop signs", "Stop/Yield Sign", "3 - Way stop sign",
                                               "4 - way Stop sign"}));
-    QCOMPARE(page.Label2->text(), QStringLiteral("Traffic Signs"));
+    QCOMPARE(signCaption(page)->text(), QStringLiteral("Traffic Signs"));
 }
 
 void TestSignsPage::openingAlwaysShowsTheFirstCategory_data()
@@ -117,16 +126,16 @@ void TestSignsPage::openingAlwaysShowsTheFirstCategory()
         page.open();
         chooseCategory(page, previousCategory);
         chooseSign(page, previousSign);
-        QVERIFY(shownPicture(page.Sign) != QStringLiteral("images/rs.png"));
+        QVERIFY(shownPicture(signPicture(page)) != QStringLiteral("images/rs.png"));
     }
     page.open();
 
-    QCOMPARE(page.ListBox2->currentRow(), 0);
-    QCOMPARE(rows(page.discbox), captions(QStringLiteral("combo"), 26));
-    QCOMPARE(page.discbox->currentRow(), -1);
-    QCOMPARE(shownPicture(page.Sign), QStringLiteral("images/rs.png"));
-    QVERIFY(!page.Sign->pixmap().isNull());
-    QCOMPARE(page.TextFader13->Lines(), QStringList{combination});
+    QCOMPARE(categoryList(page)->currentRow(), 0);
+    QCOMPARE(rows(signList(page)), captions(QStringLiteral("combo"), 26));
+    QCOMPARE(signList(page)->currentRow(), -1);
+    QCOMPARE(shownPicture(signPicture(page)), QStringLiteral("images/rs.png"));
+    QVERIFY(!signPicture(page)->pixmap().isNull());
+    QCOMPARE(categoryBanner(page)->Lines(), QStringList{combination});
     QCOMPARE(recorder.all(), QStringList());
 }
 
@@ -143,14 +152,14 @@ void TestSignsPage::switchingCategoryResetsPictureAndKeepsCaption()
     page.open();
     chooseCategory(page, QStringLiteral("TOURISM"));
     chooseSign(page, 1);
-    QCOMPARE(page.Label2->text(), QStringLiteral("Tourist area"));
-    QCOMPARE(shownPicture(page.Sign), QStringLiteral("images/883.png"));
+    QCOMPARE(signCaption(page)->text(), QStringLiteral("Tourist area"));
+    QCOMPARE(shownPicture(signPicture(page)), QStringLiteral("images/883.png"));
 
     chooseCategory(page, QStringLiteral("TRAFFIC SIGNALS"));
-    QCOMPARE(shownPicture(page.Sign), QStringLiteral("images/rs.png"));
-    QCOMPARE(page.Label2->text(), QStringLiteral("Tourist area"));
-    QCOMPARE(page.TextFader13->Lines(), QStringList{QStringLiteral("TRAFFIC SIGNALS")});
-    QCOMPARE(rows(page.discbox), captions(QStringLiteral("signal"), 28));
+    QCOMPARE(shownPicture(signPicture(page)), QStringLiteral("images/rs.png"));
+    QCOMPARE(signCaption(page)->text(), QStringLiteral("Tourist area"));
+    QCOMPARE(categoryBanner(page)->Lines(), QStringList{QStringLiteral("TRAFFIC SIGNALS")});
+    QCOMPARE(rows(signList(page)), captions(QStringLiteral("signal"), 28));
     QCOMPARE(recorder.all(), QStringList());
 }
 
@@ -197,9 +206,9 @@ void TestSignsPage::signRowsShowTheirTablePictures()
     chooseCategory(page, category);
     chooseSign(page, row);
 
-    QCOMPARE(page.Label2->text(), QStringLiteral("sign %1").arg(row));
-    QCOMPARE(shownPicture(page.Sign), picture);
-    QCOMPARE(page.Sign->pixmap().size(), QSize(7, 5));
+    QCOMPARE(signCaption(page)->text(), QStringLiteral("sign %1").arg(row));
+    QCOMPARE(shownPicture(signPicture(page)), picture);
+    QCOMPARE(signPicture(page)->pixmap().size(), QSize(7, 5));
     QCOMPARE(recorder.all(), QStringList());
 }
 
@@ -214,12 +223,12 @@ void TestSignsPage::rowsBeyondTheTableChangeOnlyTheCaption()
     SignsPage page;
     page.open();
     chooseCategory(page, QStringLiteral("TOURISM"));
-    QCOMPARE(page.discbox->count(), 5);
+    QCOMPARE(signList(page)->count(), 5);
     chooseSign(page, 0);
     for (int row : {2, 4}) {
         chooseSign(page, row);
-        QCOMPARE(page.Label2->text(), QStringLiteral("tourism %1").arg(row));
-        QCOMPARE(shownPicture(page.Sign), QStringLiteral("images/883.png"));
+        QCOMPARE(signCaption(page)->text(), QStringLiteral("tourism %1").arg(row));
+        QCOMPARE(shownPicture(signPicture(page)), QStringLiteral("images/883.png"));
     }
     QCOMPARE(recorder.all(), QStringList());
 }
@@ -236,11 +245,11 @@ void TestSignsPage::emptySignListLeavesNothingToChoose()
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     page.open();
     chooseCategory(page, QStringLiteral("TOURISM"));
-    QCOMPARE(page.discbox->count(), 0);
-    QTest::mouseClick(page.discbox->viewport(), Qt::LeftButton, {}, QPoint(20, 8));
-    QTest::keyClick(page.discbox, Qt::Key_Down);
-    QCOMPARE(page.Label2->text(), QStringLiteral("Traffic Signs"));
-    QCOMPARE(shownPicture(page.Sign), QStringLiteral("images/rs.png"));
+    QCOMPARE(signList(page)->count(), 0);
+    QTest::mouseClick(signList(page)->viewport(), Qt::LeftButton, {}, QPoint(20, 8));
+    QTest::keyClick(signList(page), Qt::Key_Down);
+    QCOMPARE(signCaption(page)->text(), QStringLiteral("Traffic Signs"));
+    QCOMPARE(shownPicture(signPicture(page)), QStringLiteral("images/rs.png"));
     QCOMPARE(recorder.all(), QStringList());
 }
 
@@ -263,7 +272,7 @@ void TestSignsPage::missingSignListIsReportedAndNothingIsWritten()
     QVERIFY(!dir.exists(QStringLiteral("doc/TOURISM.lrn")));
     QCOMPARE(QDir(dir.filePath(QStringLiteral("doc"))).entryList(QDir::Files), docBefore);
     // No rows of the previous category are left to pair with this category's pictures.
-    QCOMPARE(rows(page.discbox), QStringList());
+    QCOMPARE(rows(signList(page)), QStringList());
 
     // Asking again reports again; the category never becomes a list of category names.
     chooseCategory(page, QStringLiteral("TOURISM"));
@@ -295,8 +304,8 @@ void TestSignsPage::unopenablePictureKeepsThePreviousOne()
     chooseSign(page, 0);
     chooseSign(page, 1);
 
-    QCOMPARE(page.Label2->text(), QStringLiteral("hand 1"));
-    QCOMPARE(shownPicture(page.Sign), QStringLiteral("images/258.png"));
+    QCOMPARE(signCaption(page)->text(), QStringLiteral("hand 1"));
+    QCOMPARE(shownPicture(signPicture(page)), QStringLiteral("images/258.png"));
     QCOMPARE(recorder.errors.size(), 1);
     QVERIFY2(recorder.errors.first().contains(QStringLiteral("images/259.png")), qPrintable(recorder.errors.first()));
 }
@@ -311,8 +320,8 @@ void TestSignsPage::missingGeneralPictureStillListsTheSigns()
     chooseCategory(page, QStringLiteral("TOURISM"));
     QCOMPARE(recorder.errors.size(), 1);
     QVERIFY2(recorder.errors.first().contains(QStringLiteral("images/rs.png")), qPrintable(recorder.errors.first()));
-    QCOMPARE(rows(page.discbox), captions(QStringLiteral("tourism"), 2));
-    QCOMPARE(page.TextFader13->Lines(), QStringList{QStringLiteral("TOURISM")});
+    QCOMPARE(rows(signList(page)), captions(QStringLiteral("tourism"), 2));
+    QCOMPARE(categoryBanner(page)->Lines(), QStringList{QStringLiteral("TOURISM")});
 }
 
 void TestSignsPage::learnerChoosesByMouseAndKeyboard()
@@ -330,20 +339,20 @@ void TestSignsPage::learnerChoosesByMouseAndKeyboard()
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     page.open();
 
-    QCOMPARE(page.discbox->visualItemRect(page.discbox->item(0)).height(), 17);
-    const QPoint second = page.discbox->visualItemRect(page.discbox->item(1)).center();
-    QTest::mouseClick(page.discbox->viewport(), Qt::LeftButton, {}, second);
-    QCOMPARE(page.Label2->text(), QStringLiteral("combo 1"));
-    QCOMPARE(shownPicture(page.Sign), QStringLiteral("images/833.png"));
+    QCOMPARE(signList(page)->visualItemRect(signList(page)->item(0)).height(), 17);
+    const QPoint second = signList(page)->visualItemRect(signList(page)->item(1)).center();
+    QTest::mouseClick(signList(page)->viewport(), Qt::LeftButton, {}, second);
+    QCOMPARE(signCaption(page)->text(), QStringLiteral("combo 1"));
+    QCOMPARE(shownPicture(signPicture(page)), QStringLiteral("images/833.png"));
 
-    QTest::keyClick(page.discbox, Qt::Key_Up);
-    QCOMPARE(page.Label2->text(), QStringLiteral("combo 0"));
-    QCOMPARE(shownPicture(page.Sign), QStringLiteral("images/832.png"));
+    QTest::keyClick(signList(page), Qt::Key_Up);
+    QCOMPARE(signCaption(page)->text(), QStringLiteral("combo 0"));
+    QCOMPARE(shownPicture(signPicture(page)), QStringLiteral("images/832.png"));
 
-    QTest::keyClick(page.ListBox2, Qt::Key_Down);
-    QCOMPARE(page.TextFader13->Lines(), QStringList{QStringLiteral("COMMAND SIGNS")});
-    QCOMPARE(page.discbox->count(), 37);
-    QCOMPARE(shownPicture(page.Sign), QStringLiteral("images/rs.png"));
+    QTest::keyClick(categoryList(page), Qt::Key_Down);
+    QCOMPARE(categoryBanner(page)->Lines(), QStringList{QStringLiteral("COMMAND SIGNS")});
+    QCOMPARE(signList(page)->count(), 37);
+    QCOMPARE(shownPicture(signPicture(page)), QStringLiteral("images/rs.png"));
     QCOMPARE(recorder.all(), QStringList());
 }
 
@@ -361,17 +370,17 @@ void TestSignsPage::everyCategoryOpensAtItsFirstRow()
     QCoreApplication::processEvents();
     // The learner scrolls down the first category with the wheel, then picks the next one.
     for (int turn = 0; turn < 10; ++turn) {
-        QWheelEvent wheel(QPointF(20, 20), page.discbox->viewport()->mapToGlobal(QPointF(20, 20)), QPoint(),
+        QWheelEvent wheel(QPointF(20, 20), signList(page)->viewport()->mapToGlobal(QPointF(20, 20)), QPoint(),
                           QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(page.discbox->viewport(), &wheel);
+        QCoreApplication::sendEvent(signList(page)->viewport(), &wheel);
     }
-    QVERIFY(page.discbox->itemAt(QPoint(20, 2)) != page.discbox->item(0));
-    const QListWidgetItem *command = page.ListBox2->findItems(QStringLiteral("COMMAND SIGNS"), Qt::MatchExactly).first();
-    QTest::mouseClick(page.ListBox2->viewport(), Qt::LeftButton, {}, page.ListBox2->visualItemRect(command).center());
-    QCOMPARE(page.TextFader13->Lines(), QStringList{QStringLiteral("COMMAND SIGNS")});
+    QVERIFY(signList(page)->itemAt(QPoint(20, 2)) != signList(page)->item(0));
+    const QListWidgetItem *command = categoryList(page)->findItems(QStringLiteral("COMMAND SIGNS"), Qt::MatchExactly).first();
+    QTest::mouseClick(categoryList(page)->viewport(), Qt::LeftButton, {}, categoryList(page)->visualItemRect(command).center());
+    QCOMPARE(categoryBanner(page)->Lines(), QStringList{QStringLiteral("COMMAND SIGNS")});
     QCoreApplication::processEvents();
-    QCOMPARE(page.discbox->itemAt(QPoint(20, 2)), page.discbox->item(0));
-    QCOMPARE(page.discbox->item(0)->text(), QStringLiteral("command 0"));
+    QCOMPARE(signList(page)->itemAt(QPoint(20, 2)), signList(page)->item(0));
+    QCOMPARE(signList(page)->item(0)->text(), QStringLiteral("command 0"));
 }
 
 void TestSignsPage::backButtonAsksForTheMenu()
@@ -380,7 +389,7 @@ void TestSignsPage::backButtonAsksForTheMenu()
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QSignalSpy spy(&page, &SignsPage::menuRequested);
-    QTest::mouseClick(page.SpeedButton5, Qt::LeftButton);
+    QTest::mouseClick(child<HotSpot>(&page, "SpeedButton5"), Qt::LeftButton);
     QCOMPARE(spy.count(), 1);
 }
 

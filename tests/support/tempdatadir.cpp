@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QtTest>
 
 TempDataDir::TempDataDir() : m_previous(QDir::currentPath())
@@ -44,10 +45,11 @@ QByteArray TempDataDir::readBytes(const QString &relative) const
 QStringList TempDataDir::readLines(const QString &relative) const
 {
     QString text = QString::fromUtf8(readBytes(relative));
-    if (text.endsWith(QStringLiteral("\r\n")))
-        text.chop(2);
     if (text.isEmpty())
         return {};
+    if (!text.endsWith(QStringLiteral("\r\n")))
+        return {QStringLiteral("<no CRLF at end>"), text};
+    text.chop(2);
     return text.split(QStringLiteral("\r\n"));
 }
 
@@ -66,6 +68,30 @@ void TempDataDir::writeQuestion(int number, const QString &key, const QString &s
     const QString n = QString::number(number);
     writeLines(QStringLiteral("Questions/") + n + QStringLiteral(".lrn"),
                {QStringLiteral("Question ") + n, QStringLiteral("A. first ") + n, QStringLiteral("B. second ") + n,
-                QStringLiteral("C. third ") + n, QStringLiteral("1. one"), QStringLiteral("2. two"),
-                QStringLiteral("3. three"), QStringLiteral("4. four"), key, section, picture});
+                QStringLiteral("C. third ") + n, QStringLiteral("1. one ") + n, QStringLiteral("2. two ") + n,
+                QStringLiteral("3. three ") + n, QStringLiteral("4. four ") + n, key, section, picture});
+}
+
+void TempDataDir::writeBank(int size) const
+{
+    for (int n = 1; n <= size; ++n)
+        writeQuestion(n);
+}
+
+void TempDataDir::writePictures(const QStringList &names) const
+{
+    mkdir(QStringLiteral("images"));
+    int hue = 0;
+    for (const QString &name : names) {
+        QImage image(8, 8, QImage::Format_RGB32);
+        image.fill(QColor::fromHsv(hue, 255, 255));
+        hue += 40;
+        if (!image.save(filePath(QStringLiteral("images/%1.png").arg(name))))
+            qFatal("cannot write the picture %s", qPrintable(name));
+    }
+}
+
+void TempDataDir::writeProgress(const QString &name, const QStringList &scores) const
+{
+    writeLines(QStringLiteral("doc/%1.lrn").arg(name), QStringList{name} + scores);
 }

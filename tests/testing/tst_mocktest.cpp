@@ -32,22 +32,22 @@ private slots:
 namespace {
 
 // A question file with lines 0-10, and lines 11 and 12 when given.
-void writeQuestion(int n, const QString &section, const QString &key = QStringLiteral("b1"),
-                   const QStringList &extra = {})
+void writeQuestion(const TempDataDir &dir, int n, const QString &section,
+                   const QString &key = QStringLiteral("b1"), const QStringList &extra = {})
 {
     const QString t = QString::number(n);
-    DataDir::writeLines(QStringLiteral("Questions/%1.lrn").arg(t),
-                        QStringList{QStringLiteral("Question ") + t, QStringLiteral("A."), QStringLiteral("B."),
-                                    QStringLiteral("C."), QStringLiteral("1."), QStringLiteral("2."),
-                                    QStringLiteral("3."), QStringLiteral("4."), key, section, QStringLiteral("0")}
-                            + extra);
+    dir.writeLines(QStringLiteral("Questions/%1.lrn").arg(t),
+                   QStringList{QStringLiteral("Question ") + t, QStringLiteral("A."), QStringLiteral("B."),
+                               QStringLiteral("C."), QStringLiteral("1."), QStringLiteral("2."),
+                               QStringLiteral("3."), QStringLiteral("4."), key, section, QStringLiteral("0")}
+                       + extra);
 }
 
 // Questions 1..size: every eighth one vehicle controls, the rest alternating rules and signs.
-void writeBank(int size)
+void writeBank(const TempDataDir &dir, int size)
 {
     for (int n = 1; n <= size; ++n)
-        writeQuestion(n, n % 8 == 0 ? QStringLiteral("2") : n % 2 ? QStringLiteral("1") : QStringLiteral("3"));
+        writeQuestion(dir, n, n % 8 == 0 ? QStringLiteral("2") : n % 2 ? QStringLiteral("1") : QStringLiteral("3"));
 }
 
 MockSettings settings(int rr, int vc, int rs, int prr, int pvc, int prs)
@@ -85,8 +85,8 @@ void TestMockTest::drawAsksEachSectionItsCountOnceForTheCourse()
 {
     QFETCH(QString, course);
     QFETCH(QList<int>, never);
-    DataDir dir;
-    writeBank(400);
+    TempDataDir dir;
+    writeBank(dir, 400);
     QRandomGenerator random(7);
     QSet<int> seen;
     for (int run = 0; run < 20; ++run) {
@@ -111,13 +111,13 @@ void TestMockTest::drawAsksEachSectionItsCountOnceForTheCourse()
 
 void TestMockTest::drawLeavesOutDamagedFilesAndSaysSo()
 {
-    DataDir dir;
+    TempDataDir dir;
     for (int n = 1; n <= 4; ++n)
-        writeQuestion(n, QStringLiteral("1"));
-    DataDir::writeLines(QStringLiteral("Questions/5.lrn"), {QStringLiteral("cut short")});
-    writeQuestion(6, QStringLiteral("1"), QStringLiteral("B1"));   // no usable key
-    writeQuestion(7, QStringLiteral("2"));
-    writeQuestion(8, QStringLiteral("3"));
+        writeQuestion(dir, n, QStringLiteral("1"));
+    dir.writeLines(QStringLiteral("Questions/5.lrn"), {QStringLiteral("cut short")});
+    writeQuestion(dir, 6, QStringLiteral("1"), QStringLiteral("B1"));   // no usable key
+    writeQuestion(dir, 7, QStringLiteral("2"));
+    writeQuestion(dir, 8, QStringLiteral("3"));
     QRandomGenerator random(3);
     const DrawnTest test = drawMockTest(settings(4, 1, 1, 3, 1, 1), QStringLiteral("lv"), random);
     QCOMPARE(test.questions.size(), 6);
@@ -131,8 +131,8 @@ void TestMockTest::drawLeavesOutDamagedFilesAndSaysSo()
 
 void TestMockTest::tooSmallBankGivesWhatThereIsWithScaledPassMark()
 {
-    DataDir dir;
-    writeBank(40);   // 5 vehicle-controls questions
+    TempDataDir dir;
+    writeBank(dir, 40);   // 5 vehicle-controls questions
     QRandomGenerator random(1);
     const DrawnTest test = drawMockTest(MockSettings(), QStringLiteral("lv"), random);
     QCOMPARE(test.asked, (std::array<int, 3>{20, 5, 15}));
@@ -162,8 +162,8 @@ void TestMockTest::everySectionMustReachItsPassMark()
     QFETCH(int, vc);
     QFETCH(int, rs);
     QFETCH(QString, line);
-    DataDir dir;
-    writeBank(200);
+    TempDataDir dir;
+    writeBank(dir, 200);
     QRandomGenerator random(11);
     MockTest test(drawMockTest(MockSettings(), QStringLiteral("lv"), random));
     const MockResult result = resultWithRight(test, {rr, vc, rs});
@@ -190,9 +190,9 @@ void TestMockTest::settingsFileFallsBackLineByLine()
     QFETCH(QByteArray, file);
     QFETCH(QList<int>, expected);
     QFETCH(int, problems);
-    DataDir dir;
+    TempDataDir dir;
     if (!file.isEmpty())
-        DataDir::writeBytes(QStringLiteral("doc/mocktest.lrn"), file);
+        dir.writeBytes(QStringLiteral("doc/mocktest.lrn"), file);
     const LoadedMockSettings loaded = loadMockSettings();
     const MockSettings &s = loaded.settings;
     QCOMPARE((QList<int>{s.counts[0], s.counts[1], s.counts[2], s.passMarks[0], s.passMarks[1], s.passMarks[2],
@@ -205,9 +205,9 @@ void TestMockTest::settingsFileFallsBackLineByLine()
 
 void TestMockTest::historyAppendKeepsEveryLineAlreadyThere()
 {
-    DataDir dir;
+    TempDataDir dir;
     // A damaged line, a line in Windows-1252 and one without a line end: all are kept.
-    DataDir::writeBytes(QStringLiteral("doc/Thabo.mock"),
+    dir.writeBytes(QStringLiteral("doc/Thabo.mock"),
                         "2026-12-01 09:00;lv;20/28;6/8;25/28;FAIL;3000\r\n##garbage\r\n2026-12-02 10:00;lv;x;y\r\n"
                         "caf\xe9");
     MockResult result;
@@ -215,7 +215,7 @@ void TestMockTest::historyAppendKeepsEveryLineAlreadyThere()
     result.secondsUsed = 2710;
     MockHistory::append(MockHistory::historyFile(QStringLiteral("Thabo")),
                         {MockHistory::historyLine(QDateTime({2026, 12, 9}, {14, 5}), QStringLiteral("lv"), result)});
-    QCOMPARE(DataDir::readLines(QStringLiteral("doc/Thabo.mock")),
+    QCOMPARE(dir.readLines(QStringLiteral("doc/Thabo.mock")),
              (QStringList{QStringLiteral("2026-12-01 09:00;lv;20/28;6/8;25/28;FAIL;3000"), QStringLiteral("##garbage"),
                           QStringLiteral("2026-12-02 10:00;lv;x;y"), QStringLiteral("caf\u00e9"),
                           QStringLiteral("2026-12-09 14:05;lv;25/28;7/8;24/28;PASS;2710")}));
@@ -227,8 +227,8 @@ void TestMockTest::historyAppendKeepsEveryLineAlreadyThere()
 
 void TestMockTest::drillAsksWrongQuestionsMostOftenWrongFirst()
 {
-    DataDir dir;
-    DataDir::writeLines(QStringLiteral("doc/Thabo.answers"),
+    TempDataDir dir;
+    dir.writeLines(QStringLiteral("doc/Thabo.answers"),
                         {QStringLiteral("2026-12-01 09:00;mock;10;1;2;1"), QStringLiteral("2026-12-01 09:00;mock;20;3;0;4"),
                          QStringLiteral("2026-12-01 09:00;mock;30;2;1;1"), QStringLiteral("2026-12-01 09:00;mock;40;1;3;2"),
                          QStringLiteral("damaged line"),

@@ -86,7 +86,7 @@ void TestProgressChart::unusableLearnerNamesAreRefused_data()
 void TestProgressChart::unusableLearnerNamesAreRefused()
 {
     QFETCH(QString, name);
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"66", "22", "69"});
     const QByteArray maxima = dir.readBytes(QStringLiteral("doc/maxcount.lrn"));
@@ -101,7 +101,7 @@ void TestProgressChart::unusableLearnerNamesAreRefused()
 
 void TestProgressChart::firstLearnerGetsNewFileAndGaugesRunToZero()
 {
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     Harness h;
     h.state.learnerName = QStringLiteral("Learner1");
@@ -121,7 +121,7 @@ void TestProgressChart::firstLearnerGetsNewFileAndGaugesRunToZero()
 
 void TestProgressChart::secondLearnerGetsExactlySevenLines()
 {
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     dir.writeProgress(QStringLiteral("First"), {"5", "6", "7", "0", "0", "0"});
     Harness h;
@@ -135,7 +135,7 @@ void TestProgressChart::secondLearnerGetsExactlySevenLines()
 
 void TestProgressChart::runDownMovesRoadRulesBeforeVehicleControls()
 {
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"66", "22", "69"});
     dir.writeProgress(QStringLiteral("Learner1"), {"12", "5", "30", "0", "0", "0"});
@@ -192,7 +192,7 @@ void TestProgressChart::runDownEnds()
     QFETCH(QStringList, maxima);
     QFETCH(QStringList, scores);
     QFETCH(QList<int>, shown);
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     if (!maxima.isEmpty())
         dir.writeLines(QStringLiteral("doc/maxcount.lrn"), maxima);
@@ -214,7 +214,7 @@ void TestProgressChart::runDownEnds()
 
 void TestProgressChart::gaugesBelowTheirScoresClimbToThem()
 {
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"66", "22", "69"});
     dir.writeProgress(QStringLiteral("First"), {"0", "0", "0", "0", "0", "0"});
@@ -234,7 +234,7 @@ void TestProgressChart::gaugesBelowTheirScoresClimbToThem()
 
 void TestProgressChart::timerDrivesTheRunDown()
 {
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     dir.writeProgress(QStringLiteral("Learner1"), {"60", "20", "65", "0", "0", "0"});
     Harness h;
@@ -266,7 +266,7 @@ void TestProgressChart::countingMaximaMovesGaugeMaxima()
     QFETCH(QStringList, codes);
     QFETCH(QStringList, maxcount);
     QFETCH(QList<int>, gaugeMaxima);
-    DataDir dir;
+    TempDataDir dir;
     Harness h;
     for (const QString &code : codes)
         h.chart.countSectionMaximum(code);
@@ -284,7 +284,7 @@ void TestProgressChart::countingMaximaMovesGaugeMaxima()
 
 void TestProgressChart::shortProgressFileIsReadAsZerosAndWrittenWhole()
 {
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"66", "22", "69"});
     dir.writeLines(QStringLiteral("doc/Learner1.lrn"), {"Learner1", "2", "1"});
@@ -303,7 +303,7 @@ void TestProgressChart::shortProgressFileIsReadAsZerosAndWrittenWhole()
 
 void TestProgressChart::longProgressFileKeepsItsExtraLines()
 {
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     dir.writeLines(QStringLiteral("doc/Learner1.lrn"), {"Learner1", "1", "2", "3", "4", "5", "6", "note", ""});
     Harness h;
@@ -315,7 +315,7 @@ void TestProgressChart::longProgressFileKeepsItsExtraLines()
 
 void TestProgressChart::shortMaximumFileReadsMissingSectionsAsZero()
 {
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"10"});
     Harness h;
@@ -333,7 +333,7 @@ void TestProgressChart::shortMaximumFileReadsMissingSectionsAsZero()
 
 void TestProgressChart::resetCreatesMissingProgressFile()
 {
-    DataDir dir;
+    TempDataDir dir;
     Harness h;
     h.state.learnerName = QStringLiteral("Learner1");
     h.state.rrscore = h.state.SpinRR = 4;

@@ -131,9 +131,9 @@ private slots:
 
 void TestQuestionPage::workedExampleCountsUpAndDown()
 {
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures();
+    dir.writePictures(questionPagePictures);
     dir.writeQuestion(1, QStringLiteral("b1"), QStringLiteral("1"));
     dir.writeProgress(QStringLiteral("Learner1"), {"3", "0", "0", "0", "0", "0"});
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"66", "22", "69"});
@@ -166,9 +166,9 @@ void TestQuestionPage::workedExampleCountsUpAndDown()
 
 void TestQuestionPage::keysWorkLikeMarkersAndHotSpots()
 {
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures();
+    dir.writePictures(questionPagePictures);
     dir.writeBank(3);   // key "a1"
     Harness h;
     h.signIn();
@@ -207,9 +207,9 @@ void TestQuestionPage::practiceVerdictsWriteNoFile_data()
 void TestQuestionPage::practiceVerdictsWriteNoFile()
 {
     QFETCH(QString, option);
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures();
+    dir.writePictures(questionPagePictures);
     dir.writeQuestion(1, QStringLiteral("b1"), QStringLiteral("2"));
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"66", "22", "69"});
     Harness h;
@@ -243,7 +243,7 @@ void TestQuestionPage::rightAnswersRaiseTheirSection()
     QFETCH(QString, section);
     QFETCH(QString, label);
     QFETCH(int, line);
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     dir.writeQuestion(1, QStringLiteral("c1"), section);
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"66", "22", "69"});
@@ -266,9 +266,9 @@ void TestQuestionPage::rightAnswersRaiseTheirSection()
 
 void TestQuestionPage::wrongAnswerAtZeroStaysZeroButRewrites()
 {
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures();
+    dir.writePictures(questionPagePictures);
     dir.writeQuestion(1, QStringLiteral("a1"), QStringLiteral("2"));
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"66", "22", "69"});
     // The stored line differs from the score of this run, so a rewrite shows in the file.
@@ -288,9 +288,9 @@ void TestQuestionPage::wrongAnswerAtZeroStaysZeroButRewrites()
 
 void TestQuestionPage::questionOutsideSectionsShowsTestModeOnly()
 {
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures();
+    dir.writePictures(questionPagePictures);
     dir.writeQuestion(1, QStringLiteral("a1"), QStringLiteral("1"));
     dir.writeQuestion(2, QStringLiteral("a1"), QStringLiteral("5"));
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"66", "22", "69"});
@@ -325,9 +325,9 @@ void TestQuestionPage::unmatchedKeyLeavesPageUnchanged_data()
 void TestQuestionPage::unmatchedKeyLeavesPageUnchanged()
 {
     QFETCH(QString, key);
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures();
+    dir.writePictures(questionPagePictures);
     dir.writeQuestion(1, key, QStringLiteral("1"));
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"66", "22", "69"});
     dir.writeProgress(QStringLiteral("Learner1"), {"4", "0", "0", "0", "0", "0"});
@@ -359,7 +359,7 @@ void TestQuestionPage::scoreAboveMaximumShowsTheMaximum()
 {
     QFETCH(QString, stored);
     QFETCH(QString, raised);
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     dir.writeQuestion(1, QStringLiteral("a1"), QStringLiteral("1"));
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"10", "22", "69"});
@@ -379,7 +379,7 @@ void TestQuestionPage::scoreAboveMaximumShowsTheMaximum()
 
 void TestQuestionPage::endOfBankReturnsToMenuAndRestarts()
 {
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     dir.writeBank(190);
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"66", "22", "69"});
@@ -406,7 +406,7 @@ void TestQuestionPage::endOfBankReturnsToMenuAndRestarts()
 
 void TestQuestionPage::backOnFirstQuestionEndsOnMenuStoringZero()
 {
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     dir.writeBank(5);
     Harness h;
@@ -435,9 +435,9 @@ void TestQuestionPage::backBeyondBankRunsResetStep()
 {
     QFETCH(int, start);
     QFETCH(bool, completed);
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures();
+    dir.writePictures(questionPagePictures);
     dir.writeBank(5);
     Harness h;
     h.signIn();
@@ -478,7 +478,7 @@ void TestQuestionPage::nextFollowsCourseRanges()
     QFETCH(QString, course);
     QFETCH(int, from);
     QFETCH(int, shown);
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     dir.writeBank(190);
     Harness h;
@@ -494,7 +494,7 @@ void TestQuestionPage::nextFollowsCourseRanges()
 
 void TestQuestionPage::backStepsIntoSkippedRange()
 {
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     dir.writeBank(190);
     Harness h;
@@ -528,9 +528,9 @@ void TestQuestionPage::pictureCodeChoosesPicture_data()
 void TestQuestionPage::pictureCodeChoosesPicture()
 {
     QFETCH(QString, code);
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures();
+    dir.writePictures(questionPagePictures);
     QDir().mkpath(QStringLiteral("images/sub"));
     QDir().mkpath(QStringLiteral("outside"));
     dir.writePictures({QStringLiteral("TL"), QStringLiteral("sub/evil")});
@@ -565,9 +565,9 @@ void TestQuestionPage::verdictShowsOverWholeDiagram()
 {
     QFETCH(QString, code);
     QFETCH(QString, diagram);
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures();
+    dir.writePictures(questionPagePictures);
     dir.writeQuestion(1);
     dir.writeQuestion(2, QStringLiteral("a1"), QStringLiteral("2"), code);
     Harness h;
@@ -604,9 +604,9 @@ void TestQuestionPage::verdictShowsOverWholeDiagram()
 
 void TestQuestionPage::tallPictureShowsWholeInProportion()
 {
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures();
+    dir.writePictures(questionPagePictures);
     // A sign 200 x 240 with a red rim, as tall as the sign pictures are.
     QImage sign(200, 240, QImage::Format_RGB32);
     sign.fill(Qt::red);
@@ -640,12 +640,12 @@ void TestQuestionPage::questionTextsShowAsTyped()
 {
     QFETCH(QString, label);
     QFETCH(int, line);
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
-    dir.writePictures();
+    dir.writePictures(questionPagePictures);
     dir.writeQuestion(1);
     const QString typed = QStringLiteral("<b>Keep</b> left &amp; go");
-    QStringList lines = DataDir::readLines(QStringLiteral("Questions/1.lrn"));
+    QStringList lines = dir.readLines(QStringLiteral("Questions/1.lrn"));
     lines[line] = typed;
     dir.writeLines(QStringLiteral("Questions/1.lrn"), lines);
     Harness h;
@@ -663,7 +663,7 @@ void TestQuestionPage::questionTextsShowAsTyped()
 
 void TestQuestionPage::firstWalkSavesMaximaOfShownQuestions()
 {
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     for (int n = 1; n <= 125; ++n) {
         const char *section = n == 50 ? "5" : n <= 102 ? "1" : n <= 119 ? "2" : "3";
@@ -690,7 +690,7 @@ void TestQuestionPage::firstWalkSavesMaximaOfShownQuestions()
 
 void TestQuestionPage::testYourselfResetsStoredScores()
 {
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     dir.writeBank(3);
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"66", "22", "69"});
@@ -725,7 +725,7 @@ void TestQuestionPage::menuKeepsNumberOnlyWithProfile_data()
 void TestQuestionPage::menuKeepsNumberOnlyWithProfile()
 {
     QFETCH(bool, profile);
-    DataDir dir;
+    TempDataDir dir;
     Harness h;
     if (profile)
         h.signIn();
@@ -737,7 +737,7 @@ void TestQuestionPage::menuKeepsNumberOnlyWithProfile()
 
 void TestQuestionPage::missingProgressFileIsCreatedAtTestAnswer()
 {
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     dir.writeQuestion(1, QStringLiteral("d1"), QStringLiteral("1"));
     dir.writeLines(QStringLiteral("doc/maxcount.lrn"), {"66", "22", "69"});
@@ -767,7 +767,7 @@ void TestQuestionPage::nextWithoutLearnerWritesNoProfile()
 {
     QFETCH(QString, name);
     QFETCH(QStringList, saver);
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     dir.writeBank(3);
     Harness h;
@@ -784,7 +784,7 @@ void TestQuestionPage::nextWithoutLearnerWritesNoProfile()
 
 void TestQuestionPage::missingPictureKeepsPrevious()
 {
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     dir.writePictures({QStringLiteral("quest"), QStringLiteral("dot")});
     dir.writeQuestion(1, QStringLiteral("a1"), QStringLiteral("1"), QStringLiteral("sign42"));
@@ -823,7 +823,7 @@ void TestQuestionPage::malformedQuestionFileReturnsToMenu()
 {
     QFETCH(QString, how);
     QFETCH(bool, fifo);
-    DataDir dir;
+    TempDataDir dir;
     MessageRecorder recorder;
     dir.writeBank(9);
     dir.writeLines(QStringLiteral("Questions/7.lrn"), {"Question 7", "A.", "B.", "C.", "1.", "2."});

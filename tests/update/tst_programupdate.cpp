@@ -1,5 +1,6 @@
 #include "base/linelistfile.h"
 #include "base/messages.h"
+#include "tests/support/children.h"
 #include "tests/support/messagerecorder.h"
 #include "controls/textfader.h"
 #include "tests/support/ftpserverfixture.h"
@@ -36,7 +37,7 @@ struct Harness {
         panel = std::make_unique<UpdatePanel>(&qdowload, &dlq, &uptime1, serverAt(host, port));
         panel->setFtpTimeouts({3, 3});
     }
-    QStringList status() const { return panel->updatestatus->Lines(); }
+    QStringList status() const { return child<TTextFader>(panel.get(), "updatestatus")->Lines(); }
 };
 
 // A stand-in build: a script line, then binary bytes up to the size.
@@ -153,10 +154,10 @@ void ProgramUpdateTest::checkComparesExactText()
     data.writeLines("doc/tempver.txt", {"stale"});
     MessageRecorder messages;
     Harness h(server.host(), server.port());
-    h.panel->Memo1->show();
+    child<QPlainTextEdit>(h.panel.get(), "Memo1")->show();
 
     h.panel->SpeedButton7Click();
-    QVERIFY(h.panel->Memo1->isHidden());
+    QVERIFY(child<QPlainTextEdit>(h.panel.get(), "Memo1")->isHidden());
     QCOMPARE(h.status(), status);
     QCOMPARE(h.uptime1.isActive(), armed);
     QCOMPARE(data.exists("doc/tempver.txt"), keepsServerCopy);
@@ -208,13 +209,13 @@ void ProgramUpdateTest::handOverInstallsAndAsksToClose()
 
     QVERIFY(!h.uptime1.isActive());
     QCOMPARE(data.readBytes(buildName), buildBytes(buildSize));
-    QCOMPARE(h.panel->ProgressBar1->value(), 100);
+    QCOMPARE(child<QProgressBar>(h.panel.get(), "ProgressBar1")->value(), 100);
     // The updater records the new version once the build is in place; until then the installed
     // one stands, and the offer waits for the updater.
     QCOMPARE(data.readLines("doc/ver.txt"), QStringList({installed, "second line"}));
     QCOMPARE(LineListFile::read(data.filePath("doc/tempver.txt")), QStringList{offered});
     QCOMPARE(h.status(), QStringList{"Applying Update"});
-    QCOMPARE(h.panel->DLstatus->text(), QString("Installing New Update"));
+    QCOMPARE(child<QLabel>(h.panel.get(), "DLstatus")->text(), QString("Installing New Update"));
     QVERIFY(!h.panel->ftp().Connected());
     QCOMPARE(closing.count(), 1);
     QVERIFY(messages.all().isEmpty());
@@ -270,7 +271,7 @@ void ProgramUpdateTest::updaterThatCannotStartKeepsTheInstalledVersion()
     QCOMPARE(data.readLines("doc/ver.txt"), QStringList{"1001"});
     QCOMPARE(h.panel->v1, QStringList{"1001"});
     QCOMPARE(h.status(), QStringList{"The update could not be installed"});
-    QVERIFY(h.panel->DLstatus->text().isEmpty());
+    QVERIFY(child<QLabel>(h.panel.get(), "DLstatus")->text().isEmpty());
 
     // The next check offers the same update again.
     server.addFile("public_html/updates/ver.txt", "1002\r\n");

@@ -4,6 +4,7 @@
 #include "tests/support/messagerecorder.h"
 #include "controls/page.h"
 #include "controls/textfader.h"
+#include "tests/support/children.h"
 #include "tests/support/ftpserverfixture.h"
 #include "tests/support/tempdatadir.h"
 #include "update/questioncount.h"
@@ -37,8 +38,8 @@ struct Harness {
         panel = std::make_unique<UpdatePanel>(&qdowload, &dlq, &uptime1, server);
         panel->setFtpTimeouts({3, 3});
     }
-    QStringList status() const { return panel->updatestatus->Lines(); }
-    bool marquee() const { return panel->ProgressBar1->maximum() == 0; }
+    QStringList status() const { return child<TTextFader>(panel.get(), "updatestatus")->Lines(); }
+    bool marquee() const { return child<QProgressBar>(panel.get(), "ProgressBar1")->maximum() == 0; }
 };
 
 QStringList questionPaths(const QList<int> &numbers)
@@ -122,12 +123,12 @@ void QuestionDownloadTest::openingArmsTheDownload()
     TempDataDir data;
     data.writeLines("doc/maxcount.lrn", {"10", "20", "30"});
     Harness h(QStringLiteral("127.0.0.1"), unusedLocalPort());
-    h.panel->Memo1->show();
+    child<QPlainTextEdit>(h.panel.get(), "Memo1")->show();
 
     h.panel->openForQuestionDownload(deleteMaxCount);
     QVERIFY(!h.panel->isHidden());
-    QVERIFY(h.panel->Memo1->isHidden());
-    QVERIFY(!h.panel->updatestatus->isHidden());
+    QVERIFY(child<QPlainTextEdit>(h.panel.get(), "Memo1")->isHidden());
+    QVERIFY(!child<TTextFader>(h.panel.get(), "updatestatus")->isHidden());
     QCOMPARE(h.status().last(), QString("Checking for Question updates..."));
     QVERIFY(h.qdowload.isActive());
     QVERIFY(!h.dlq.isActive());
@@ -235,7 +236,7 @@ void QuestionDownloadTest::failedStartReportsOnceAndNeverCounts()
     QVERIFY(!h.dlq.isActive());
     QVERIFY(!h.qdowload.isActive());
     QVERIFY(!h.marquee());
-    QCOMPARE(h.panel->ProgressBar1->maximum(), 100);
+    QCOMPARE(child<QProgressBar>(h.panel.get(), "ProgressBar1")->maximum(), 100);
     QVERIFY(!h.panel->ftp().Connected());
     QCOMPARE(h.panel->countdown(), 0);
     // The repeat fetch on the closed connection is the one error box, and nothing else shows.
@@ -382,12 +383,12 @@ void QuestionDownloadTest::entriesRespondToClicks()
     Harness h(QStringLiteral("127.0.0.1"), unusedLocalPort());
     h.panel->show();
     QVERIFY(QTest::qWaitForWindowExposed(h.panel.get()));
-    h.panel->Memo1->hide();
+    child<QPlainTextEdit>(h.panel.get(), "Memo1")->hide();
 
-    QTest::mouseClick(h.panel->SpeedButton19, Qt::LeftButton);
-    QVERIFY(!h.panel->Memo1->isHidden());
-    QCOMPARE(h.panel->Memo1->document()->blockCount(), 8);
-    QTest::mouseClick(h.panel->SpeedButton20, Qt::LeftButton);
+    QTest::mouseClick(child<HotSpot>(h.panel.get(), "SpeedButton19"), Qt::LeftButton);
+    QVERIFY(!child<QPlainTextEdit>(h.panel.get(), "Memo1")->isHidden());
+    QCOMPARE(child<QPlainTextEdit>(h.panel.get(), "Memo1")->document()->blockCount(), 8);
+    QTest::mouseClick(child<HotSpot>(h.panel.get(), "SpeedButton20"), Qt::LeftButton);
     QVERIFY(h.panel->isHidden());
 }
 
