@@ -200,11 +200,11 @@ void TestMockPage::questionPictureComesFromImagesOnly()
     dir.writeLines(QStringLiteral("doc/mocktest.lrn"), {"1", "1", "1", "1", "1", "1", "5"});
     MessageRecorder recorder;
     TForm2 form;
-    form.Login->edit2->setText(QStringLiteral("Thabo"));
+    child<QLineEdit>(form.Login, "edit2")->setText(QStringLiteral("Thabo"));
     form.state().RadioGroup1 = 1;
     form.state().ctype = QStringLiteral("lv");
     form.showPage(form.MenuT);
-    QTest::mouseClick(form.MenuT->MockTestEntry, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(child<TTextFader>(form.MenuT, "MockTestEntry"), Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MockT));
     QLabel *box = form.MockT->findChild<QLabel *>(QStringLiteral("MockPicture"));
     QVERIFY(box);
