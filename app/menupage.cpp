@@ -42,6 +42,14 @@ MenuPage::MenuPage(SessionState &state, QWidget *parent)
     shapePalette.setColor(QPalette::Window, Palette::maroon);
     Shape6->setPalette(shapePalette);
 
+    makeEntryColumn();
+    makeHeadings();
+    makeCourseCorner();
+}
+
+// The column of study and test entries on the maroon band, with "Exit Program" under it.
+void MenuPage::makeEntryColumn()
+{
     for (const EntryRow &row : entryRows) {
         auto *fader = makeFader(this, {.name = QString::fromLatin1(row.name), .geometry = {672, row.top, 308, 38},
                                        .lines = {QString::fromUtf8(row.text)}, .handCursor = true,
@@ -66,7 +74,11 @@ MenuPage::MenuPage(SessionState &state, QWidget *parent)
     TextFader17 = entry(QStringLiteral("TextFader17"));
     TextFader18 = entry(QStringLiteral("TextFader18"));
     TextFader21 = entry(QStringLiteral("TextFader21"));
+}
 
+// The greeting, the course prompt, the options row and the agents' entry over the advert.
+void MenuPage::makeHeadings()
+{
     TextFader26 = makeFader(this, {.name = QStringLiteral("TextFader26"), .geometry = {64, 0, 225, 43},
                                    .lines = {QStringLiteral("Welcome")}, .fontFamily = QStringLiteral("Arial Narrow"),
                                    .fontPixels = 24, .fontColor = Palette::maroon, .lineDelay = 3000});
@@ -97,7 +109,11 @@ MenuPage::MenuPage(SessionState &state, QWidget *parent)
                                    .fontFamily = QStringLiteral("Arial Narrow"), .fontPixels = 21,
                                    .fontColor = Palette::maroon, .handCursor = true, .lineDelay = 3000});
     connect(TextFader25, &TTextFader::OnClick, this, &MenuPage::TextFader25Click);
+}
 
+// The advert, the version, the progress loader and the chosen course's icons.
+void MenuPage::makeCourseCorner()
+{
     advert = new QLabel(this);
     advert->setObjectName(QStringLiteral("advert"));
     advert->setGeometry(72, 272, 560, 114);

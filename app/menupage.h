@@ -59,6 +59,9 @@ private:
     QLabel *Image5, *Image19, *Image20;       // course icons: light, heavy, motorcycle
     QLabel *Label40, *Label41, *Label42;
 
+    void makeEntryColumn();
+    void makeHeadings();
+    void makeCourseCorner();
     void hover(TTextFader *entry, const QColor &leaveColour);
 
     SessionState &m_state;

@@ -113,6 +113,14 @@ QuestionPage::QuestionPage(SessionState &state, ProgressChart &chart, QWidget *p
                                                        .alignment = Qt::AlignLeft | Qt::AlignTop, .wordWrap = true});
     }
 
+    makeAnswerArea();
+    makeFooter();
+}
+
+// The frame of the answer area: the options with their markers, the picture, the diagrams and the
+// verdict.
+void QuestionPage::makeAnswerArea()
+{
     Shape5 = new RoundedShape(GroupBox1);
     Shape5->setObjectName(QStringLiteral("Shape5"));
     Shape5->setGeometry(16, 282, 905, 265);
@@ -163,7 +171,11 @@ QuestionPage::QuestionPage(SessionState &state, ProgressChart &chart, QWidget *p
     info = makeLabel(GroupBox1, {.name = QStringLiteral("info"), .geometry = {631, 312, 203, 29},
                                  .font = pixelFont(tahoma, 24), .colour = Palette::darkBlue,
                                  .alignment = Qt::AlignCenter});
+}
 
+// The score lines, the learner's line and the page's buttons under the question.
+void QuestionPage::makeFooter()
+{
     Label12 = makeLabel(this, {.name = QStringLiteral("Label12"), .geometry = {88, 613, 400, 18},
                                .font = pixelFont(tahoma, 13)});
     Label13 = makeLabel(this, {.name = QStringLiteral("Label13"), .geometry = {88, 632, 400, 18},

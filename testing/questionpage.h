@@ -56,6 +56,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void makeAnswerArea();
+    void makeFooter();
     bool handle(const std::function<void()> &body);
     void next();
     void back();
