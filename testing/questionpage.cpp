@@ -4,11 +4,10 @@
 #include "base/dataerror.h"
 #include "base/datapaths.h"
 #include "base/guard.h"
-#include "base/linelistfile.h"
 #include "base/messages.h"
-#include "base/safename.h"
 #include "base/sessionstate.h"
 #include "controls/clickarea.h"
+#include "learner/profile.h"
 #include "testing/progresschart.h"
 #include "testing/progressrecords.h"
 #include "testing/questionbank.h"
@@ -244,8 +243,8 @@ void QuestionPage::SpeedButton1Click() { resetStep(); }
 
 void QuestionPage::SpeedButton3Click()
 {
-    const QString name = m_state.profileFileName();
-    if (!fileNameProblem(m_state.learnerName, QStringLiteral(".sav")).isEmpty() || !DataPaths::exists(name))
+    const QString &name = m_state.learnerName;
+    if (!Profile::nameProblem(name).isEmpty() || !Profile::exists(name))
         m_state.Qnumber = 0;
     emit menuRequested();
 }
@@ -382,7 +381,7 @@ bool QuestionPage::learnerSignedIn() const
 {
     const QString &name = m_state.learnerName;
     return !name.isEmpty() && name != promptText && m_state.Saver.size() >= 2
-        && fileNameProblem(name, QStringLiteral(".sav")).isEmpty();
+        && Profile::nameProblem(name).isEmpty();
 }
 
 void QuestionPage::storeQuestionNumber()
@@ -390,8 +389,8 @@ void QuestionPage::storeQuestionNumber()
     // Without a signed-in learner there is no profile to keep the place in.
     if (!learnerSignedIn())
         return;
-    m_state.Saver[1] = QString::number(m_state.Qnumber);
-    LineListFile::write(DataPaths::resolve(m_state.profileFileName()), m_state.Saver);
+    Profile::setQuestionNumber(m_state.Saver, m_state.Qnumber);
+    Profile::write(m_state.learnerName, m_state.Saver);
 }
 
 void QuestionPage::back()
