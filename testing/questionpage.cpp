@@ -408,7 +408,7 @@ void QuestionPage::resetStep()
     lvpic->hide();
     m_state.a = m_state.b = m_state.c = m_state.d = 0;
     ++m_state.Qnumber;
-    if (m_state.Qnumber > 157) {
+    if (m_state.Qnumber > QuestionBank::lastReservedNumber) {
         Messages::show(QStringLiteral("you have completed the questions"));
         m_state.Qnumber = 0;
         emit menuRequested();

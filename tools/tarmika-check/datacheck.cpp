@@ -28,18 +28,6 @@ namespace DataCheck {
 
 namespace {
 
-// Number ranges that belong to one kind of vehicle; the question page steps over them as a whole,
-// so a bank that reaches into one must hold all of it.
-struct ReservedRange {
-    int first, last;
-    const char *belongsTo;
-};
-const ReservedRange reservedRanges[] = {
-    {103, 119, "motorcycle questions"},
-    {127, 138, "motor vehicle questions"},
-    {150, 157, "motor vehicle questions"},
-};
-
 QString quoted(const QString &text) { return u'"' + text + u'"'; }
 
 // "question 7" or "questions 7 to 9" for a run of missing numbers.
@@ -168,10 +156,14 @@ void Checker::checkQuestions()
                              + (first == last ? QStringLiteral(" is") : QStringLiteral(" are")),
                          QString::number(highest)));
     }
-    for (const ReservedRange &range : reservedRanges) {
+    // The question page steps over a range as a whole, so a bank that reaches into one must hold
+    // all of it.
+    for (const QuestionBank::ReservedRange &range : QuestionBank::reservedRanges) {
         if (highest >= range.first && highest < range.last) {
+            const QString belongsTo = range.motorcycle ? QStringLiteral("motorcycle questions")
+                                                       : QStringLiteral("motor vehicle questions");
             problem(QStringLiteral("Questions/: the bank ends at question %1, inside the %2 %3 to %4; %5 missing.")
-                        .arg(QString::number(highest), QString::fromLatin1(range.belongsTo),
+                        .arg(QString::number(highest), belongsTo,
                              QString::number(range.first), QString::number(range.last),
                              numberRun(QStringLiteral("question"), QStringLiteral("questions"), highest + 1,
                                        range.last)
