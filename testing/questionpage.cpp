@@ -11,6 +11,7 @@
 #include "testing/progresschart.h"
 #include "testing/progressrecords.h"
 #include "testing/questionbank.h"
+#include "testing/questionpictures.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
