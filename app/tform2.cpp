@@ -5,9 +5,9 @@
 #include "base/course.h"
 #include "base/datapaths.h"
 #include "base/guard.h"
-#include "base/linelistfile.h"
 #include "base/messages.h"
 #include "controls/datapicture.h"
+#include "base/versionfile.h"
 #include "controls/messagebox.h"
 #include "controls/page.h"
 #include "controls/textfader.h"
@@ -430,27 +430,9 @@ void TForm2::FormCreate()
         }
     });
 
-    // 2. The installed version. A missing "doc" folder is created first, and a version file that
-    //    holds no line is treated as a missing one, so the caption always shows a version.
-    guarded([&] {
-        QStringList &v1 = Panel2->v1;
-        v1.clear();
-        const QString versionFile = DataPaths::resolve(DataPaths::versionFile);
-        if (QFileInfo::exists(versionFile))
-            v1 = LineListFile::read(versionFile);
-        if (v1.isEmpty()) {
-            v1 = {QStringLiteral("1001")};
-            if (!QFileInfo::exists(DataPaths::resolve(DataPaths::docDir)))
-                QDir().mkdir(DataPaths::docDir);
-            LineListFile::write(DataPaths::resolve(DataPaths::versionFile), v1);
-        }
-    });
-    // A damaged version file may hold anything: the caption shows one short line of it, the
-    // update check still compares the whole line.
-    QString version = Panel2->v1.value(0, QStringLiteral("1001"));
-    if (version.size() > maxCaptionVersion)
-        version = version.left(maxCaptionVersion) + QStringLiteral("...");
-    setWindowTitle(QStringLiteral("Tarmika V ") + version);
+    // 2. The installed version; the caption always shows one.
+    guarded([&] { VersionFile::loadInstalled(Panel2->v1); });
+    setWindowTitle(VersionFile::caption(Panel2->v1));
 
     // 3. No question on screen yet.
     m_state.a = m_state.b = m_state.c = m_state.d = 0;

@@ -34,8 +34,6 @@ class TForm2 : public QWidget {
 public:
     static constexpr int ClientWidth = 1008;
     static constexpr int ClientHeight = 730;
-    // The longest version text the caption shows.
-    static constexpr int maxCaptionVersion = 32;
 
     // The update server is the compiled-in one; tests hand in their own.
     explicit TForm2(QWidget *parent = nullptr);

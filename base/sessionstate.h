@@ -41,6 +41,5 @@ struct SessionState {
     QStringList ListBox1;
 
     bool practiceMode() const { return mode == 1; }
-    QString profileFileName() const { return learnerName + QStringLiteral(".sav"); }
     QString progressFileName() const { return QStringLiteral("doc/") + learnerName + QStringLiteral(".lrn"); }
 };

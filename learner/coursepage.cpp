@@ -1,9 +1,7 @@
 #include "learner/coursepage.h"
 
 #include "base/course.h"
-#include "base/datapaths.h"
 #include "base/guard.h"
-#include "base/linelistfile.h"
 #include "base/messages.h"
 #include "base/sessionstate.h"
 #include "controls/clickarea.h"
@@ -201,10 +199,8 @@ void CoursePage::confirm(const QString &code)
     emit courseConfirmed();
     m_state.ctype = code;
     guarded([&] {
-        while (m_state.Saver.size() < Profile::LineCount)
-            m_state.Saver.append(QString());
-        m_state.Saver[Profile::CourseLine] = code;
-        LineListFile::write(DataPaths::resolve(m_state.profileFileName()), m_state.Saver);
+        Profile::setCourse(m_state.Saver, code);
+        Profile::write(m_state.learnerName, m_state.Saver);
     });
 }
 

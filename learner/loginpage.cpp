@@ -1,9 +1,7 @@
 #include "learner/loginpage.h"
 
 #include "base/course.h"
-#include "base/datapaths.h"
 #include "base/guard.h"
-#include "base/linelistfile.h"
 #include "base/messages.h"
 #include "base/nameprompt.h"
 #include "base/safename.h"
@@ -12,7 +10,6 @@
 #include "controls/textfader.h"
 #include "learner/profile.h"
 
-#include <QFileInfo>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QShortcut>
@@ -89,7 +86,7 @@ void LoginPage::SpeedButton21Click()
         Messages::show(QStringLiteral("Please enter your name and click the next button on the bottom right or press the enter key"));
         return;
     }
-    const QString problem = fileNameProblem(name, QStringLiteral(".sav"));
+    const QString problem = Profile::nameProblem(name);
     if (!problem.isEmpty()) {
         Messages::show(QStringLiteral("The name \"%1\" cannot be used: %2 Please enter another name.").arg(name, problem));
         return;
@@ -107,16 +104,15 @@ void LoginPage::SpeedButton21Click()
 
 bool LoginPage::signIn(const QString &name)
 {
-    // The data files come from a system that ignores letter case: a profile of the same name in
-    // another case is this learner's, and no second profile differing only in case is made.
-    const QString profileFile = DataPaths::resolve(name + QStringLiteral(".sav"));
-    if (QFileInfo::exists(profileFile)) {
-        const QStringList lines = LineListFile::read(profileFile);
+    // A profile of the same name in another letter case is this learner's, so no second profile
+    // differing only in case is made.
+    if (Profile::exists(name)) {
+        const QStringList lines = Profile::read(name);
         // Everything is checked before anything changes, so a damaged profile changes nothing.
         if (lines.size() < Profile::LineCount) {
             Messages::show(QStringLiteral("The profile \"%1\" is damaged: it holds %2 of its %3 lines. "
                                           "Ask for help or sign in with another name.")
-                               .arg(profileFile).arg(lines.size()).arg(int(Profile::LineCount)));
+                               .arg(Profile::path(name)).arg(lines.size()).arg(int(Profile::LineCount)));
             return false;
         }
         m_state.Saver = lines;
@@ -130,7 +126,7 @@ bool LoginPage::signIn(const QString &name)
         return true;
     }
     const QStringList lines = Profile::newProfile(name);
-    LineListFile::write(profileFile, lines);
+    Profile::write(name, lines);
     m_state.Saver = lines;
     return true;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "controls/page.h"
+#include "study/controlspagelayout.h"
 
 #include <QList>
-#include <QRect>
 #include <QString>
 
 class QFrame;
@@ -15,34 +15,10 @@ class QLabel;
 class ControlsPage : public Page {
     Q_OBJECT
 public:
-    enum class Kind { MotorcycleT, LightVT };
-
-    // One name of the column with what pointing at it shows.
-    struct Control {
-        QString label;
-        QString caption;
-        QString picture;          // data path of the control's picture
-        QString explanation;
-        bool highlight = true;    // the name lights up while pointed at
-        bool restoresCaption = false; // leaving it brings back the page's starting caption
-        QRect geometry;           // an empty size: sized to the caption
-    };
-
-    struct Look {
-        QString page, caption, backgroundName;
-        QString pictureBoxName;
-        QRect pictureGeometry;    // the size with the resting picture
-        QString restingPicture;
-        QString explanationName;
-        QRect explanationGeometry;
-        QString startingCaption;
-        QRect frameGeometry;
-        QList<Control> controls;
-        QString backName;
-        QRect backGeometry;
-    };
-
-    static Look look(Kind kind);
+    using Kind = ControlsPageLayout::Kind;
+    using Control = ControlsPageLayout::Control;
+    using Look = ControlsPageLayout::Look;
+    static Look look(Kind kind) { return ControlsPageLayout::look(kind); }
 
     explicit ControlsPage(Kind kind, QWidget *parent = nullptr);
 

@@ -15,123 +15,31 @@ namespace {
 
 const QString arial = QStringLiteral("Arial");
 
-QStringList pictureFiles(const QStringList &names)
-{
-    QStringList files;
-    for (const QString &name : names)
-        files.append(QStringLiteral("images/") + name + QStringLiteral(".png"));
-    return files;
-}
-
 } // namespace
 
 RulePage::Look RulePage::look(Kind kind)
 {
+    struct Style {
+        int topicPixels;
+        bool topicBold;
+        int textPixels;
+        QColor topicColour, bannerColour;
+    };
+    // In the order of the kinds.
+    static const Style styles[] = {
+        {12, true, 15, Palette::maroon, Palette::maroon}, // Cardinal
+        {13, false, 16, QColor(64, 0, 0), Qt::black}, // Driving
+        {13, false, 13, Palette::maroon, Qt::black},    // Responsibilities
+        {13, false, 16, Palette::maroon, Qt::black},    // Driverules
+        {13, false, 16, Palette::maroon, Qt::black},    // LearnersT
+    };
+    const Style &style = styles[static_cast<int>(kind)];
     Look l;
-    l.topicColour = Palette::maroon;
-    l.bannerColour = Qt::black;
-    l.backGeometry = QRect(920, 642, 65, 22);
-    switch (kind) {
-    case Kind::Cardinal:
-        l.page = QStringLiteral("Cardinal");
-        l.caption = QStringLiteral("Cardinal");
-        l.backgroundName = QStringLiteral("Image7");
-        l.textSet = StudyTexts::cardinal;
-        l.topicListName = QStringLiteral("ListBox7");
-        l.textListName = QStringLiteral("ListBox8");
-        l.textLabelName = QStringLiteral("Cardenal");
-        l.topicGeometry = QRect(80, 80, 289, 417);
-        l.topicFont = pixelFont(arial, 12, true);
-        l.topicItemHeight = 15;
-        l.textGeometry = QRect(408, 80, 561, 314);
-        l.textFont = pixelFont(arial, 15);
-        l.pictureBoxName = QStringLiteral("Image24");
-        l.pictureGeometry = QRect(408, 360, 561, 241);
-        l.pictures = pictureFiles(RulePictureTables::cardinal());
-        // The box opens with the picture of the first topic.
-        l.startingPicture = l.pictures.value(0);
-        l.bannerName = QStringLiteral("TextFader20");
-        l.bannerGeometry = QRect(392, 16, 216, 40);
-        l.bannerLines = {QStringLiteral("Cardinal Rules")};
-        l.bannerPixels = 27;
-        l.bannerColour = Palette::maroon;
-        l.backName = QStringLiteral("SpeedButton14");
-        break;
-    case Kind::Driving:
-        l.page = QStringLiteral("Driving");
-        l.caption = QStringLiteral("Driving");
-        l.backgroundName = QStringLiteral("Image8");
-        l.textSet = StudyTexts::driving;
-        l.topicListName = QStringLiteral("ListBox5");
-        l.textListName = QStringLiteral("ListBox6");
-        l.textLabelName = QStringLiteral("defence");
-        l.topicGeometry = QRect(85, 81, 284, 520);
-        l.topicFont = pixelFont(arial, 13);
-        l.topicColour = QColor(64, 0, 0);
-        l.textGeometry = QRect(411, 80, 558, 241);
-        l.textFont = pixelFont(arial, 16);
-        l.fixedPictureName = QStringLiteral("fixed_Driving");
-        l.fixedPictureGeometry = QRect(435, 351, 500, 250);
-        l.backName = QStringLiteral("SpeedButton13");
-        break;
-    case Kind::Responsibilities:
-        l.page = QStringLiteral("Responsibilities");
-        l.caption = QStringLiteral("Responsibilities");
-        l.backgroundName = QStringLiteral("Image9");
-        l.textSet = StudyTexts::responsibilities;
-        l.topicListName = QStringLiteral("ListBox9");
-        l.textListName = QStringLiteral("ListBox10");
-        l.textLabelName = QStringLiteral("Responce");
-        l.topicGeometry = QRect(80, 81, 289, 528);
-        l.topicFont = pixelFont(arial, 13);
-        l.topicBorder = true;
-        l.textGeometry = QRect(408, 79, 553, 242);
-        l.textFont = pixelFont(arial, 13);
-        l.pictureBoxName = QStringLiteral("DRimage");
-        l.pictureGeometry = QRect(408, 352, 561, 249);
-        l.pictures = pictureFiles(RulePictureTables::responsibilities());
-        l.backName = QStringLiteral("SpeedButton15");
-        break;
-    case Kind::Driverules:
-        l.page = QStringLiteral("Driverules");
-        l.caption = QStringLiteral("Driverules");
-        l.backgroundName = QStringLiteral("Image12");
-        l.textSet = StudyTexts::driverules;
-        l.topicListName = QStringLiteral("ListBox11");
-        l.textListName = QStringLiteral("ListBox12");
-        l.textLabelName = QStringLiteral("driverul");
-        l.topicGeometry = QRect(80, 87, 385, 514);
-        l.topicFont = pixelFont(arial, 13);
-        l.textGeometry = QRect(504, 88, 465, 321);
-        l.textFont = pixelFont(arial, 16);
-        l.fixedPictureName = QStringLiteral("fixed_Driverules");
-        l.fixedPictureGeometry = QRect(504, 440, 465, 161);
-        l.backName = QStringLiteral("SpeedButton16");
-        break;
-    case Kind::LearnersT:
-        l.page = QStringLiteral("LearnersT");
-        l.caption = QStringLiteral("Learners");
-        l.backgroundName = QStringLiteral("Image4");
-        l.textSet = StudyTexts::learners;
-        l.topicListName = QStringLiteral("ListBox3");
-        l.textListName = QStringLiteral("ListBox4");
-        l.textLabelName = QStringLiteral("Learn");
-        l.topicGeometry = QRect(80, 80, 297, 529);
-        l.topicFont = pixelFont(arial, 13);
-        l.textGeometry = QRect(411, 80, 550, 241);
-        l.textFont = pixelFont(arial, 16);
-        l.fixedPictureName = QStringLiteral("fixed_LearnersT");
-        l.fixedPictureGeometry = QRect(439, 349, 500, 250);
-        l.bannerName = QStringLiteral("TextFader19");
-        l.bannerGeometry = QRect(3, 16, 974, 28);
-        l.bannerLines = {QStringLiteral("The Learner's Licence : Intoduction")};
-        l.bannerPixels = 21;
-        l.bannerColour = Qt::black;
-        l.bannerFollowsTopic = true;
-        l.backName = QStringLiteral("SpeedButton12");
-        l.backGeometry = QRect(925, 644, 57, 22);
-        break;
-    }
+    static_cast<RulePageLayout::Layout &>(l) = RulePageLayout::layout(kind);
+    l.topicFont = pixelFont(arial, style.topicPixels, style.topicBold);
+    l.topicColour = style.topicColour;
+    l.textFont = pixelFont(arial, style.textPixels);
+    l.bannerColour = style.bannerColour;
     return l;
 }
 

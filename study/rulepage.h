@@ -1,10 +1,10 @@
 #pragma once
 
 #include "controls/page.h"
+#include "study/rulepagelayout.h"
 
 #include <QColor>
 #include <QFont>
-#include <QRect>
 #include <QStringList>
 
 class QLabel;
@@ -18,37 +18,14 @@ class TTextFader;
 class RulePage : public Page {
     Q_OBJECT
 public:
-    enum class Kind { Cardinal, Driving, Responsibilities, Driverules, LearnersT };
+    using Kind = RulePageLayout::Kind;
 
-    // Everything that tells one such page from another.
-    struct Look {
-        QString page, caption, backgroundName;
-        QString textSet;                 // the compiled-in titles and texts
-        QString topicListName, textListName, textLabelName;
-        QRect topicGeometry;
+    // The layout with the page's fonts and colours.
+    struct Look : RulePageLayout::Layout {
         QFont topicFont;
         QColor topicColour;
-        bool topicBorder = false;
-        int topicItemHeight = 0;         // 0: the font's height
-        QRect textGeometry;
         QFont textFont;
-        // Picture chosen by topic row; no box when the name is empty.
-        QString pictureBoxName;
-        QRect pictureGeometry;
-        QStringList pictures;            // picture names by topic row
-        QString startingPicture;         // shown before any topic is chosen; may be empty
-        // A fixed illustration of the program's own design; none when the name is empty.
-        QString fixedPictureName;
-        QRect fixedPictureGeometry;
-        // Banner; none when the name is empty.
-        QString bannerName;
-        QRect bannerGeometry;
-        QStringList bannerLines;
-        int bannerPixels = 21;
         QColor bannerColour;
-        bool bannerFollowsTopic = false; // choosing a topic shows its title in the banner
-        QString backName;
-        QRect backGeometry;
     };
 
     static Look look(Kind kind);

@@ -16,7 +16,7 @@ using ProgressRecords::Section;
 
 namespace {
 
-constexpr Section sections[] = {Section::RoadRules, Section::VehicleControls, Section::RoadSigns};
+constexpr auto &sections = SectionScores::sections;
 
 PieGauge *makeGauge(QWidget *parent, const QString &name, const QRect &geometry, const QColor &colour, int start)
 {
@@ -39,7 +39,7 @@ QLabel *makeValueLabel(QWidget *parent, const QString &name, const QRect &geomet
 } // namespace
 
 ProgressChart::ProgressChart(SessionState &state, QTimer *Timer1, QWidget *menuPage)
-    : QObject(menuPage), m_state(state), m_timer(Timer1)
+    : QObject(menuPage), m_scores(state), m_timer(Timer1)
 {
     setObjectName(QStringLiteral("ProgressChart"));
 
@@ -95,13 +95,13 @@ ProgressChart::Row ProgressChart::row(Section section) const
 {
     switch (section) {
     case Section::RoadRules:
-        return {&m_state.rrscore, &m_state.SpinRR, &m_state.rrmax, GaugeRR, Label33};
+        return {GaugeRR, Label33};
     case Section::VehicleControls:
-        return {&m_state.vcscore, &m_state.SpinVC, &m_state.vcmax, GaugeVC, Label32};
+        return {GaugeVC, Label32};
     case Section::RoadSigns:
         break;
     }
-    return {&m_state.rsscore, &m_state.SpinRS, &m_state.rsmax, GaugeRS, Label31};
+    return {GaugeRS, Label31};
 }
 
 PieGauge *ProgressChart::gauge(Section section) const
@@ -119,38 +119,17 @@ void ProgressChart::showProgress(const Row &r)
     r.label->setText(QString::number(r.gauge->Progress()) + QStringLiteral(" %"));
 }
 
-QStringList ProgressChart::loadOrCreateProgress()
+void ProgressChart::showMaxima()
 {
-    const QString &name = m_state.learnerName;
-    if (!ProgressRecords::progressExists(name))
-        ProgressRecords::writeProgress(name, ProgressRecords::newProgress(name));
-    return ProgressRecords::readProgress(name);
+    for (Section section : sections)
+        row(section).gauge->SetMaxValue(m_scores.maximum(section));
 }
 
 void ProgressChart::Button1Click()
 {
     guarded([&] {
-        const QString &name = m_state.learnerName;
-        if (ProgressRecords::progressExists(name)) {
-            m_state.ListBox1 = ProgressRecords::readProgress(name);
-            for (Section section : sections) {
-                const Row r = row(section);
-                *r.spin = ProgressRecords::valueOf(m_state.ListBox1.at(ProgressRecords::progressLine(section)));
-                *r.score = *r.spin;
-            }
-        } else {
-            // The counters keep their values: a new learner starts from whatever they hold.
-            ProgressRecords::writeProgress(name, ProgressRecords::newProgress(name));
-            m_state.ListBox1 = ProgressRecords::readProgress(name);
-        }
-        if (ProgressRecords::maximaExist()) {
-            m_state.Maxcount = ProgressRecords::readMaxima();
-            for (Section section : sections) {
-                const Row r = row(section);
-                *r.maximum = ProgressRecords::valueOf(m_state.Maxcount.at(ProgressRecords::maximumLine(section)));
-                r.gauge->SetMaxValue(*r.maximum);
-            }
-        }
+        if (m_scores.load())
+            showMaxima();
         if (m_timer)
             m_timer->start();
     });
@@ -162,7 +141,7 @@ void ProgressChart::Timer1Timer()
         const Row r = row(section);
         // A score outside the gauge's range can never be shown, so the gauge is done once it
         // stands at the nearest value it can hold; otherwise the run-down would never end.
-        const int target = qBound(r.gauge->MinValue(), *r.spin, r.gauge->MaxValue());
+        const int target = qBound(r.gauge->MinValue(), m_scores.storedScore(section), r.gauge->MaxValue());
         const int progress = r.gauge->Progress();
         if (progress == target)
             continue;
@@ -188,51 +167,32 @@ void ProgressChart::Timer1Timer()
 
 void ProgressChart::resetTestResults()
 {
-    m_state.ListBox1 = loadOrCreateProgress();
-    for (Section section : sections)
-        m_state.ListBox1[ProgressRecords::progressLine(section)] = QStringLiteral("0");
-    for (Section section : sections) {
-        const Row r = row(section);
-        *r.spin = 0;
-        *r.score = 0;
-    }
+    m_scores.reset();
     for (Section section : {Section::VehicleControls, Section::RoadRules, Section::RoadSigns}) {
         const Row r = row(section);
         r.gauge->SetProgress(0);
         r.label->setText(QStringLiteral("0 %"));
     }
-    ProgressRecords::writeProgress(m_state.learnerName, m_state.ListBox1);
+    m_scores.saveProgress();
 }
 
 void ProgressChart::countSectionMaximum(const QString &code)
 {
-    const std::optional<Section> section = ProgressRecords::sectionOfCode(code);
-    if (!section)
-        return;
-    const Row r = row(*section);
-    ++*r.maximum;
-    m_state.Maxcount = ProgressRecords::completeMaxima(m_state.Maxcount);
-    m_state.Maxcount[ProgressRecords::maximumLine(*section)] = QString::number(*r.maximum);
-    r.gauge->SetMaxValue(*r.maximum);
+    if (const std::optional<Section> section = m_scores.countMaximum(code))
+        row(*section).gauge->SetMaxValue(m_scores.maximum(*section));
 }
 
 void ProgressChart::saveSectionMaximumFile()
 {
-    ProgressRecords::writeMaxima(ProgressRecords::completeMaxima(m_state.Maxcount));
-    for (Section section : sections) {
-        const Row r = row(section);
-        r.gauge->SetMaxValue(*r.maximum);
-    }
+    m_scores.saveMaxima();
+    showMaxima();
 }
 
 void ProgressChart::recordSectionScore(Section section)
 {
+    m_scores.record(section);
     const Row r = row(section);
-    *r.spin = *r.score;
-    // A learner whose progress file went missing gets a new one rather than losing the answer.
-    m_state.ListBox1 = loadOrCreateProgress();
-    m_state.ListBox1[ProgressRecords::progressLine(section)] = QString::number(*r.spin);
-    r.gauge->SetProgress(*r.spin);
+    r.gauge->SetProgress(m_scores.storedScore(section));
     showProgress(r);
-    ProgressRecords::writeProgress(m_state.learnerName, m_state.ListBox1);
+    m_scores.saveProgress();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "testing/progressrecords.h"
+#include "testing/sectionscores.h"
 
 #include <QObject>
 
@@ -11,8 +12,9 @@ class QTimer;
 class QWidget;
 struct SessionState;
 
-// The progress chart of the main menu: three pie gauges with their value labels, and the steps
-// that load, reset and record the learner's section scores and count the section maxima.
+// The progress chart of the main menu: three pie gauges with their value labels, showing the
+// learner's section scores as the steps that load, reset and record them and count the section
+// maxima change them.
 //
 // Button1Click and Timer1Timer are handlers and report their own errors. The other steps run
 // inside a handler of the question page and throw DataError, so that its guard skips the rest.
@@ -47,18 +49,14 @@ public:
 
 private:
     struct Row {
-        int *score;
-        int *spin;
-        int *maximum;
         PieGauge *gauge;
         QLabel *label;
     };
     Row row(ProgressRecords::Section section) const;
     void showProgress(const Row &row);
-    // The progress list read afresh; a missing file is created first, as for a new learner.
-    QStringList loadOrCreateProgress();
+    void showMaxima();
 
-    SessionState &m_state;
+    SectionScores m_scores;
     QTimer *m_timer;
 
     QLabel *Label47;

@@ -91,17 +91,16 @@ QString picturePath(const QString &code)
 
 Step nextQuestionNumber(int current, const QString &courseCode)
 {
-    // The reserved ranges are fixed constants of the bank's numbering, not derived from its size.
     // The number has no bounds of its own; at the top of the integer range it stays put.
     Step step{current < std::numeric_limits<int>::max() ? current + 1 : current, {}};
-    if (courseCode == Course::light || courseCode == Course::heavy) {
-        if (step.number == 103)
-            step = {120, QStringLiteral("Skipped 17 Motor Cycle Questions")};
-    } else if (courseCode == Course::motorcycle) {
-        if (step.number == 127)
-            step = {139, QStringLiteral("Skipped 12 Motor Vehicle Questions")};
-        if (step.number == 150)
-            step = {158, QStringLiteral("Skipped 8 Motor Vehicle Questions")};
+    const bool motorcycleCourse = courseCode == Course::motorcycle;
+    if (!motorcycleCourse && courseCode != Course::light && courseCode != Course::heavy)
+        return step;
+    for (const ReservedRange &range : reservedRanges) {
+        if (range.motorcycle == motorcycleCourse || step.number != range.first)
+            continue;
+        const QString kind = range.motorcycle ? QStringLiteral("Motor Cycle") : QStringLiteral("Motor Vehicle");
+        step = {range.last + 1, QStringLiteral("Skipped %1 %2 Questions").arg(range.last - range.first + 1).arg(kind)};
     }
     return step;
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+
+#include <algorithm>
 #include <optional>
 
 // The question bank: one file per question, "Questions/<n>.lrn", numbered 1..N without gaps and
@@ -49,6 +51,20 @@ PictureKind pictureKind(const QString &code);
 // from the update server, so a code is only taken as a plain file name inside "images"; one that
 // names a folder or a path leading elsewhere gives an empty path, which shows no picture.
 QString picturePath(const QString &code);
+
+// Question numbers that belong to one kind of vehicle, fixed constants of the bank's numbering
+// rather than derived from its size: the other kind's courses step over each range as a whole.
+struct ReservedRange {
+    int first, last;    // both belong to the range
+    bool motorcycle;    // motorcycle questions; else motor vehicle questions
+};
+inline constexpr ReservedRange reservedRanges[] = {
+    {103, 119, true},
+    {127, 138, false},
+    {150, 157, false},
+};
+// The highest number of any range.
+inline constexpr int lastReservedNumber = std::ranges::max(reservedRanges, {}, &ReservedRange::last).last;
 
 // The question number after `current` for a course, stepping over the ranges of the other kind
 // of vehicle when the step lands exactly on a range's first number.

@@ -4,7 +4,6 @@
 #include "base/dataerror.h"
 #include "base/datapaths.h"
 #include "base/guard.h"
-#include "base/linelistfile.h"
 #include "base/messages.h"
 #include "base/nameprompt.h"
 #include "base/safename.h"
@@ -13,9 +12,11 @@
 #include "controls/datapicture.h"
 #include "controls/label.h"
 #include "controls/palette.h"
+#include "learner/profile.h"
 #include "testing/progresschart.h"
 #include "testing/progressrecords.h"
 #include "testing/questionbank.h"
+#include "testing/questionpictures.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -237,8 +238,8 @@ void QuestionPage::SpeedButton1Click() { resetStep(); }
 
 void QuestionPage::SpeedButton3Click()
 {
-    const QString name = m_state.profileFileName();
-    if (!fileNameProblem(m_state.learnerName, QStringLiteral(".sav")).isEmpty() || !DataPaths::exists(name))
+    const QString &name = m_state.learnerName;
+    if (!Profile::nameProblem(name).isEmpty() || !Profile::exists(name))
         m_state.Qnumber = 0;
     emit menuRequested();
 }
@@ -375,7 +376,7 @@ bool QuestionPage::learnerSignedIn() const
 {
     const QString &name = m_state.learnerName;
     return !name.isEmpty() && name != LearnerName::prompt && m_state.Saver.size() >= 2
-        && fileNameProblem(name, QStringLiteral(".sav")).isEmpty();
+        && Profile::nameProblem(name).isEmpty();
 }
 
 void QuestionPage::storeQuestionNumber()
@@ -383,8 +384,8 @@ void QuestionPage::storeQuestionNumber()
     // Without a signed-in learner there is no profile to keep the place in.
     if (!learnerSignedIn())
         return;
-    m_state.Saver[1] = QString::number(m_state.Qnumber);
-    LineListFile::write(DataPaths::resolve(m_state.profileFileName()), m_state.Saver);
+    Profile::setQuestionNumber(m_state.Saver, m_state.Qnumber);
+    Profile::write(m_state.learnerName, m_state.Saver);
 }
 
 void QuestionPage::back()
@@ -402,7 +403,7 @@ void QuestionPage::resetStep()
     lvpic->hide();
     m_state.a = m_state.b = m_state.c = m_state.d = 0;
     ++m_state.Qnumber;
-    if (m_state.Qnumber > 157) {
+    if (m_state.Qnumber > QuestionBank::lastReservedNumber) {
         Messages::show(QStringLiteral("you have completed the questions"));
         m_state.Qnumber = 0;
         emit menuRequested();

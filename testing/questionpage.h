@@ -100,18 +100,6 @@ private:
     QPushButton *SpeedButton1;
 };
 
-// The pictures of "images" the page shows whatever the question: the neutral question picture,
-// the two option markers and the three verdicts ("images/" + name + ".png").
-namespace QuestionPictures {
-inline const QString neutral = QStringLiteral("quest");
-inline const QString marker = QStringLiteral("dot");
-inline const QString chosenMarker = QStringLiteral("dot2");
-inline const QString correct = QStringLiteral("correct");
-inline const QString incorrect = QStringLiteral("incorrect");
-inline const QString testMode = QStringLiteral("test");
-inline QStringList all() { return {neutral, marker, chosenMarker, correct, incorrect, testMode}; }
-} // namespace QuestionPictures
-
 // Shows a picture file in a picture box. A file that is missing or not a picture leaves the
 // previous picture in place. The box's "pictureFile" property names the file it shows.
 void showPictureFile(QLabel *box, const QString &path);

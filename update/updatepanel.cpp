@@ -4,12 +4,12 @@
 #include "base/guard.h"
 #include "base/linelistfile.h"
 #include "base/messages.h"
+#include "base/versionfile.h"
 #include "controls/page.h"
 #include "controls/palette.h"
 #include "controls/textfader.h"
 #include "update/buildsignature.h"
 #include "update/ftpdownload.h"
-#include "update/programbuild.h"
 #include "update/questioncount.h"
 #include "update/questionstaging.h"
 #include "update/updater/executableformat.h"
@@ -362,20 +362,19 @@ void UpdatePanel::SpeedButton7Click()
 
 void UpdatePanel::checkVersions()
 {
-    const QString serverVersion = DataPaths::resolve(DataPaths::serverVersionFile);
+    const QString serverVersion = VersionFile::offeredPath();
     FTP.Get(QStringLiteral("ver.txt"), serverVersion, false, false);
-    const QString versionFile = DataPaths::resolve(DataPaths::versionFile);
+    const QString versionFile = VersionFile::installedPath();
     v1 = LineListFile::read(versionFile);
     if (!QFileInfo::exists(serverVersion))
         return;
     v2 = LineListFile::read(serverVersion);
     const QString &installed = LineListFile::lineAt(v1, 0, versionFile);
     const QString &offered = LineListFile::lineAt(v2, 0, serverVersion);
-    // Exact text: any difference, a lower version or a trailing blank too, is an update.
-    if (installed == offered) {
+    if (!VersionFile::isUpdate(installed, offered)) {
         setStatus({QStringLiteral("No new updates available")});
         removeIfExists(DataPaths::serverVersionFile);
-    } else if (!ProgramBuild::problem(offered).isEmpty()) {
+    } else if (!VersionFile::buildNameProblem(offered).isEmpty()) {
         setStatus({badVersionLine});
         removeIfExists(DataPaths::serverVersionFile);
     } else if (const QString folder = programFolderProblem(); !folder.isEmpty()) {
@@ -410,14 +409,14 @@ void UpdatePanel::uptime1Timer()
         if (m_closing)
             return;
         const QString version = LineListFile::lineAt(v2, 0, DataPaths::serverVersionFile);
-        const QString problem = ProgramBuild::problem(version);
+        const QString problem = VersionFile::buildNameProblem(version);
         if (!problem.isEmpty())
             throw DataError(problem);
         if (const QString folder = programFolderProblem(); !folder.isEmpty()) {
             setStatus({folder});
             return;
         }
-        const QString build = ProgramBuild::fileName(version);
+        const QString build = VersionFile::buildName(version);
         // The download routine has shown its own message; the status lines stay as they are.
         if (!downloadBuild(build))
             return;

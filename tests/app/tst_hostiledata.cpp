@@ -17,6 +17,7 @@
 #include "study/studywidgets.h"
 #include "testing/progresschart.h"
 #include "testing/questionpage.h"
+#include "testing/questionpictures.h"
 #include "tests/support/ftpserverfixture.h"
 #include "update/updatepanel.h"
 #include "update/updateserver.h"

@@ -1,6 +1,7 @@
 #include "app/tform2.h"
 #include "base/messages.h"
 #include "tests/support/children.h"
+#include "base/versionfile.h"
 #include "tests/support/messagerecorder.h"
 #include "controls/textfader.h"
 #include "learner/loginpage.h"
@@ -96,7 +97,7 @@ void TestStartup::longVersionLineIsCutInTheCaption()
     const QByteArray line = QByteArray("2001").append(QByteArray(100000, 'x'));
     dir.writeBytes(QStringLiteral("doc/ver.txt"), line);
     TForm2 form;
-    QCOMPARE(form.windowTitle(), QStringLiteral("Tarmika V ") + QString::fromLatin1(line.left(TForm2::maxCaptionVersion))
+    QCOMPARE(form.windowTitle(), QStringLiteral("Tarmika V ") + QString::fromLatin1(line.left(VersionFile::maxCaptionVersion))
                                      + QStringLiteral("..."));
     // The file and the version the update check compares are untouched.
     QCOMPARE(form.Panel2->v1.value(0), QString::fromLatin1(line));

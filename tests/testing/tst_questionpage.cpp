@@ -428,6 +428,8 @@ void TestQuestionPage::backBeyondBankRunsResetStep_data()
     QTest::addColumn<int>("end");
     QTest::addColumn<bool>("completed");
     QTest::newRow("past the bank") << 10 << 9 << false;
+    QTest::newRow("to the last vehicle question") << 158 << 157 << false;
+    QTest::newRow("one past the last vehicle question") << 159 << 0 << true;
     QTest::newRow("past the last vehicle question") << 160 << 0 << true;
 }
 

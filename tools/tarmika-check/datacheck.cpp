@@ -4,14 +4,14 @@
 #include "base/dataerror.h"
 #include "base/datapaths.h"
 #include "base/linelistfile.h"
-#include "study/controlspage.h"
+#include "study/controlspagelayout.h"
 #include "study/documentchoice.h"
 #include "study/rtfreader.h"
-#include "study/rulepage.h"
+#include "study/rulepagelayout.h"
 #include "study/signpicturetable.h"
 #include "study/studytexts.h"
 #include "testing/questionbank.h"
-#include "testing/questionpage.h"
+#include "testing/questionpictures.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,18 +27,6 @@
 namespace DataCheck {
 
 namespace {
-
-// Number ranges that belong to one kind of vehicle; the question page steps over them as a whole,
-// so a bank that reaches into one must hold all of it.
-struct ReservedRange {
-    int first, last;
-    const char *belongsTo;
-};
-const ReservedRange reservedRanges[] = {
-    {103, 119, "motorcycle questions"},
-    {127, 138, "motor vehicle questions"},
-    {150, 157, "motor vehicle questions"},
-};
 
 QString quoted(const QString &text) { return u'"' + text + u'"'; }
 
@@ -168,10 +156,14 @@ void Checker::checkQuestions()
                              + (first == last ? QStringLiteral(" is") : QStringLiteral(" are")),
                          QString::number(highest)));
     }
-    for (const ReservedRange &range : reservedRanges) {
+    // The question page steps over a range as a whole, so a bank that reaches into one must hold
+    // all of it.
+    for (const QuestionBank::ReservedRange &range : QuestionBank::reservedRanges) {
         if (highest >= range.first && highest < range.last) {
+            const QString belongsTo = range.motorcycle ? QStringLiteral("motorcycle questions")
+                                                       : QStringLiteral("motor vehicle questions");
             problem(QStringLiteral("Questions/: the bank ends at question %1, inside the %2 %3 to %4; %5 missing.")
-                        .arg(QString::number(highest), QString::fromLatin1(range.belongsTo),
+                        .arg(QString::number(highest), belongsTo,
                              QString::number(range.first), QString::number(range.last),
                              numberRun(QStringLiteral("question"), QStringLiteral("questions"), highest + 1,
                                        range.last)
@@ -275,11 +267,12 @@ void Checker::checkProgramPictures()
         checkPicture(image(responsibilities.at(row)),
                      QStringLiteral("driver responsibilities topic %1").arg(row + 1));
 
-    for (const auto &[kind, page] : {std::pair{ControlsPage::Kind::MotorcycleT, QStringLiteral("motorcycle")},
-                                     std::pair{ControlsPage::Kind::LightVT, QStringLiteral("light vehicle")}}) {
-        const ControlsPage::Look look = ControlsPage::look(kind);
+    using ControlsPageLayout::Kind;
+    for (const auto &[kind, page] : {std::pair{Kind::MotorcycleT, QStringLiteral("motorcycle")},
+                                     std::pair{Kind::LightVT, QStringLiteral("light vehicle")}}) {
+        const ControlsPageLayout::Look look = ControlsPageLayout::look(kind);
         checkPicture(look.restingPicture, QStringLiteral("resting picture of the %1 controls").arg(page));
-        for (const ControlsPage::Control &control : look.controls) {
+        for (const ControlsPageLayout::Control &control : look.controls) {
             checkPicture(control.picture,
                          QStringLiteral("%1 control %2").arg(page, quoted(control.caption.trimmed())));
         }
@@ -377,11 +370,9 @@ const QHash<QString, QStringList> &topicsByPage()
 {
     static const QHash<QString, QStringList> pages = [] {
         QHash<QString, QStringList> byPage;
-        for (const RulePage::Kind kind : {RulePage::Kind::Cardinal, RulePage::Kind::Driving,
-                                          RulePage::Kind::Responsibilities, RulePage::Kind::Driverules,
-                                          RulePage::Kind::LearnersT}) {
-            const RulePage::Look look = RulePage::look(kind);
-            byPage.insert(look.page, StudyTexts::titles(look.textSet));
+        for (const RulePageLayout::Kind kind : RulePageLayout::kinds) {
+            const RulePageLayout::Layout layout = RulePageLayout::layout(kind);
+            byPage.insert(layout.page, StudyTexts::titles(layout.textSet));
         }
         return byPage;
     }();

@@ -1,9 +1,8 @@
 #include "update/updater/programreplacer.h"
 
 #include "base/dataerror.h"
-#include "base/datapaths.h"
 #include "base/linelistfile.h"
-#include "base/safename.h"
+#include "base/versionfile.h"
 #include "update/programlock.h"
 #include "update/updater/executableformat.h"
 
@@ -42,7 +41,7 @@ QString ProgramReplacer::stagingPath() const { return programPath() + QStringLit
 
 QString ProgramReplacer::downloadedBuildName(QString *error, QString *offered) const
 {
-    const QString versionFile = DataPaths::resolve(QDir(m_dataDir).filePath(DataPaths::serverVersionFile));
+    const QString versionFile = VersionFile::offeredPath(m_dataDir);
     QString version;
     try {
         version = LineListFile::lineAt(LineListFile::read(versionFile), 0, versionFile);
@@ -51,13 +50,12 @@ QString ProgramReplacer::downloadedBuildName(QString *error, QString *offered) c
     }
     // The version text came from the server: it must not lead the file name out of the data
     // directory.
-    const QString name = QStringLiteral("Tarmika") + version;
-    const QString problem = fileNameProblem(name, QStringLiteral(".exe"));
+    const QString problem = VersionFile::buildNameProblem(version);
     if (!problem.isEmpty())
         return fail(error, QStringLiteral("The version \"%1\" cannot name a file: %2").arg(version, problem));
     if (offered)
         *offered = version;
-    return name + QStringLiteral(".exe");
+    return VersionFile::buildName(version);
 }
 
 bool ProgramReplacer::waitForProgramExit(int timeoutMs) const
@@ -157,9 +155,8 @@ bool ProgramReplacer::install(const QString &buildFile, QString *error)
 
 void ProgramReplacer::recordVersion(const QString &version)
 {
-    const QString versionFile = DataPaths::resolve(QDir(m_dataDir).filePath(DataPaths::versionFile));
     try {
-        LineListFile::write(versionFile, {version});
+        VersionFile::recordInstalled(version, m_dataDir);
     } catch (const DataError &e) {
         m_lastError += (m_lastError.isEmpty() ? QString() : QStringLiteral(" ")) + e.text();
     }
@@ -184,7 +181,7 @@ int ProgramReplacer::run(int waitMs)
     if (installed)
         recordVersion(version);
     // The offer is used up either way; the program's next check asks the server afresh.
-    QFile::remove(DataPaths::resolve(QDir(m_dataDir).filePath(DataPaths::serverVersionFile)));
+    QFile::remove(VersionFile::offeredPath(m_dataDir));
     // Replacing the file is safe while the old program still runs (it keeps its own copy open),
     // but a second instance beside it is not.
     if (!closed) {
