@@ -37,6 +37,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace {
 
@@ -116,59 +117,113 @@ TForm2::TForm2(const UpdateServer &server, QWidget *parent) : QWidget(parent)
     PageControl1->setContentsMargins(4, 4, 4, 24);
     PageControl1->setFocusPolicy(Qt::NoFocus);
 
-    // The pages in the order of the page control.
-    MotorcycleT = new ControlsPage(ControlsPage::Kind::MotorcycleT, PageControl1);
-    Signs = new SignsPage(PageControl1);
-    LearnersT = new RulePage(RulePage::Kind::LearnersT, PageControl1);
-    MenuT = new MenuPage(m_state, PageControl1);
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1);
-    chart = new ProgressChart(m_state, Timer1, MenuT);
-    QuestionT = new QuestionPage(m_state, *chart, PageControl1);
-    LightVT = new ControlsPage(ControlsPage::Kind::LightVT, PageControl1);
-    Cardinal = new RulePage(RulePage::Kind::Cardinal, PageControl1);
-    Driving = new RulePage(RulePage::Kind::Driving, PageControl1);
-    Responsibilities = new RulePage(RulePage::Kind::Responsibilities, PageControl1);
-    Driverules = new RulePage(RulePage::Kind::Driverules, PageControl1);
-    exterior = new ExteriorPage(PageControl1);
-    heavyVT = new Page(QStringLiteral("heavyVT"), QStringLiteral("heavyVT"), QStringLiteral("Image16"), PageControl1);
-    Login = new LoginPage(m_state, PageControl1);
-    Course = new CoursePage(m_state, PageControl1);
-    const QList<QWidget *> pages{MotorcycleT, Signs, LearnersT, MenuT, QuestionT, LightVT, Cardinal, Driving,
-                                 Responsibilities, Driverules, exterior, heavyVT, Login, Course};
-    for (QWidget *p : pages)
-        PageControl1->addWidget(p);
-    MockT = new MockTestPage(m_state, PageControl1);
-    PageControl1->addWidget(MockT);
-    ProgressT = new MyProgressPage(m_state, PageControl1);
-    PageControl1->addWidget(ProgressT);
-
-    m_adverts = std::make_unique<Adverts>(MenuT->advertBox());
-
-    // The document viewer and the options panel cover the advert and the progress chart.
-    RichEdit2 = new DocumentViewer(QStringLiteral("RichEdit2"), {72, 273, 577, 324}, MenuT);
-    RichEdit2->hide();
-
     Timer2 = makeTimer(this, QStringLiteral("Timer2"), 5000);
     qdowload = makeTimer(this, QStringLiteral("qdowload"), 1000);
     dlq = makeTimer(this, QStringLiteral("dlq"), 200);
     uptime1 = makeTimer(this, QStringLiteral("uptime1"), 5000);
-    // The options panel lies above the introduction viewer, the advert and the progress chart.
-    Panel2 = new UpdatePanel(qdowload, dlq, uptime1, server, MenuT);
-    Panel2->move(72, 257);
-    connect(Panel2, &UpdatePanel::closeProgramRequested, this, &QWidget::close);
-    new ChartCover(MenuT, {RichEdit2, Panel2});
+    arrangePages(server);
     connect(Timer2, &QTimer::timeout, this, &TForm2::Timer2Timer);
     Timer2->start();
 
-    wirePages();
     FormCreate();
+    // A placeholder made current some other way than through its slot builds its page at once.
+    connect(PageControl1, &QStackedWidget::currentChanged, this, &TForm2::buildPlaceholderShown);
 }
 
-void TForm2::wirePages()
+template <class P, class Make, class Wire>
+void TForm2::arrange(OnDemand<P> &slot, const QString &name, Make make, Wire wire)
+{
+    auto *placeholder = new QWidget(PageControl1);
+    placeholder->setObjectName(name);
+    placeholder->setGeometry(PageControl1->contentsRect());
+    PageControl1->addWidget(placeholder);
+    slot.m_name = name;
+    slot.m_make = [this, placeholder, make] {
+        m_placeholders.remove(placeholder);
+        P *page = make();
+        Q_ASSERT(page->objectName() == placeholder->objectName());
+        // The page takes the placeholder's place in the order and on screen, at once: a page built
+        // while the window is shown is drawn before the page control lays it out.
+        page->setGeometry(placeholder->geometry());
+        PageControl1->insertWidget(PageControl1->indexOf(placeholder), page);
+        if (PageControl1->currentWidget() == placeholder)
+            PageControl1->setCurrentWidget(page);
+        PageControl1->removeWidget(placeholder);
+        delete placeholder;
+        return page;
+    };
+    slot.m_wire = wire;
+    m_placeholders.insert(placeholder, [&slot] { slot.get(); });
+}
+
+void TForm2::buildPlaceholderShown(int index)
+{
+    if (const std::function<void()> build = m_placeholders.value(PageControl1->widget(index)))
+        build();
+}
+
+void TForm2::showMenu()
+{
+    showPage(MenuT);
+}
+
+void TForm2::arrangePages(const UpdateServer &server)
+{
+    const auto backToMenu = [this](auto *page) {
+        connect(page, &std::remove_reference_t<decltype(*page)>::menuRequested, this, &TForm2::showMenu);
+    };
+    const auto rulePage = [this](RulePage::Kind kind) { return [this, kind] { return new RulePage(kind, PageControl1); }; };
+    const auto canStudy = [this](const StudyLink &link) { return rulePageOf(link, nullptr) != nullptr; };
+
+    // The pages in the order of the page control.
+    arrange(MotorcycleT, QStringLiteral("MotorcycleT"),
+            [this] { return new ControlsPage(ControlsPage::Kind::MotorcycleT, PageControl1); }, backToMenu);
+    arrange(Signs, QStringLiteral("Signs"), [this] { return new SignsPage(PageControl1); }, backToMenu);
+    arrange(LearnersT, QStringLiteral("LearnersT"), rulePage(RulePage::Kind::LearnersT), backToMenu);
+    arrangeMenu(server);
+    arrange(QuestionT, QStringLiteral("QuestionT"), [this] {
+        // The question page scores into the progress chart, which is built with the menu.
+        return new QuestionPage(m_state, *chart.get(), PageControl1);
+    }, backToMenu);
+    arrange(LightVT, QStringLiteral("LightVT"),
+            [this] { return new ControlsPage(ControlsPage::Kind::LightVT, PageControl1); }, backToMenu);
+    arrange(Cardinal, QStringLiteral("Cardinal"), rulePage(RulePage::Kind::Cardinal), backToMenu);
+    arrange(Driving, QStringLiteral("Driving"), rulePage(RulePage::Kind::Driving), backToMenu);
+    arrange(Responsibilities, QStringLiteral("Responsibilities"), rulePage(RulePage::Kind::Responsibilities),
+            backToMenu);
+    arrange(Driverules, QStringLiteral("Driverules"), rulePage(RulePage::Kind::Driverules), backToMenu);
+    arrange(exterior, QStringLiteral("exterior"), [this] { return new ExteriorPage(PageControl1); }, backToMenu);
+    arrange(heavyVT, QStringLiteral("heavyVT"), [this] {
+        return new Page(QStringLiteral("heavyVT"), QStringLiteral("heavyVT"), QStringLiteral("Image16"), PageControl1);
+    }, [](Page *) {});
+    arrange(Login, QStringLiteral("Login"), [this] { return new LoginPage(m_state, PageControl1); },
+            [this](LoginPage *login) { wireLogin(login); });
+    arrange(Course, QStringLiteral("Course"), [this] { return new CoursePage(m_state, PageControl1); },
+            [this](CoursePage *course) {
+                connect(course, &CoursePage::courseSelected, this, &TForm2::courseSelected);
+                connect(course, &CoursePage::courseConfirmed, this, &TForm2::courseConfirmed);
+            });
+    // After the fourteen pages of the design.
+    arrange(MockT, QStringLiteral("MockT"), [this] { return new MockTestPage(m_state, PageControl1); },
+            [this, backToMenu, canStudy](MockTestPage *mock) {
+                backToMenu(mock);
+                connect(mock, &MockTestPage::studyRequested, this, &TForm2::openStudy);
+                mock->setStudyCheck(canStudy);
+            });
+    arrange(ProgressT, QStringLiteral("ProgressT"), [this] { return new MyProgressPage(m_state, PageControl1); },
+            [this, backToMenu, canStudy](MyProgressPage *progress) {
+                backToMenu(progress);
+                connect(progress, &MyProgressPage::studyRequested, this, &TForm2::openStudy);
+                progress->setStudyCheck(canStudy);
+            });
+}
+
+void TForm2::wireLogin(LoginPage *login)
 {
     // A learner's progress file lies in "doc" beside the program's own .lrn files; a name that
     // would overwrite one of them is refused.
-    Login->setReservedNames([](const QString &name) {
+    login->setReservedNames([](const QString &name) {
         if (name.compare(QStringLiteral("maxcount"), Qt::CaseInsensitive) == 0
             || name.compare(mockSettingsStem, Qt::CaseInsensitive) == 0)
             return true;
@@ -177,26 +232,45 @@ void TForm2::wirePages()
             return category.compare(name, Qt::CaseInsensitive) == 0;
         });
     });
-    connect(Login, &LoginPage::learnersQuestionsRequested, this, &TForm2::TextFader11Click);
-    connect(Login, &LoginPage::signedIn, this, &TForm2::greet);
-    connect(Course, &CoursePage::courseSelected, this, &TForm2::courseSelected);
-    connect(Course, &CoursePage::courseConfirmed, this, &TForm2::courseConfirmed);
-    connect(MenuT, &MenuPage::progressLoaderClicked, chart, &ProgressChart::Button1Click);
-    auto showMenu = [this] { showPage(MenuT); };
-    connect(QuestionT, &QuestionPage::menuRequested, this, showMenu);
-    connect(Signs, &SignsPage::menuRequested, this, showMenu);
-    connect(exterior, &ExteriorPage::menuRequested, this, showMenu);
-    for (RulePage *rules : {LearnersT, Cardinal, Driving, Responsibilities, Driverules})
-        connect(rules, &RulePage::menuRequested, this, showMenu);
-    for (ControlsPage *controls : {MotorcycleT, LightVT})
-        connect(controls, &ControlsPage::menuRequested, this, showMenu);
-    connect(MockT, &MockTestPage::menuRequested, this, showMenu);
-    connect(MockT, &MockTestPage::studyRequested, this, &TForm2::openStudy);
-    connect(ProgressT, &MyProgressPage::menuRequested, this, showMenu);
-    connect(ProgressT, &MyProgressPage::studyRequested, this, &TForm2::openStudy);
-    auto canStudy = [this](const StudyLink &link) { return rulePageOf(link, nullptr) != nullptr; };
-    MockT->setStudyCheck(canStudy);
-    ProgressT->setStudyCheck(canStudy);
+    connect(login, &LoginPage::learnersQuestionsRequested, this, &TForm2::TextFader11Click);
+    connect(login, &LoginPage::signedIn, this, &TForm2::greet);
+}
+
+void TForm2::arrangeMenu(const UpdateServer &server)
+{
+    arrange(MenuT, QStringLiteral("MenuT"), [this] { return new MenuPage(m_state, PageControl1); },
+            [this, server](MenuPage *menu) { buildMenu(menu, server); });
+    // The menu's own parts are built with it.
+    const auto withMenu = [this](auto &part) {
+        part.m_make = [this, &part] {
+            MenuT.get();
+            return part.m_page;
+        };
+    };
+    withMenu(chart);
+    withMenu(RichEdit2);
+    withMenu(Panel2);
+}
+
+void TForm2::buildMenu(MenuPage *menu, const UpdateServer &server)
+{
+    auto *progress = new ProgressChart(m_state, Timer1, menu);
+    chart.m_page = progress;
+    m_adverts = std::make_unique<Adverts>(menu->advertBox());
+    if (m_advertDue)
+        m_adverts->Timer2Timer();
+    // The document viewer and the options panel cover the advert and the progress chart.
+    auto *introduction = new DocumentViewer(QStringLiteral("RichEdit2"), {72, 273, 577, 324}, menu);
+    RichEdit2.m_page = introduction;
+    introduction->hide();
+    // The options panel lies above the introduction viewer, the advert and the progress chart.
+    auto *panel = new UpdatePanel(qdowload, dlq, uptime1, server, menu);
+    Panel2.m_page = panel;
+    panel->v1 = m_installedVersion;
+    panel->move(72, 257);
+    connect(panel, &UpdatePanel::closeProgramRequested, this, &QWidget::close);
+    new ChartCover(menu, {introduction, panel});
+    connect(menu, &MenuPage::progressLoaderClicked, progress, &ProgressChart::Button1Click);
 
     const std::pair<const char *, void (TForm2::*)()> entries[] = {
         {"TextFader4", &TForm2::TextFader4Click},   {"TextFader6", &TForm2::TextFader6Click},
@@ -209,7 +283,7 @@ void TForm2::wirePages()
         {"MockTestEntry", &TForm2::MockTestClick},  {"MyProgressEntry", &TForm2::MyProgressClick},
     };
     for (const auto &[name, handler] : entries)
-        connect(MenuT->entry(QString::fromLatin1(name)), &TTextFader::OnClick, this, handler);
+        connect(menu->entry(QString::fromLatin1(name)), &TTextFader::OnClick, this, handler);
 }
 
 void TForm2::greet(const QString &name)
@@ -291,9 +365,11 @@ void TForm2::MyProgressClick()
 
 RulePage *TForm2::rulePageOf(const StudyLink &link, int *row) const
 {
-    for (RulePage *page : {Cardinal, Driving, Responsibilities, Driverules, LearnersT}) {
-        if (page->objectName() != link.page)
+    for (const OnDemand<RulePage> *slot : {&Cardinal, &Driving, &Responsibilities, &Driverules, &LearnersT}) {
+        // Only the page the link names is built to look for the topic.
+        if (slot->objectName() != link.page)
             continue;
+        RulePage *page = *slot;
         // Some titles end in a blank; the link names the topic without it.
         const int found = page->topicRow(link.topic);
         if (found >= 0) {
@@ -408,8 +484,10 @@ TForm2::~TForm2()
 
 void TForm2::closeEvent(QCloseEvent *event)
 {
-    // Whatever the update panel is fetching ends here and changes nothing.
-    Panel2->abandon();
+    // Whatever the update panel is fetching ends here and changes nothing; a panel never built
+    // fetches nothing.
+    if (Panel2.isBuilt())
+        Panel2->abandon();
     QWidget::closeEvent(event);
 }
 
@@ -431,8 +509,10 @@ void TForm2::FormCreate()
     });
 
     // 2. The installed version; the caption always shows one.
-    guarded([&] { VersionFile::loadInstalled(Panel2->v1); });
-    setWindowTitle(VersionFile::caption(Panel2->v1));
+    guarded([&] { VersionFile::loadInstalled(m_installedVersion); });
+    if (Panel2.isBuilt())
+        Panel2->v1 = m_installedVersion; // opened above for the question download
+    setWindowTitle(VersionFile::caption(m_installedVersion));
 
     // 3. No question on screen yet.
     m_state.a = m_state.b = m_state.c = m_state.d = 0;
@@ -446,5 +526,10 @@ void TForm2::FormCreate()
 
 void TForm2::Timer2Timer()
 {
+    // No advert is seen before the menu is built; the menu then starts with one.
+    if (!m_adverts) {
+        m_advertDue = true;
+        return;
+    }
     m_adverts->Timer2Timer();
 }

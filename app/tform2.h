@@ -2,11 +2,14 @@
 
 #include "base/sessionstate.h"
 
+#include <QHash>
 #include <QStackedWidget>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
+#include <utility>
 
 class Page;
 class LoginPage;
@@ -26,6 +29,40 @@ class TTextFader;
 class UpdatePanel;
 struct UpdateServer;
 class Adverts;
+
+// A page of the window, or a part of the main menu, built the first time it is reached through
+// this pointer (a page also when it becomes the current page), so the window starts without
+// building what the learner has not opened. Until then a bare placeholder with the page's object
+// name holds the page's place in the page control.
+template <class P>
+class OnDemand {
+public:
+    OnDemand() = default;
+    OnDemand(const OnDemand &) = delete;
+    OnDemand &operator=(const OnDemand &) = delete;
+
+    P *get() const
+    {
+        if (!m_page && m_make) {
+            // The page is known before it is wired, so wiring may reach it through the slot.
+            m_page = std::exchange(m_make, {})();
+            if (m_wire)
+                std::exchange(m_wire, {})(m_page);
+        }
+        return m_page;
+    }
+    P *operator->() const { return get(); }
+    operator P *() const { return get(); }
+    bool isBuilt() const { return m_page != nullptr; }
+    const QString &objectName() const { return m_name; }
+
+private:
+    friend class TForm2;
+    QString m_name;
+    mutable P *m_page = nullptr;
+    mutable std::function<P *()> m_make;
+    mutable std::function<void(P *)> m_wire;
+};
 
 // The main window: one page control whose tabs are hidden, the window's timers, and the state the
 // pages share. It composes the pages and wires the steps that cross from one page to another.
@@ -47,19 +84,19 @@ public:
     QWidget *activePage() const { return PageControl1->currentWidget(); }
 
     QStackedWidget *PageControl1;
-    ControlsPage *MotorcycleT, *LightVT;
-    SignsPage *Signs;
-    RulePage *LearnersT, *Cardinal, *Driving, *Responsibilities, *Driverules;
-    ExteriorPage *exterior;
-    Page *heavyVT;
-    DocumentViewer *RichEdit2;   // the introduction, on the main menu
-    MenuPage *MenuT;
-    QuestionPage *QuestionT;
-    LoginPage *Login;
-    CoursePage *Course;
-    MockTestPage *MockT;   // after the fourteen pages of the design
-    MyProgressPage *ProgressT;
-    ProgressChart *chart;
+    OnDemand<ControlsPage> MotorcycleT, LightVT;
+    OnDemand<SignsPage> Signs;
+    OnDemand<RulePage> LearnersT, Cardinal, Driving, Responsibilities, Driverules;
+    OnDemand<ExteriorPage> exterior;
+    OnDemand<Page> heavyVT;
+    OnDemand<DocumentViewer> RichEdit2;   // the introduction, on the main menu
+    OnDemand<MenuPage> MenuT;
+    OnDemand<QuestionPage> QuestionT;
+    OnDemand<LoginPage> Login;
+    OnDemand<CoursePage> Course;
+    OnDemand<MockTestPage> MockT;   // after the fourteen pages of the design
+    OnDemand<MyProgressPage> ProgressT;
+    OnDemand<ProgressChart> chart;
 
     QTimer *Timer2;    // adverts, 5000 ms, always on
     QTimer *qdowload;  // start of the question download, 1000 ms, one-shot
@@ -68,7 +105,7 @@ public:
     QTimer *Timer1;    // gauge run-down, 1 ms
 
     // The update panel on the main menu (options, question and program updates).
-    UpdatePanel *Panel2;
+    OnDemand<UpdatePanel> Panel2;
 
     // Main menu entries.
     void TextFader4Click();    // Road Signs / Signals
@@ -94,7 +131,14 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void wirePages();
+    template <class P, class Make, class Wire>
+    void arrange(OnDemand<P> &slot, const QString &name, Make make, Wire wire);
+    void arrangePages(const UpdateServer &server);
+    void buildPlaceholderShown(int index);
+    void showMenu();
+    void wireLogin(LoginPage *login);
+    void arrangeMenu(const UpdateServer &server);
+    void buildMenu(MenuPage *menu, const UpdateServer &server);
     void courseSelected(int index);
     void courseConfirmed();
     void greet(const QString &name);
@@ -106,4 +150,8 @@ private:
 
     SessionState m_state;
     std::unique_ptr<Adverts> m_adverts;
+    bool m_advertDue = false;       // Timer2 fired before the menu was built
+    QStringList m_installedVersion; // the version file's lines, read at start
+    // How to build the page each placeholder stands for, should the placeholder become current.
+    QHash<QWidget *, std::function<void()>> m_placeholders;
 };
