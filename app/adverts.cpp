@@ -8,10 +8,8 @@
 #include <QFileInfo>
 #include <QPixmap>
 
-Adverts::Adverts(QLabel *advert)
-    : m_advert(advert), m_random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()))
-{
-}
+Adverts::Adverts(QLabel *advert) : m_advert(advert), m_random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()))
+{}
 
 int Adverts::Countadds()
 {

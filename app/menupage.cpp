@@ -16,18 +16,12 @@ struct EntryRow {
 
 // The entry column: text, top and line delay of every entry.
 const EntryRow entryRows[] = {
-    {"TextFader15", "Introduction", 15, 2000},
-    {"TextFader14", "The Learner's Exam", 65, 2000},
-    {"TextFader16", "Cardinal Rules", 116, 2000},
-    {"TextFader17", "Driving Rules", 167, 2000},
-    {"TextFader7", "Defensive Driving", 218, 1000},
-    {"TextFader18", "Driver Responsibilities", 269, 2000},
-    {"TextFader4", "Road Signs / Signals", 320, 1000},
-    {"TextFader6", "Controls", 371, 1000},
-    {"TextFader8", "Exterior Inspection", 422, 1000},
-    {"TextFader21", "Interior Inpection", 473, 1000},
-    {"TextFader11", "Learners Questions", 524, 1000},
-    {"TextFader12", "Test yourself", 576, 1000},
+    {"TextFader15", "Introduction", 15, 2000},         {"TextFader14", "The Learner's Exam", 65, 2000},
+    {"TextFader16", "Cardinal Rules", 116, 2000},      {"TextFader17", "Driving Rules", 167, 2000},
+    {"TextFader7", "Defensive Driving", 218, 1000},    {"TextFader18", "Driver Responsibilities", 269, 2000},
+    {"TextFader4", "Road Signs / Signals", 320, 1000}, {"TextFader6", "Controls", 371, 1000},
+    {"TextFader8", "Exterior Inspection", 422, 1000},  {"TextFader21", "Interior Inpection", 473, 1000},
+    {"TextFader11", "Learners Questions", 524, 1000},  {"TextFader12", "Test yourself", 576, 1000},
 };
 } // namespace
 
@@ -51,14 +45,19 @@ MenuPage::MenuPage(SessionState &state, QWidget *parent)
 void MenuPage::makeEntryColumn()
 {
     for (const EntryRow &row : entryRows) {
-        auto *fader = makeFader(this, {.name = QString::fromLatin1(row.name), .geometry = {672, row.top, 308, 38},
-                                       .lines = {QString::fromUtf8(row.text)}, .handCursor = true,
+        auto *fader = makeFader(this, {.name = QString::fromLatin1(row.name),
+                                       .geometry = {672, row.top, 308, 38},
+                                       .lines = {QString::fromUtf8(row.text)},
+                                       .handCursor = true,
                                        .lineDelay = row.lineDelay});
         m_entries.insert(fader->objectName(), fader);
         hover(fader, Palette::white);
     }
-    TextFader9 = makeFader(this, {.name = QStringLiteral("TextFader9"), .geometry = {760, 656, 128, 29},
-                                  .lines = {QStringLiteral("Exit Program")}, .fontPixels = 19, .handCursor = true,
+    TextFader9 = makeFader(this, {.name = QStringLiteral("TextFader9"),
+                                  .geometry = {760, 656, 128, 29},
+                                  .lines = {QStringLiteral("Exit Program")},
+                                  .fontPixels = 19,
+                                  .handCursor = true,
                                   .lineDelay = 1000});
     m_entries.insert(TextFader9->objectName(), TextFader9);
     hover(TextFader9, Palette::white);
@@ -79,35 +78,59 @@ void MenuPage::makeEntryColumn()
 // The greeting, the course prompt, the options row and the agents' entry over the advert.
 void MenuPage::makeHeadings()
 {
-    TextFader26 = makeFader(this, {.name = QStringLiteral("TextFader26"), .geometry = {64, 0, 225, 43},
-                                   .lines = {QStringLiteral("Welcome")}, .fontFamily = QStringLiteral("Arial Narrow"),
-                                   .fontPixels = 24, .fontColor = Palette::maroon, .lineDelay = 3000});
-    TextFader3 = makeFader(this, {.name = QStringLiteral("TextFader3"), .geometry = {64, 33, 586, 43},
+    TextFader26 = makeFader(this, {.name = QStringLiteral("TextFader26"),
+                                   .geometry = {64, 0, 225, 43},
+                                   .lines = {QStringLiteral("Welcome")},
+                                   .fontFamily = QStringLiteral("Arial Narrow"),
+                                   .fontPixels = 24,
+                                   .fontColor = Palette::maroon,
+                                   .lineDelay = 3000});
+    TextFader3 = makeFader(this, {.name = QStringLiteral("TextFader3"),
+                                  .geometry = {64, 33, 586, 43},
                                   .lines = {QStringLiteral("Choose a course to begin")},
-                                  .fontFamily = QStringLiteral("Arial Narrow"), .fontPixels = 24,
-                                  .fontColor = Palette::maroon, .lineDelay = 3000});
-    TextFader22 = makeFader(this, {.name = QStringLiteral("TextFader22"), .geometry = {122, 186, 79, 29},
-                                   .lines = {QStringLiteral("Options")}, .fontPixels = 19, .fontColor = Palette::maroon,
-                                   .handCursor = true, .lineDelay = 1000});
+                                  .fontFamily = QStringLiteral("Arial Narrow"),
+                                  .fontPixels = 24,
+                                  .fontColor = Palette::maroon,
+                                  .lineDelay = 3000});
+    TextFader22 = makeFader(this, {.name = QStringLiteral("TextFader22"),
+                                   .geometry = {122, 186, 79, 29},
+                                   .lines = {QStringLiteral("Options")},
+                                   .fontPixels = 19,
+                                   .fontColor = Palette::maroon,
+                                   .handCursor = true,
+                                   .lineDelay = 1000});
     m_entries.insert(TextFader22->objectName(), TextFader22);
     hover(TextFader22, Palette::maroon);
     // The mock test entry sits on the row of "Options" and looks like it.
-    MockTestEntry = makeFader(this, {.name = QStringLiteral("MockTestEntry"), .geometry = {260, 186, 120, 29},
-                                     .lines = {QStringLiteral("Mock Test")}, .fontPixels = 19,
-                                     .fontColor = Palette::maroon, .handCursor = true, .lineDelay = 1000});
+    MockTestEntry = makeFader(this, {.name = QStringLiteral("MockTestEntry"),
+                                     .geometry = {260, 186, 120, 29},
+                                     .lines = {QStringLiteral("Mock Test")},
+                                     .fontPixels = 19,
+                                     .fontColor = Palette::maroon,
+                                     .handCursor = true,
+                                     .lineDelay = 1000});
     MockTestEntry->setAccessibleName(QStringLiteral("Mock Test"));
     m_entries.insert(MockTestEntry->objectName(), MockTestEntry);
     hover(MockTestEntry, Palette::maroon);
-    MyProgressEntry = makeFader(this, {.name = QStringLiteral("MyProgressEntry"), .geometry = {410, 186, 140, 29},
-                                       .lines = {QStringLiteral("My Progress")}, .fontPixels = 19,
-                                       .fontColor = Palette::maroon, .handCursor = true, .lineDelay = 1000});
+    MyProgressEntry = makeFader(this, {.name = QStringLiteral("MyProgressEntry"),
+                                       .geometry = {410, 186, 140, 29},
+                                       .lines = {QStringLiteral("My Progress")},
+                                       .fontPixels = 19,
+                                       .fontColor = Palette::maroon,
+                                       .handCursor = true,
+                                       .lineDelay = 1000});
     MyProgressEntry->setAccessibleName(QStringLiteral("My Progress"));
     m_entries.insert(MyProgressEntry->objectName(), MyProgressEntry);
     hover(MyProgressEntry, Palette::maroon);
-    TextFader25 = makeFader(this, {.name = QStringLiteral("TextFader25"), .geometry = {73, 224, 577, 43},
-                                   .lines = {QStringLiteral("Tarmika Agents"), QString(), QStringLiteral("Recommended Driving schools")},
-                                   .fontFamily = QStringLiteral("Arial Narrow"), .fontPixels = 21,
-                                   .fontColor = Palette::maroon, .handCursor = true, .lineDelay = 3000});
+    TextFader25 = makeFader(
+        this, {.name = QStringLiteral("TextFader25"),
+               .geometry = {73, 224, 577, 43},
+               .lines = {QStringLiteral("Tarmika Agents"), QString(), QStringLiteral("Recommended Driving schools")},
+               .fontFamily = QStringLiteral("Arial Narrow"),
+               .fontPixels = 21,
+               .fontColor = Palette::maroon,
+               .handCursor = true,
+               .lineDelay = 3000});
     connect(TextFader25, &TTextFader::OnClick, this, &MenuPage::TextFader25Click);
 }
 
@@ -168,13 +191,15 @@ void MenuPage::hover(TTextFader *entry, const QColor &leaveColour)
 bool MenuPage::gate(bool capitalised) const
 {
     if (m_state.learnerName == LearnerName::prompt) {
-        Messages::show(QStringLiteral("Enter your name in the \u201CEnter your name\u201D field and hit enter or click the login "
-                                      "button, then select a course by clicking on one either Truck, Car or Bike icons"));
+        Messages::show(
+            QStringLiteral("Enter your name in the \u201CEnter your name\u201D field and hit enter or click the login "
+                           "button, then select a course by clicking on one either Truck, Car or Bike icons"));
         return false;
     }
     if (m_state.RadioGroup1 == -1) {
-        Messages::show(capitalised ? QStringLiteral("Select a course by clicking on one either Truck, Car or Bike icons")
-                                   : QStringLiteral("select a course by clicking on one either Truck, Car or Bike icons"));
+        Messages::show(capitalised
+                           ? QStringLiteral("Select a course by clicking on one either Truck, Car or Bike icons")
+                           : QStringLiteral("select a course by clicking on one either Truck, Car or Bike icons"));
         return false;
     }
     return true;

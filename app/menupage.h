@@ -50,13 +50,13 @@ private:
     TTextFader *TextFader22;   // Options
     TTextFader *MockTestEntry; // Mock Test, on the row of Options
     TTextFader *MyProgressEntry;
-    TTextFader *TextFader25;   // agents banner
-    TTextFader *TextFader26;   // greeting
-    TTextFader *TextFader3;    // course banner
+    TTextFader *TextFader25; // agents banner
+    TTextFader *TextFader26; // greeting
+    TTextFader *TextFader3;  // course banner
     QLabel *advert;
     QLabel *ver;
-    QPushButton *Button1;      // progress loader
-    QLabel *Image5, *Image19, *Image20;       // course icons: light, heavy, motorcycle
+    QPushButton *Button1;               // progress loader
+    QLabel *Image5, *Image19, *Image20; // course icons: light, heavy, motorcycle
     QLabel *Label40, *Label41, *Label42;
 
     void makeEntryColumn();

@@ -89,9 +89,7 @@ private:
 
 } // namespace
 
-TForm2::TForm2(QWidget *parent) : TForm2(defaultServer(), parent)
-{
-}
+TForm2::TForm2(QWidget *parent) : TForm2(defaultServer(), parent) {}
 
 TForm2::TForm2(const UpdateServer &server, QWidget *parent) : QWidget(parent)
 {
@@ -173,50 +171,67 @@ void TForm2::arrangePages(const UpdateServer &server)
     const auto backToMenu = [this](auto *page) {
         connect(page, &std::remove_reference_t<decltype(*page)>::menuRequested, this, &TForm2::showMenu);
     };
-    const auto rulePage = [this](RulePage::Kind kind) { return [this, kind] { return new RulePage(kind, PageControl1); }; };
+    const auto rulePage = [this](RulePage::Kind kind) {
+        return [this, kind] { return new RulePage(kind, PageControl1); };
+    };
     const auto canStudy = [this](const StudyLink &link) { return rulePageOf(link, nullptr) != nullptr; };
 
     // The pages in the order of the page control.
-    arrange(MotorcycleT, QStringLiteral("MotorcycleT"),
-            [this] { return new ControlsPage(ControlsPage::Kind::MotorcycleT, PageControl1); }, backToMenu);
-    arrange(Signs, QStringLiteral("Signs"), [this] { return new SignsPage(PageControl1); }, backToMenu);
+    arrange(
+        MotorcycleT, QStringLiteral("MotorcycleT"),
+        [this] { return new ControlsPage(ControlsPage::Kind::MotorcycleT, PageControl1); }, backToMenu);
+    arrange(
+        Signs, QStringLiteral("Signs"), [this] { return new SignsPage(PageControl1); }, backToMenu);
     arrange(LearnersT, QStringLiteral("LearnersT"), rulePage(RulePage::Kind::LearnersT), backToMenu);
     arrangeMenu(server);
-    arrange(QuestionT, QStringLiteral("QuestionT"), [this] {
-        // The question page scores into the progress chart, which is built with the menu.
-        return new QuestionPage(m_state, *chart.get(), PageControl1);
-    }, backToMenu);
-    arrange(LightVT, QStringLiteral("LightVT"),
-            [this] { return new ControlsPage(ControlsPage::Kind::LightVT, PageControl1); }, backToMenu);
+    arrange(
+        QuestionT, QStringLiteral("QuestionT"),
+        [this] {
+            // The question page scores into the progress chart, which is built with the menu.
+            return new QuestionPage(m_state, *chart.get(), PageControl1);
+        },
+        backToMenu);
+    arrange(
+        LightVT, QStringLiteral("LightVT"),
+        [this] { return new ControlsPage(ControlsPage::Kind::LightVT, PageControl1); }, backToMenu);
     arrange(Cardinal, QStringLiteral("Cardinal"), rulePage(RulePage::Kind::Cardinal), backToMenu);
     arrange(Driving, QStringLiteral("Driving"), rulePage(RulePage::Kind::Driving), backToMenu);
     arrange(Responsibilities, QStringLiteral("Responsibilities"), rulePage(RulePage::Kind::Responsibilities),
             backToMenu);
     arrange(Driverules, QStringLiteral("Driverules"), rulePage(RulePage::Kind::Driverules), backToMenu);
-    arrange(exterior, QStringLiteral("exterior"), [this] { return new ExteriorPage(PageControl1); }, backToMenu);
-    arrange(heavyVT, QStringLiteral("heavyVT"), [this] {
-        return new Page(QStringLiteral("heavyVT"), QStringLiteral("heavyVT"), QStringLiteral("Image16"), PageControl1);
-    }, [](Page *) {});
-    arrange(Login, QStringLiteral("Login"), [this] { return new LoginPage(m_state, PageControl1); },
-            [this](LoginPage *login) { wireLogin(login); });
-    arrange(Course, QStringLiteral("Course"), [this] { return new CoursePage(m_state, PageControl1); },
-            [this](CoursePage *course) {
-                connect(course, &CoursePage::courseSelected, this, &TForm2::courseSelected);
-                connect(course, &CoursePage::courseConfirmed, this, &TForm2::courseConfirmed);
-            });
+    arrange(
+        exterior, QStringLiteral("exterior"), [this] { return new ExteriorPage(PageControl1); }, backToMenu);
+    arrange(
+        heavyVT, QStringLiteral("heavyVT"),
+        [this] {
+            return new Page(QStringLiteral("heavyVT"), QStringLiteral("heavyVT"), QStringLiteral("Image16"),
+                            PageControl1);
+        },
+        [](Page *) {});
+    arrange(
+        Login, QStringLiteral("Login"), [this] { return new LoginPage(m_state, PageControl1); },
+        [this](LoginPage *login) { wireLogin(login); });
+    arrange(
+        Course, QStringLiteral("Course"), [this] { return new CoursePage(m_state, PageControl1); },
+        [this](CoursePage *course) {
+            connect(course, &CoursePage::courseSelected, this, &TForm2::courseSelected);
+            connect(course, &CoursePage::courseConfirmed, this, &TForm2::courseConfirmed);
+        });
     // After the fourteen pages of the design.
-    arrange(MockT, QStringLiteral("MockT"), [this] { return new MockTestPage(m_state, PageControl1); },
-            [this, backToMenu, canStudy](MockTestPage *mock) {
-                backToMenu(mock);
-                connect(mock, &MockTestPage::studyRequested, this, &TForm2::openStudy);
-                mock->setStudyCheck(canStudy);
-            });
-    arrange(ProgressT, QStringLiteral("ProgressT"), [this] { return new MyProgressPage(m_state, PageControl1); },
-            [this, backToMenu, canStudy](MyProgressPage *progress) {
-                backToMenu(progress);
-                connect(progress, &MyProgressPage::studyRequested, this, &TForm2::openStudy);
-                progress->setStudyCheck(canStudy);
-            });
+    arrange(
+        MockT, QStringLiteral("MockT"), [this] { return new MockTestPage(m_state, PageControl1); },
+        [this, backToMenu, canStudy](MockTestPage *mock) {
+            backToMenu(mock);
+            connect(mock, &MockTestPage::studyRequested, this, &TForm2::openStudy);
+            mock->setStudyCheck(canStudy);
+        });
+    arrange(
+        ProgressT, QStringLiteral("ProgressT"), [this] { return new MyProgressPage(m_state, PageControl1); },
+        [this, backToMenu, canStudy](MyProgressPage *progress) {
+            backToMenu(progress);
+            connect(progress, &MyProgressPage::studyRequested, this, &TForm2::openStudy);
+            progress->setStudyCheck(canStudy);
+        });
 }
 
 void TForm2::wireLogin(LoginPage *login)
@@ -224,13 +239,12 @@ void TForm2::wireLogin(LoginPage *login)
     // A learner's progress file lies in "doc" beside the program's own .lrn files; a name that
     // would overwrite one of them is refused.
     login->setReservedNames([](const QString &name) {
-        if (name.compare(QStringLiteral("maxcount"), Qt::CaseInsensitive) == 0
-            || name.compare(mockSettingsStem, Qt::CaseInsensitive) == 0)
+        if (name.compare(QStringLiteral("maxcount"), Qt::CaseInsensitive) == 0 ||
+            name.compare(mockSettingsStem, Qt::CaseInsensitive) == 0)
             return true;
         const QStringList categories = SignPictureTable::categories();
-        return std::any_of(categories.begin(), categories.end(), [&](const QString &category) {
-            return category.compare(name, Qt::CaseInsensitive) == 0;
-        });
+        return std::any_of(categories.begin(), categories.end(),
+                           [&](const QString &category) { return category.compare(name, Qt::CaseInsensitive) == 0; });
     });
     connect(login, &LoginPage::learnersQuestionsRequested, this, &TForm2::TextFader11Click);
     connect(login, &LoginPage::signedIn, this, &TForm2::greet);
@@ -238,8 +252,9 @@ void TForm2::wireLogin(LoginPage *login)
 
 void TForm2::arrangeMenu(const UpdateServer &server)
 {
-    arrange(MenuT, QStringLiteral("MenuT"), [this] { return new MenuPage(m_state, PageControl1); },
-            [this, server](MenuPage *menu) { buildMenu(menu, server); });
+    arrange(
+        MenuT, QStringLiteral("MenuT"), [this] { return new MenuPage(m_state, PageControl1); },
+        [this, server](MenuPage *menu) { buildMenu(menu, server); });
     // The menu's own parts are built with it.
     const auto withMenu = [this](auto &part) {
         part.m_make = [this, &part] {
@@ -415,7 +430,8 @@ void TForm2::TextFader6Click()
     if (!MenuT->gate())
         return;
     showPage(ControlsPage::kindForCourse(m_state.RadioGroup1) == ControlsPage::Kind::MotorcycleT
-                 ? static_cast<QWidget *>(MotorcycleT) : static_cast<QWidget *>(LightVT));
+                 ? static_cast<QWidget *>(MotorcycleT)
+                 : static_cast<QWidget *>(LightVT));
     hideDocumentViewer();
 }
 

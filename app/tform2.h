@@ -89,41 +89,41 @@ public:
     OnDemand<RulePage> LearnersT, Cardinal, Driving, Responsibilities, Driverules;
     OnDemand<ExteriorPage> exterior;
     OnDemand<Page> heavyVT;
-    OnDemand<DocumentViewer> RichEdit2;   // the introduction, on the main menu
+    OnDemand<DocumentViewer> RichEdit2; // the introduction, on the main menu
     OnDemand<MenuPage> MenuT;
     OnDemand<QuestionPage> QuestionT;
     OnDemand<LoginPage> Login;
     OnDemand<CoursePage> Course;
-    OnDemand<MockTestPage> MockT;   // after the fourteen pages of the design
+    OnDemand<MockTestPage> MockT; // after the fourteen pages of the design
     OnDemand<MyProgressPage> ProgressT;
     OnDemand<ProgressChart> chart;
 
-    QTimer *Timer2;    // adverts, 5000 ms, always on
-    QTimer *qdowload;  // start of the question download, 1000 ms, one-shot
-    QTimer *dlq;       // one question file per tick, 200 ms
-    QTimer *uptime1;   // program download and hand-over, 5000 ms, one-shot
-    QTimer *Timer1;    // gauge run-down, 1 ms
+    QTimer *Timer2;   // adverts, 5000 ms, always on
+    QTimer *qdowload; // start of the question download, 1000 ms, one-shot
+    QTimer *dlq;      // one question file per tick, 200 ms
+    QTimer *uptime1;  // program download and hand-over, 5000 ms, one-shot
+    QTimer *Timer1;   // gauge run-down, 1 ms
 
     // The update panel on the main menu (options, question and program updates).
     OnDemand<UpdatePanel> Panel2;
 
     // Main menu entries.
-    void TextFader4Click();    // Road Signs / Signals
-    void TextFader6Click();    // Controls
-    void TextFader7Click();    // Defensive Driving
-    void TextFader8Click();    // Exterior Inspection
-    void TextFader9Click();    // Exit Program
-    void TextFader11Click();   // Learners Questions
-    void TextFader12Click();   // Test yourself
-    void TextFader14Click();   // The Learner's Exam
-    void TextFader15Click();   // Introduction
-    void TextFader16Click();   // Cardinal Rules
-    void TextFader17Click();   // Driving Rules
-    void TextFader18Click();   // Driver Responsibilities
-    void TextFader21Click();   // Interior Inpection
-    void TextFader22Click();   // Options
-    void MockTestClick();      // Mock Test
-    void MyProgressClick();    // My Progress
+    void TextFader4Click();  // Road Signs / Signals
+    void TextFader6Click();  // Controls
+    void TextFader7Click();  // Defensive Driving
+    void TextFader8Click();  // Exterior Inspection
+    void TextFader9Click();  // Exit Program
+    void TextFader11Click(); // Learners Questions
+    void TextFader12Click(); // Test yourself
+    void TextFader14Click(); // The Learner's Exam
+    void TextFader15Click(); // Introduction
+    void TextFader16Click(); // Cardinal Rules
+    void TextFader17Click(); // Driving Rules
+    void TextFader18Click(); // Driver Responsibilities
+    void TextFader21Click(); // Interior Inpection
+    void TextFader22Click(); // Options
+    void MockTestClick();    // Mock Test
+    void MyProgressClick();  // My Progress
 
     void Timer2Timer();
 

@@ -16,10 +16,14 @@ int indexOfCode(const QString &code)
 QString codeOfIndex(int index)
 {
     switch (index) {
-    case 0: return heavy;
-    case 1: return light;
-    case 2: return motorcycle;
-    default: return {};
+    case 0:
+        return heavy;
+    case 1:
+        return light;
+    case 2:
+        return motorcycle;
+    default:
+        return {};
     }
 }
 
@@ -30,10 +34,14 @@ namespace Course {
 QStringList iconPictures(int index)
 {
     switch (index) {
-    case 0: return {QStringLiteral("lvb"), QStringLiteral("hvs"), QStringLiteral("mb")};
-    case 1: return {QStringLiteral("lvs"), QStringLiteral("hb"), QStringLiteral("mb")};
-    case 2: return {QStringLiteral("lvb"), QStringLiteral("hb"), QStringLiteral("mcs")};
-    default: return {};
+    case 0:
+        return {QStringLiteral("lvb"), QStringLiteral("hvs"), QStringLiteral("mb")};
+    case 1:
+        return {QStringLiteral("lvs"), QStringLiteral("hb"), QStringLiteral("mb")};
+    case 2:
+        return {QStringLiteral("lvb"), QStringLiteral("hb"), QStringLiteral("mcs")};
+    default:
+        return {};
     }
 }
 

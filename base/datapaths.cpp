@@ -24,8 +24,8 @@ QString resolve(const QString &relativePath)
         const QString base = resolved.isEmpty() ? QStringLiteral(".") : resolved;
         if (matching && !part.isEmpty() && part != u"." && part != u"..") {
             if (!QFileInfo::exists(base + u'/' + part)) {
-                const QStringList entries = QDir(base).entryList(
-                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+                const QStringList entries =
+                    QDir(base).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
                 matching = false;
                 for (const QString &entry : entries) {
                     if (entry.compare(part, Qt::CaseInsensitive) == 0) {

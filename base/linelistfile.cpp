@@ -123,8 +123,8 @@ void write(const QString &path, const QStringList &lines)
 const QString &lineAt(const QStringList &lines, int index, const QString &fileName)
 {
     if (index < 0 || index >= lines.size())
-        throw DataError(QStringLiteral("\"%1\" has no line %2 (it holds %3 lines).")
-                            .arg(fileName).arg(index).arg(lines.size()));
+        throw DataError(
+            QStringLiteral("\"%1\" has no line %2 (it holds %3 lines).").arg(fileName).arg(index).arg(lines.size()));
     return lines.at(index);
 }
 

@@ -27,9 +27,21 @@ void present(Messages::Kind kind, const QString &text)
 
 namespace Messages {
 
-void show(const QString &text) { present(Kind::Information, text); }
-void showError(const QString &text) { present(Kind::Error, text); }
-void setPresenter(Sink p) { presenter() = std::move(p); }
-void setSink(Sink s) { sink() = std::move(s); }
+void show(const QString &text)
+{
+    present(Kind::Information, text);
+}
+void showError(const QString &text)
+{
+    present(Kind::Error, text);
+}
+void setPresenter(Sink p)
+{
+    presenter() = std::move(p);
+}
+void setSink(Sink s)
+{
+    sink() = std::move(s);
+}
 
 } // namespace Messages

@@ -15,8 +15,14 @@ QString inDataDir(const QString &dataDir, const QString &relativePath)
 }
 } // namespace
 
-QString installedPath(const QString &dataDir) { return inDataDir(dataDir, DataPaths::versionFile); }
-QString offeredPath(const QString &dataDir) { return inDataDir(dataDir, DataPaths::serverVersionFile); }
+QString installedPath(const QString &dataDir)
+{
+    return inDataDir(dataDir, DataPaths::versionFile);
+}
+QString offeredPath(const QString &dataDir)
+{
+    return inDataDir(dataDir, DataPaths::serverVersionFile);
+}
 
 void loadInstalled(QStringList &lines, const QString &dataDir)
 {
@@ -38,7 +44,10 @@ void recordInstalled(const QString &version, const QString &dataDir)
     LineListFile::write(installedPath(dataDir), {version});
 }
 
-bool isUpdate(const QString &installed, const QString &offered) { return installed != offered; }
+bool isUpdate(const QString &installed, const QString &offered)
+{
+    return installed != offered;
+}
 
 QString buildName(const QString &version)
 {

@@ -65,12 +65,21 @@ void addRow(const QString &name, const QString &figure, const QString &reference
 {
     rows.push_back({name, figure, reference, ratio, goal, met});
     std::printf("  %s: %s (reference %s) ratio %s, goal %s: %s\n", qPrintable(name), qPrintable(figure),
-                qPrintable(reference), qPrintable(ratio), qPrintable(goal), !met ? "-" : *met ? "met" : "MISSED");
+                qPrintable(reference), qPrintable(ratio), qPrintable(goal),
+                !met   ? "-"
+                : *met ? "met"
+                       : "MISSED");
     std::fflush(stdout);
 }
 
-QString ms(double value) { return QString::number(value, 'f', value < 1 ? 3 : 2) + QStringLiteral(" ms"); }
-QString times(double value) { return QString::number(value, 'f', 2) + QStringLiteral("x"); }
+QString ms(double value)
+{
+    return QString::number(value, 'f', value < 1 ? 3 : 2) + QStringLiteral(" ms");
+}
+QString times(double value)
+{
+    return QString::number(value, 'f', 2) + QStringLiteral("x");
+}
 
 double median(std::vector<double> samples)
 {
@@ -96,7 +105,8 @@ double cpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 // Peak resident memory of this process in kilobytes.
@@ -128,8 +138,8 @@ public:
         if (!m_dir.isValid())
             qFatal("cannot create a temporary directory");
         const QDir source(QStringLiteral(TARMIKA_DATA_DIR));
-        for (const QString &folder : {QStringLiteral("Questions"), QStringLiteral("doc"), QStringLiteral("images"),
-                                      QStringLiteral("adds")}) {
+        for (const QString &folder :
+             {QStringLiteral("Questions"), QStringLiteral("doc"), QStringLiteral("images"), QStringLiteral("adds")}) {
             QDirIterator it(source.filePath(folder), QDir::Files, QDirIterator::Subdirectories);
             while (it.hasNext()) {
                 const QString from = it.next();
@@ -146,8 +156,8 @@ public:
         // folder changed in the last seconds no longer than one call.
         const qint64 anHourAgo = QDateTime::currentSecsSinceEpoch() - 3600;
         const timespec old[2] = {{time_t(anHourAgo), 0}, {time_t(anHourAgo), 0}};
-        for (const QString &folder : {QStringLiteral("Questions"), QStringLiteral("doc"), QStringLiteral("images"),
-                                      QStringLiteral("adds")}) {
+        for (const QString &folder :
+             {QStringLiteral("Questions"), QStringLiteral("doc"), QStringLiteral("images"), QStringLiteral("adds")}) {
             if (utimensat(AT_FDCWD, QFile::encodeName(m_dir.filePath(folder)).constData(), old, 0) != 0)
                 qFatal("cannot set the time of the copied %s folder", qPrintable(folder));
         }
@@ -243,7 +253,8 @@ void benchStartup()
            times(median(again) / median(bare)), QStringLiteral("-"), std::nullopt);
     const double peakMb = double(formPeak) / 1024;
     addRow(QStringLiteral("start-up: peak memory (VmHWM)"), QString::number(peakMb, 'f', 1) + QStringLiteral(" MB"),
-           QStringLiteral("bare QMainWindow ") + QString::number(double(barePeak) / 1024, 'f', 1) + QStringLiteral(" MB"),
+           QStringLiteral("bare QMainWindow ") + QString::number(double(barePeak) / 1024, 'f', 1) +
+               QStringLiteral(" MB"),
            times(double(formPeak) / double(barePeak)), QStringLiteral("<= 80 MB"), peakMb <= 80);
 }
 
@@ -363,7 +374,8 @@ void benchMenuIdle()
     const double percent = (shown - idle) / (msecs / 1000.0) * 100;
     addRow(QStringLiteral("main menu shown with its faders running, CPU above idle"),
            QString::number(shown / (msecs / 1000.0) * 100, 'f', 2) + QStringLiteral(" % of a core"),
-           QStringLiteral("idle process ") + QString::number(idle / (msecs / 1000.0) * 100, 'f', 2) + QStringLiteral(" %"),
+           QStringLiteral("idle process ") + QString::number(idle / (msecs / 1000.0) * 100, 'f', 2) +
+               QStringLiteral(" %"),
            QString::number(percent, 'f', 2) + QStringLiteral(" % above idle"), QStringLiteral("< 2 %"), percent < 2);
 }
 
@@ -501,7 +513,10 @@ void printTable()
     std::printf("\n| case | figure | reference | ratio | goal | met |\n| --- | --- | --- | --- | --- | --- |\n");
     for (const Row &row : rows)
         std::printf("| %s | %s | %s | %s | %s | %s |\n", qPrintable(row.name), qPrintable(row.figure),
-                    qPrintable(row.reference), qPrintable(row.ratio), qPrintable(row.goal), !row.met ? "-" : *row.met ? "yes" : "no");
+                    qPrintable(row.reference), qPrintable(row.ratio), qPrintable(row.goal),
+                    !row.met   ? "-"
+                    : *row.met ? "yes"
+                               : "no");
 }
 
 } // namespace
@@ -517,9 +532,8 @@ int main(int argc, char *argv[])
     quick = arguments.contains(QStringLiteral("--quick"));
     const QStringList only = arguments.mid(1).filter(QRegularExpression(QStringLiteral("^[a-z]+$")));
     const std::pair<const char *, void (*)()> cases[] = {
-        {"startup", benchStartup}, {"next", benchNext},     {"fade", benchFadeStep},
-        {"idle", benchMenuIdle},   {"signs", benchSigns},   {"download", benchDownload},
-        {"mock", benchMock},
+        {"startup", benchStartup}, {"next", benchNext},         {"fade", benchFadeStep}, {"idle", benchMenuIdle},
+        {"signs", benchSigns},     {"download", benchDownload}, {"mock", benchMock},
     };
     for (const auto &[name, run] : cases) {
         if (!only.isEmpty() && !only.contains(QString::fromLatin1(name)))

@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr int StartInterval = 5;     // the first line of a fresh start fades in at once
-constexpr int MaxDelay = 65535;      // delays are 16-bit values
+constexpr int StartInterval = 5; // the first line of a fresh start fades in at once
+constexpr int MaxDelay = 65535;  // delays are 16-bit values
 
 // Saves the painter's state and restores it however the step between ends.
 class PainterStateSaver {
@@ -230,7 +230,7 @@ void TTextFader::SetFontColor(const QColor &color)
 
 void TTextFader::SetFont(const QFont &font)
 {
-    setFont(font);   // the font change event repaints
+    setFont(font); // the font change event repaints
 }
 
 void TTextFader::SetLineIndex(int value)
@@ -361,7 +361,7 @@ void TTextFader::setTimerInterval(int interval)
     // A QTimer with interval 0 would fire whenever the event loop is idle; here 0 means no ticks.
     if (interval <= 0)
         m_timer->stop();
-    m_timer->setInterval(interval);   // a running timer restarts with the new interval
+    m_timer->setInterval(interval); // a running timer restarts with the new interval
     syncTimer();
 }
 
@@ -457,8 +457,8 @@ void TTextFader::CopyParentImage(QPainter &painter)
         if (overlap.isEmpty())
             continue;
         PainterStateSaver saver(painter);
-        sibling->render(&painter, overlap.topLeft() - bounds.topLeft(),
-                        QRegion(overlap.translated(-sibling->pos())), QWidget::DrawChildren);
+        sibling->render(&painter, overlap.topLeft() - bounds.topLeft(), QRegion(overlap.translated(-sibling->pos())),
+                        QWidget::DrawChildren);
     }
 }
 

@@ -57,7 +57,7 @@ public:
     void SetLines(const QStringList &lines);
     void ClearLines();
     void AddLine(const QString &line);
-    void DeleteLine(int index);   // an index outside the list changes nothing
+    void DeleteLine(int index); // an index outside the list changes nothing
 
     // The text a new control shows; a form need only store lines that differ from it.
     static const QStringList &DefaultLines();
@@ -168,8 +168,8 @@ private:
 
 // One instance of the window's table, applied in one call.
 struct FaderSettings {
-    QString name;              // object name, e.g. "TextFader4"
-    QRect geometry;            // position and size on its page
+    QString name;   // object name, e.g. "TextFader4"
+    QRect geometry; // position and size on its page
     QStringList lines;
     QString fontFamily = QStringLiteral("Arial");
     int fontPixels = 27;
@@ -178,7 +178,7 @@ struct FaderSettings {
     bool transparent = true;
     bool handCursor = false;
     int lineDelay = 2000;
-    QColor color = Qt::white;  // background colour for opaque instances
+    QColor color = Qt::white; // background colour for opaque instances
 };
 
 // Creates a fader on `parent`, applies the instance settings and makes it active.

@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     (void)QuestionBank::pictureKind(lines->at(QuestionBank::PictureLine));
 
     const int current = lines->at(QuestionBank::QuestionLine).trimmed().toInt();
-    for (const QString &course : {Course::heavy, Course::light, Course::motorcycle, lines->at(QuestionBank::PictureLine)}) {
+    for (const QString &course :
+         {Course::heavy, Course::light, Course::motorcycle, lines->at(QuestionBank::PictureLine)}) {
         const QuestionBank::Step step = QuestionBank::nextQuestionNumber(current, course);
         // The walk never goes back.
         if (step.number < current)

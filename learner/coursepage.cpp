@@ -19,12 +19,17 @@ constexpr int TileTop = 304;
 CoursePage::CoursePage(SessionState &state, QWidget *parent)
     : Page(QStringLiteral("Course"), QStringLiteral("Course"), QStringLiteral("Image30"), parent), m_state(state)
 {
-    TextFader1 = makeFader(this, {.name = QStringLiteral("TextFader1"), .geometry = {63, 0, 248, 41},
-                                  .lines = {QStringLiteral("Welcome")}, .fontFamily = QStringLiteral("Arial Narrow"),
-                                  .fontPixels = 32, .fontColor = Palette::maroon});
-    TextFader2 = makeFader(this, {.name = QStringLiteral("TextFader2"), .geometry = {63, 47, 276, 42},
+    TextFader1 = makeFader(this, {.name = QStringLiteral("TextFader1"),
+                                  .geometry = {63, 0, 248, 41},
+                                  .lines = {QStringLiteral("Welcome")},
+                                  .fontFamily = QStringLiteral("Arial Narrow"),
+                                  .fontPixels = 32,
+                                  .fontColor = Palette::maroon});
+    TextFader2 = makeFader(this, {.name = QStringLiteral("TextFader2"),
+                                  .geometry = {63, 47, 276, 42},
                                   .lines = {QStringLiteral("which course is yours?")},
-                                  .fontFamily = QStringLiteral("Arial Narrow"), .fontPixels = 32,
+                                  .fontFamily = QStringLiteral("Arial Narrow"),
+                                  .fontPixels = 32,
                                   .fontColor = Palette::maroon});
 
     auto caption = [this](const QString &name, const QString &text, int left) {
@@ -191,7 +196,8 @@ void CoursePage::SpeedButton22Click()
         confirm(code);
     }
     if (!any)
-        Messages::show(QStringLiteral("Select a Course you want to study for by clicking on one of the images (car,truck or bike)"));
+        Messages::show(QStringLiteral(
+            "Select a Course you want to study for by clicking on one of the images (car,truck or bike)"));
 }
 
 void CoursePage::confirm(const QString &code)

@@ -18,12 +18,17 @@
 LoginPage::LoginPage(SessionState &state, QWidget *parent)
     : Page(QStringLiteral("Login"), QStringLiteral("logintab"), QStringLiteral("Image29"), parent), m_state(state)
 {
-    TextFader23 = makeFader(this, {.name = QStringLiteral("TextFader23"), .geometry = {63, 0, 248, 41},
-                                   .lines = {QStringLiteral("Welcome")}, .fontFamily = QStringLiteral("Arial Narrow"),
-                                   .fontPixels = 32, .fontColor = Palette::maroon});
-    TextFader24 = makeFader(this, {.name = QStringLiteral("TextFader24"), .geometry = {63, 47, 276, 42},
+    TextFader23 = makeFader(this, {.name = QStringLiteral("TextFader23"),
+                                   .geometry = {63, 0, 248, 41},
+                                   .lines = {QStringLiteral("Welcome")},
+                                   .fontFamily = QStringLiteral("Arial Narrow"),
+                                   .fontPixels = 32,
+                                   .fontColor = Palette::maroon});
+    TextFader24 = makeFader(this, {.name = QStringLiteral("TextFader24"),
+                                   .geometry = {63, 47, 276, 42},
                                    .lines = {QStringLiteral("to Tarmika")},
-                                   .fontFamily = QStringLiteral("Arial Narrow"), .fontPixels = 32,
+                                   .fontFamily = QStringLiteral("Arial Narrow"),
+                                   .fontPixels = 32,
                                    .fontColor = Palette::maroon});
 
     edit2 = new QLineEdit(LearnerName::prompt, this);
@@ -83,16 +88,19 @@ void LoginPage::SpeedButton21Click()
 {
     const QString name = edit2->text();
     if (name.isEmpty() || name == LearnerName::prompt) {
-        Messages::show(QStringLiteral("Please enter your name and click the next button on the bottom right or press the enter key"));
+        Messages::show(QStringLiteral(
+            "Please enter your name and click the next button on the bottom right or press the enter key"));
         return;
     }
     const QString problem = Profile::nameProblem(name);
     if (!problem.isEmpty()) {
-        Messages::show(QStringLiteral("The name \"%1\" cannot be used: %2 Please enter another name.").arg(name, problem));
+        Messages::show(
+            QStringLiteral("The name \"%1\" cannot be used: %2 Please enter another name.").arg(name, problem));
         return;
     }
     if (m_isReserved && m_isReserved(name)) {
-        Messages::show(QStringLiteral("The name \"%1\" is used by the program's own files. Please enter another name.").arg(name));
+        Messages::show(
+            QStringLiteral("The name \"%1\" is used by the program's own files. Please enter another name.").arg(name));
         return;
     }
     guarded([&] {
@@ -112,7 +120,9 @@ bool LoginPage::signIn(const QString &name)
         if (lines.size() < Profile::LineCount) {
             Messages::show(QStringLiteral("The profile \"%1\" is damaged: it holds %2 of its %3 lines. "
                                           "Ask for help or sign in with another name.")
-                               .arg(Profile::path(name)).arg(lines.size()).arg(int(Profile::LineCount)));
+                               .arg(Profile::path(name))
+                               .arg(lines.size())
+                               .arg(int(Profile::LineCount)));
             return false;
         }
         m_state.Saver = lines;

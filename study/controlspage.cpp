@@ -30,9 +30,12 @@ ControlsPage::ControlsPage(Kind kind, QWidget *parent)
     // vehicle-controls pages, and start-up should not wait for them.
     loadPictureLater(m_picture, [this] { Study::showPictureQuietly(m_picture, m_look.restingPicture, true); });
 
-    m_explanation = makeLabel(this, {.name = m_look.explanationName, .geometry = m_look.explanationGeometry,
-                                     .font = pixelFont(narrow, 29), .colour = Palette::maroon,
-                                     .alignment = Qt::AlignHCenter | Qt::AlignTop, .wordWrap = true});
+    m_explanation = makeLabel(this, {.name = m_look.explanationName,
+                                     .geometry = m_look.explanationGeometry,
+                                     .font = pixelFont(narrow, 29),
+                                     .colour = Palette::maroon,
+                                     .alignment = Qt::AlignHCenter | Qt::AlignTop,
+                                     .wordWrap = true});
     m_explanation->setTextFormat(Qt::PlainText);
     m_explanation->setText(m_look.startingCaption);
 

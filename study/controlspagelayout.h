@@ -15,17 +15,17 @@ enum class Kind { MotorcycleT, LightVT };
 struct Control {
     QString label;
     QString caption;
-    QString picture;          // data path of the control's picture
+    QString picture; // data path of the control's picture
     QString explanation;
-    bool highlight = true;    // the name lights up while pointed at
+    bool highlight = true;        // the name lights up while pointed at
     bool restoresCaption = false; // leaving it brings back the page's starting caption
-    QRect geometry;           // an empty size: sized to the caption
+    QRect geometry;               // an empty size: sized to the caption
 };
 
 struct Look {
     QString page, caption, backgroundName;
     QString pictureBoxName;
-    QRect pictureGeometry;    // the size with the resting picture
+    QRect pictureGeometry; // the size with the resting picture
     QString restingPicture;
     QString explanationName;
     QRect explanationGeometry;

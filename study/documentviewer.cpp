@@ -52,8 +52,9 @@ bool DocumentViewer::loadDocument(const QString &relativePath)
     QString error;
     if (!RtfReader::loadFile(DataPaths::resolve(relativePath), next, &error)) {
         delete next;
-        Messages::showError(QStringLiteral("Cannot open the document \"%1\"%2")
-                                .arg(relativePath, error.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + error));
+        Messages::showError(
+            QStringLiteral("Cannot open the document \"%1\"%2")
+                .arg(relativePath, error.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + error));
         return false;
     }
     // The viewer's first document belongs to the viewer's text control, which deletes it on the

@@ -46,5 +46,5 @@ signals:
 
 private:
     DocumentViewer *RichEdit4;
-    HotSpot *SpeedButton6;   // back to the main menu
+    HotSpot *SpeedButton6; // back to the main menu
 };

@@ -41,22 +41,38 @@ constexpr int symbolCodePage = 42;
 int codePageOfCharset(int charset, int documentCodePage)
 {
     switch (charset) {
-    case 2: return symbolCodePage;
-    case 77: return 10000;
-    case 128: return 932;
-    case 129: return 949;
-    case 134: return 936;
-    case 136: return 950;
-    case 161: return 1253;
-    case 162: return 1254;
-    case 163: return 1258;
-    case 177: return 1255;
-    case 178: return 1256;
-    case 186: return 1257;
-    case 204: return 1251;
-    case 222: return 874;
-    case 238: return 1250;
-    default: return documentCodePage;
+    case 2:
+        return symbolCodePage;
+    case 77:
+        return 10000;
+    case 128:
+        return 932;
+    case 129:
+        return 949;
+    case 134:
+        return 936;
+    case 136:
+        return 950;
+    case 161:
+        return 1253;
+    case 162:
+        return 1254;
+    case 163:
+        return 1258;
+    case 177:
+        return 1255;
+    case 178:
+        return 1256;
+    case 186:
+        return 1257;
+    case 204:
+        return 1251;
+    case 222:
+        return 874;
+    case 238:
+        return 1250;
+    default:
+        return documentCodePage;
     }
 }
 
@@ -101,28 +117,89 @@ struct FontEntry {
 
 enum class Word {
     // destinations
-    Rtf, FontTable, ColorTable, Pict, SkipDestination, KnownGroup,
+    Rtf,
+    FontTable,
+    ColorTable,
+    Pict,
+    SkipDestination,
+    KnownGroup,
     // document
-    Ansi, Mac, Pc, Pca, AnsiCpg, Deff,
+    Ansi,
+    Mac,
+    Pc,
+    Pca,
+    AnsiCpg,
+    Deff,
     // font and colour tables
-    Fcharset, Red, Green, Blue,
+    Fcharset,
+    Red,
+    Green,
+    Blue,
     // character formatting
-    Plain, Bold, Italic, Underline, UnderlineNone, Strike, Hidden, Font, FontSize,
-    Foreground, Background, Super, Sub, NoSuperSub,
+    Plain,
+    Bold,
+    Italic,
+    Underline,
+    UnderlineNone,
+    Strike,
+    Hidden,
+    Font,
+    FontSize,
+    Foreground,
+    Background,
+    Super,
+    Sub,
+    NoSuperSub,
     // paragraph formatting
-    Pard, AlignLeft, AlignCenter, AlignRight, AlignJustify,
-    LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter, TabStop, InTable,
+    Pard,
+    AlignLeft,
+    AlignCenter,
+    AlignRight,
+    AlignJustify,
+    LeftIndent,
+    RightIndent,
+    FirstIndent,
+    SpaceBefore,
+    SpaceAfter,
+    TabStop,
+    InTable,
     // text
-    Par, Line, Tab, EmDash, EnDash, Bullet, LQuote, RQuote, LDblQuote, RDblQuote,
-    EmSpace, EnSpace, QmSpace, Zwj, Zwnj, Unicode, UnicodeSkip, Bin,
+    Par,
+    Line,
+    Tab,
+    EmDash,
+    EnDash,
+    Bullet,
+    LQuote,
+    RQuote,
+    LDblQuote,
+    RDblQuote,
+    EmSpace,
+    EnSpace,
+    QmSpace,
+    Zwj,
+    Zwnj,
+    Unicode,
+    UnicodeSkip,
+    Bin,
     // tables
-    Trowd, Cellx, Cell, Row,
+    Trowd,
+    Cellx,
+    Cell,
+    Row,
     // pictures
-    PngBlip, JpegBlip, PicWGoal, PicHGoal, PicScaleX, PicScaleY,
+    PngBlip,
+    JpegBlip,
+    PicWGoal,
+    PicHGoal,
+    PicScaleX,
+    PicScaleY,
 };
 
 const std::unordered_map<std::string_view, Word> &words()
 {
+    // Laid out by hand: a few words of one group to a line.
+    // clang-format off
     static const std::unordered_map<std::string_view, Word> table = {
         {"rtf", Word::Rtf}, {"fonttbl", Word::FontTable}, {"colortbl", Word::ColorTable},
         {"pict", Word::Pict},
@@ -185,6 +262,7 @@ const std::unordered_map<std::string_view, Word> &words()
         {"picwgoal", Word::PicWGoal}, {"pichgoal", Word::PicHGoal},
         {"picscalex", Word::PicScaleX}, {"picscaley", Word::PicScaleY},
     };
+    // clang-format on
     return table;
 }
 
@@ -192,8 +270,8 @@ const std::unordered_map<std::string_view, Word> &words()
 // block separators) or that are line ends of the RTF source rather than text.
 bool isUnwantedChar(char16_t c)
 {
-    return c == u'\n' || c == u'\r' || c == 0 || c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC
-        || c == 0x2029 || (c < 0x20 && c != u'\t');
+    return c == u'\n' || c == u'\r' || c == 0 || c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC || c == 0x2029 ||
+           (c < 0x20 && c != u'\t');
 }
 
 // A control word's number, and the two readings of it that most words use.
@@ -288,7 +366,7 @@ private:
     int m_blue = -1;
 
     QByteArray m_bytes; // raw text bytes not yet decoded
-    QString m_text; // decoded text not yet inserted, all in m_textProps
+    QString m_text;     // decoded text not yet inserted, all in m_textProps
     CharProps m_textProps;
 
     RtfTableBuilder m_tables;
@@ -459,8 +537,8 @@ void Parser::controlWord(const RtfToken &t)
     if (!known)
         return;
     const Word word = found->second;
-    destinationWord(word) || documentWord(word, arg) || fontOrColourWord(word, arg) || characterWord(word, arg)
-        || paragraphWord(word, arg) || specialCharacterWord(word) || textWord(word, arg) || pictureWord(word, arg);
+    destinationWord(word) || documentWord(word, arg) || fontOrColourWord(word, arg) || characterWord(word, arg) ||
+        paragraphWord(word, arg) || specialCharacterWord(word) || textWord(word, arg) || pictureWord(word, arg);
 }
 
 bool Parser::destinationWord(Word word)
@@ -658,11 +736,20 @@ bool Parser::paragraphWord(Word word, Arg arg)
 bool Parser::specialCharacterWord(Word word)
 {
     static const std::unordered_map<Word, char16_t> characters = {
-        {Word::Line, QChar::LineSeparator}, {Word::Tab, u'\t'}, {Word::EmDash, 0x2014},
-        {Word::EnDash, 0x2013}, {Word::Bullet, 0x2022}, {Word::LQuote, 0x2018},
-        {Word::RQuote, 0x2019}, {Word::LDblQuote, 0x201C}, {Word::RDblQuote, 0x201D},
-        {Word::EmSpace, 0x2003}, {Word::EnSpace, 0x2002}, {Word::QmSpace, 0x2005},
-        {Word::Zwj, 0x200D}, {Word::Zwnj, 0x200C},
+        {Word::Line, QChar::LineSeparator},
+        {Word::Tab, u'\t'},
+        {Word::EmDash, 0x2014},
+        {Word::EnDash, 0x2013},
+        {Word::Bullet, 0x2022},
+        {Word::LQuote, 0x2018},
+        {Word::RQuote, 0x2019},
+        {Word::LDblQuote, 0x201C},
+        {Word::RDblQuote, 0x201D},
+        {Word::EmSpace, 0x2003},
+        {Word::EnSpace, 0x2002},
+        {Word::QmSpace, 0x2005},
+        {Word::Zwj, 0x200D},
+        {Word::Zwnj, 0x200C},
     };
     const auto found = characters.find(word);
     if (found == characters.end())
@@ -884,10 +971,10 @@ QString Parser::decode(const QByteArray &bytes, int codePage)
         return decodeSingleByte(bytes, codePage);
     auto &decoder = m_decoders[codePage];
     if (!decoder) {
-        const QByteArray name = codePage == 65001 ? QByteArray("UTF-8")
-            : codePage == 10000                  ? QByteArray("macintosh")
-            : codePage >= 1250 && codePage <= 1258 ? "windows-" + QByteArray::number(codePage)
-                                                   : "cp" + QByteArray::number(codePage);
+        const QByteArray name = codePage == 65001                      ? QByteArray("UTF-8")
+                                : codePage == 10000                    ? QByteArray("macintosh")
+                                : codePage >= 1250 && codePage <= 1258 ? "windows-" + QByteArray::number(codePage)
+                                                                       : "cp" + QByteArray::number(codePage);
         decoder = std::make_unique<QStringDecoder>(name.constData(), QStringConverter::Flag::Stateless);
     }
     if (!decoder->isValid())
@@ -1100,9 +1187,8 @@ QTextBlockFormat Parser::blockFormat(const ParaProps &props) const
     // list bullets followed by \tab line their text up with the wrapped lines.
     if (tabs.isEmpty() && props.first < 0 && props.left > 0)
         tabs.append(QTextOption::Tab(pixels(-double(props.first)), QTextOption::LeftTab));
-    std::sort(tabs.begin(), tabs.end(), [](const QTextOption::Tab &a, const QTextOption::Tab &b) {
-        return a.position < b.position;
-    });
+    std::sort(tabs.begin(), tabs.end(),
+              [](const QTextOption::Tab &a, const QTextOption::Tab &b) { return a.position < b.position; });
     if (!tabs.isEmpty())
         format.setTabPositions(tabs);
     return format;

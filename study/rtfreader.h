@@ -24,11 +24,11 @@ inline constexpr double twipsPerPixel = 15.0;
 // The limits that keep hostile input harmless.
 inline constexpr int maxGroupDepth = 1000;
 inline constexpr qsizetype maxPictureBytes = 16 * 1024 * 1024;
-inline constexpr qint64 maxPicturePixels = 25'000'000;       // one decoded picture
+inline constexpr qint64 maxPicturePixels = 25'000'000;         // one decoded picture
 inline constexpr qint64 maxDocumentPicturePixels = 60'000'000; // all pictures of one document
-inline constexpr int maxPictureSide = 4096;                  // shown width or height, pixels
+inline constexpr int maxPictureSide = 4096;                    // shown width or height, pixels
 inline constexpr int maxTableColumns = 64;
-inline constexpr int maxTableCells = 5'000;                  // all tables of one document
+inline constexpr int maxTableCells = 5'000; // all tables of one document
 // A paragraph is laid out as a whole, so one of millions of characters would freeze the viewer:
 // a longer one continues in a new paragraph. A document ends at its character limit (some
 // hundred printed pages) with a note saying so; nothing after it is read.

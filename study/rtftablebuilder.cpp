@@ -84,8 +84,8 @@ void RtfTableBuilder::start(QTextCursor &cursor)
     // neighbour in the same frame is merged, never a table's last cell.
     const QTextBlock block = cursor.block();
     const QTextBlock before = block.previous();
-    if (block.length() == 1 && before.isValid() && before.position() + before.length() == block.position()
-        && QTextCursor(before).currentFrame() == cursor.currentFrame()) {
+    if (block.length() == 1 && before.isValid() && before.position() + before.length() == block.position() &&
+        QTextCursor(before).currentFrame() == cursor.currentFrame()) {
         cursor.deletePreviousChar();
     }
     m_table = cursor.insertTable(1, columns, format);

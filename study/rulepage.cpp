@@ -28,10 +28,10 @@ RulePage::Look RulePage::look(Kind kind)
     // In the order of the kinds.
     static const Style styles[] = {
         {12, true, 15, Palette::maroon, Palette::maroon}, // Cardinal
-        {13, false, 16, QColor(64, 0, 0), Qt::black}, // Driving
-        {13, false, 13, Palette::maroon, Qt::black},    // Responsibilities
-        {13, false, 16, Palette::maroon, Qt::black},    // Driverules
-        {13, false, 16, Palette::maroon, Qt::black},    // LearnersT
+        {13, false, 16, QColor(64, 0, 0), Qt::black},     // Driving
+        {13, false, 13, Palette::maroon, Qt::black},      // Responsibilities
+        {13, false, 16, Palette::maroon, Qt::black},      // Driverules
+        {13, false, 16, Palette::maroon, Qt::black},      // LearnersT
     };
     const Style &style = styles[static_cast<int>(kind)];
     Look l;
@@ -43,10 +43,7 @@ RulePage::Look RulePage::look(Kind kind)
     return l;
 }
 
-RulePage::RulePage(Kind kind, QWidget *parent)
-    : RulePage(look(kind), parent)
-{
-}
+RulePage::RulePage(Kind kind, QWidget *parent) : RulePage(look(kind), parent) {}
 
 RulePage::RulePage(const Look &pageLook, QWidget *parent)
     : Page(pageLook.page, pageLook.caption, pageLook.backgroundName, parent), m_look(pageLook),
@@ -76,8 +73,11 @@ RulePage::RulePage(const Look &pageLook, QWidget *parent)
     m_textScroll->setFrameShape(QFrame::NoFrame);
     m_textScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_textScroll->setWidgetResizable(true);
-    m_text = makeLabel(this, {.name = m_look.textLabelName, .geometry = QRect(QPoint(), m_look.textGeometry.size()),
-                              .font = m_look.textFont, .alignment = Qt::AlignLeft | Qt::AlignTop, .wordWrap = true});
+    m_text = makeLabel(this, {.name = m_look.textLabelName,
+                              .geometry = QRect(QPoint(), m_look.textGeometry.size()),
+                              .font = m_look.textFont,
+                              .alignment = Qt::AlignLeft | Qt::AlignTop,
+                              .wordWrap = true});
     m_text->setTextFormat(Qt::PlainText);
     m_textScroll->setWidget(m_text);
     m_text->setAutoFillBackground(false);

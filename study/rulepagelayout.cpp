@@ -116,11 +116,21 @@ Layout layout(Kind kind)
     Layout l;
     l.backGeometry = QRect(920, 642, 65, 22);
     switch (kind) {
-    case Kind::Cardinal: cardinal(l); break;
-    case Kind::Driving: driving(l); break;
-    case Kind::Responsibilities: responsibilities(l); break;
-    case Kind::Driverules: driverules(l); break;
-    case Kind::LearnersT: learners(l); break;
+    case Kind::Cardinal:
+        cardinal(l);
+        break;
+    case Kind::Driving:
+        driving(l);
+        break;
+    case Kind::Responsibilities:
+        responsibilities(l);
+        break;
+    case Kind::Driverules:
+        driverules(l);
+        break;
+    case Kind::LearnersT:
+        learners(l);
+        break;
     }
     return l;
 }

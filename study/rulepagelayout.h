@@ -14,17 +14,17 @@ inline constexpr Kind kinds[] = {Kind::Cardinal, Kind::Driving, Kind::Responsibi
 
 struct Layout {
     QString page, caption, backgroundName;
-    QString textSet;                 // the compiled-in titles and texts
+    QString textSet; // the compiled-in titles and texts
     QString topicListName, textListName, textLabelName;
     QRect topicGeometry;
     bool topicBorder = false;
-    int topicItemHeight = 0;         // 0: the font's height
+    int topicItemHeight = 0; // 0: the font's height
     QRect textGeometry;
     // Picture chosen by topic row; no box when the name is empty.
     QString pictureBoxName;
     QRect pictureGeometry;
-    QStringList pictures;            // picture files by topic row
-    QString startingPicture;         // shown before any topic is chosen; may be empty
+    QStringList pictures;    // picture files by topic row
+    QString startingPicture; // shown before any topic is chosen; may be empty
     // A fixed illustration of the program's own design; none when the name is empty.
     QString fixedPictureName;
     QRect fixedPictureGeometry;

@@ -16,9 +16,10 @@
 namespace {
 const QString generalPicture = QStringLiteral("images/rs.png");
 constexpr qsizetype maxCaptionLength = 500;
-}
+} // namespace
 
-SignsPage::SignsPage(QWidget *parent) : Page(QStringLiteral("Signs"), QStringLiteral("Signs"), QStringLiteral("Image1"), parent)
+SignsPage::SignsPage(QWidget *parent)
+    : Page(QStringLiteral("Signs"), QStringLiteral("Signs"), QStringLiteral("Image1"), parent)
 {
     ListBox2 = new StudyListBox(QStringLiteral("ListBox2"), this);
     ListBox2->setGeometry(93, 130, 300, 391);
@@ -44,9 +45,12 @@ SignsPage::SignsPage(QWidget *parent) : Page(QStringLiteral("Signs"), QStringLit
     Sign->setGeometry(399, 315, 585, 246);
     Sign->setAlignment(Qt::AlignCenter);
 
-    Label2 = makeLabel(this, {.name = QStringLiteral("Label2"), .geometry = QRect(64, 567, 933, 50),
-                              .font = pixelFont(QStringLiteral("Arial"), 16, true), .colour = Palette::maroon,
-                              .alignment = Qt::AlignHCenter | Qt::AlignTop, .wordWrap = true});
+    Label2 = makeLabel(this, {.name = QStringLiteral("Label2"),
+                              .geometry = QRect(64, 567, 933, 50),
+                              .font = pixelFont(QStringLiteral("Arial"), 16, true),
+                              .colour = Palette::maroon,
+                              .alignment = Qt::AlignHCenter | Qt::AlignTop,
+                              .wordWrap = true});
     Label2->setTextFormat(Qt::PlainText);
     Label2->setText(QStringLiteral("Traffic Signs"));
 

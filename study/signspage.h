@@ -29,12 +29,12 @@ signals:
     void menuRequested();
 
 private:
-    StudyListBox *ListBox2;   // the categories
-    StudyListBox *discbox;    // the signs of the chosen category, in file order
-    QLabel *Sign;             // the picture
-    QLabel *Label2;           // the caption of the last sign chosen
-    TTextFader *TextFader13;  // the banner: the chosen category
-    HotSpot *SpeedButton5;    // back to the main menu
+    StudyListBox *ListBox2;  // the categories
+    StudyListBox *discbox;   // the signs of the chosen category, in file order
+    QLabel *Sign;            // the picture
+    QLabel *Label2;          // the caption of the last sign chosen
+    TTextFader *TextFader13; // the banner: the chosen category
+    HotSpot *SpeedButton5;   // back to the main menu
 
     void categorySteps();
 };

@@ -66,7 +66,8 @@ QList<TopicCount> topicsMostWrong(const QList<MockHistory::AnswerRecord> &record
     QList<TopicCount> topics;
     for (auto it = byTopic.cbegin(); it != byTopic.cend(); ++it)
         topics << TopicCount{{it.key().first, it.key().second}, it.value()};
-    std::stable_sort(topics.begin(), topics.end(), [](const TopicCount &a, const TopicCount &b) { return a.wrong > b.wrong; });
+    std::stable_sort(topics.begin(), topics.end(),
+                     [](const TopicCount &a, const TopicCount &b) { return a.wrong > b.wrong; });
     if (topics.size() > limit)
         topics.resize(limit);
     return topics;

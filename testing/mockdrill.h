@@ -21,8 +21,8 @@ public:
 
     struct Outcome {
         bool right = false;
-        bool mastered = false;   // right twice in a row: the question leaves the drill
-        int streak = 0;          // right answers in a row to it now
+        bool mastered = false; // right twice in a row: the question leaves the drill
+        int streak = 0;        // right answers in a row to it now
     };
     // Judges an answer to the current question and moves on.
     Outcome answer(int option);

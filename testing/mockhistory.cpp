@@ -64,7 +64,8 @@ QString historyLine(const QDateTime &when, const QString &course, const MockResu
     QStringList fields{when.toString(stampFormat), course};
     for (const SectionResult &s : result.sections)
         fields << QStringLiteral("%1/%2").arg(s.right).arg(s.asked);
-    fields << (result.passed() ? QStringLiteral("PASS") : QStringLiteral("FAIL")) << QString::number(result.secondsUsed);
+    fields << (result.passed() ? QStringLiteral("PASS") : QStringLiteral("FAIL"))
+           << QString::number(result.secondsUsed);
     return fields.join(u';');
 }
 
@@ -78,8 +79,8 @@ std::optional<Entry> parseHistoryLine(const QString &line)
     entry.course = fields.at(1);
     bool okSeconds = false;
     entry.secondsUsed = fields.at(6).toInt(&okSeconds);
-    if (!entry.when.isValid() || !okSeconds || entry.secondsUsed < 0
-        || (fields.at(5) != u"PASS" && fields.at(5) != u"FAIL"))
+    if (!entry.when.isValid() || !okSeconds || entry.secondsUsed < 0 ||
+        (fields.at(5) != u"PASS" && fields.at(5) != u"FAIL"))
         return std::nullopt;
     entry.passed = fields.at(5) == u"PASS";
     for (int s = 0; s < MockSettings::sectionCount; ++s) {
@@ -97,7 +98,11 @@ QStringList answerLines(const QDateTime &when, const MockTest &test)
     const QString stamp = when.toString(stampFormat);
     for (int i = 0; i < test.count(); ++i) {
         const MockQuestion &q = test.question(i);
-        lines << QStringLiteral("%1;mock;%2;%3;%4;%5").arg(stamp).arg(q.number).arg(q.section + 1).arg(test.answer(i))
+        lines << QStringLiteral("%1;mock;%2;%3;%4;%5")
+                     .arg(stamp)
+                     .arg(q.number)
+                     .arg(q.section + 1)
+                     .arg(test.answer(i))
                      .arg(q.rightOption);
     }
     return lines;
@@ -115,8 +120,8 @@ QString drillLine(const QDateTime &when, const MockQuestion &question)
 std::optional<AnswerRecord> parseAnswerLine(const QString &line)
 {
     const QStringList fields = line.split(u';');
-    if (fields.size() != 6 || !QDateTime::fromString(fields.at(0), stampFormat).isValid()
-        || (fields.at(1) != u"mock" && fields.at(1) != u"drill"))
+    if (fields.size() != 6 || !QDateTime::fromString(fields.at(0), stampFormat).isValid() ||
+        (fields.at(1) != u"mock" && fields.at(1) != u"drill"))
         return std::nullopt;
     AnswerRecord record;
     record.kind = fields.at(1) == u"mock" ? AnswerRecord::Kind::Mock : AnswerRecord::Kind::Drill;
@@ -125,8 +130,8 @@ std::optional<AnswerRecord> parseAnswerLine(const QString &line)
     record.section = sectionOfCode(fields.at(3));
     record.chosen = fields.at(4).toInt(&ok[1]);
     record.right = fields.at(5).toInt(&ok[2]);
-    if (!ok[0] || !ok[1] || !ok[2] || record.number < 1 || record.section < 0 || record.chosen < 0 || record.chosen > 4
-        || record.right < 1 || record.right > 4)
+    if (!ok[0] || !ok[1] || !ok[2] || record.number < 1 || record.section < 0 || record.chosen < 0 ||
+        record.chosen > 4 || record.right < 1 || record.right > 4)
         return std::nullopt;
     return record;
 }

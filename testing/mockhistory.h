@@ -38,7 +38,7 @@ struct AnswerRecord {
     enum class Kind { Mock, Drill };
     Kind kind = Kind::Mock;
     int number = 0;
-    int section = 0;   // 0..2
+    int section = 0; // 0..2
     int chosen = 0;
     int right = 0;
     bool isRight() const { return chosen == right; }

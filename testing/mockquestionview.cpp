@@ -15,13 +15,13 @@ namespace {
 
 // An option's "look" property picks its marking in this style sheet, so marking an option
 // re-polishes the button instead of parsing a new style sheet.
-const QString optionLooks = QStringLiteral(
-    "QPushButton { text-align: left; padding: 6px 10px; border: 2px solid #b8c4d8; border-radius: 6px;"
-    " background: white; color: black; }"
-    "QPushButton:hover { border-color: #800000; }"
-    "QPushButton[look=\"chosen\"] { background: #dbe6ff; border-color: #213599; font-weight: bold; }"
-    "QPushButton[look=\"right\"] { background: #d9f2d9; border-color: #1e7b1e; font-weight: bold; }"
-    "QPushButton[look=\"wrong\"] { background: #f9d6d6; border-color: #b00000; }");
+const QString optionLooks =
+    QStringLiteral("QPushButton { text-align: left; padding: 6px 10px; border: 2px solid #b8c4d8; border-radius: 6px;"
+                   " background: white; color: black; }"
+                   "QPushButton:hover { border-color: #800000; }"
+                   "QPushButton[look=\"chosen\"] { background: #dbe6ff; border-color: #213599; font-weight: bold; }"
+                   "QPushButton[look=\"right\"] { background: #d9f2d9; border-color: #1e7b1e; font-weight: bold; }"
+                   "QPushButton[look=\"wrong\"] { background: #f9d6d6; border-color: #b00000; }");
 
 } // namespace
 
@@ -112,11 +112,18 @@ void MockPictures::load(const QList<MockQuestion> &questions, const QSize &box)
             continue;
         QPixmap picture;
         switch (QuestionBank::pictureKind(code)) {
-        case QuestionBank::PictureKind::Neutral: break;
-        case QuestionBank::PictureKind::MotorcycleDiagram: picture = designPicture(QStringLiteral("diagram_m")); break;
-        case QuestionBank::PictureKind::LightVehicleDiagram: picture = designPicture(QStringLiteral("diagram_lv")); break;
+        case QuestionBank::PictureKind::Neutral:
+            break;
+        case QuestionBank::PictureKind::MotorcycleDiagram:
+            picture = designPicture(QStringLiteral("diagram_m"));
+            break;
+        case QuestionBank::PictureKind::LightVehicleDiagram:
+            picture = designPicture(QStringLiteral("diagram_lv"));
+            break;
         // The code comes from a question file: it names a picture inside "images" or none.
-        case QuestionBank::PictureKind::File: picture = dataPicture(QuestionBank::picturePath(code)); break;
+        case QuestionBank::PictureKind::File:
+            picture = dataPicture(QuestionBank::picturePath(code));
+            break;
         }
         if (!picture.isNull())
             picture = picture.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);

@@ -10,10 +10,10 @@
 #include <QPushButton>
 
 namespace {
-using Palette::maroon;
-using Palette::slate;
 using Palette::failRed;
+using Palette::maroon;
 using Palette::passGreen;
+using Palette::slate;
 } // namespace
 
 MockResultView::MockResultView(QWidget *parent) : QWidget(parent)
@@ -35,8 +35,8 @@ MockResultView::MockResultView(QWidget *parent) : QWidget(parent)
     m_note = mockLabel(this, QStringLiteral("MockResultNote"), {64, 420, 880, 60}, 15, failRed);
     QPushButton *review = mockButton(this, QStringLiteral("MockReviewButton"), QStringLiteral("Review answers (Enter)"),
                                      {64, 500, 240, 40});
-    QPushButton *menu = mockButton(this, QStringLiteral("MockResultMenu"), QStringLiteral("Main menu (Esc)"),
-                                   {320, 500, 200, 40});
+    QPushButton *menu =
+        mockButton(this, QStringLiteral("MockResultMenu"), QStringLiteral("Main menu (Esc)"), {320, 500, 200, 40});
     connect(review, &QPushButton::clicked, this, &MockResultView::reviewRequested);
     connect(menu, &QPushButton::clicked, this, &MockResultView::menuRequested);
 }
@@ -69,7 +69,8 @@ MockReviewView::MockReviewView(QWidget *parent) : QWidget(parent)
     m_question->move(64, 88);
     m_question->setOptionsEnabled(false);
     m_explanation = mockLabel(this, QStringLiteral("ReviewExplanation"), {64, 560, 920, 60}, 15, slate);
-    m_previous = mockButton(this, QStringLiteral("ReviewPrevious"), QStringLiteral("\u25C0 Previous"), {64, 626, 130, 36});
+    m_previous =
+        mockButton(this, QStringLiteral("ReviewPrevious"), QStringLiteral("\u25C0 Previous"), {64, 626, 130, 36});
     m_next = mockButton(this, QStringLiteral("ReviewNext"), QStringLiteral("Next \u25B6"), {204, 626, 110, 36});
     m_wrongOnly = new QCheckBox(QStringLiteral("Wrong answers only"), this);
     m_wrongOnly->setObjectName(QStringLiteral("ReviewWrongOnly"));
@@ -80,8 +81,10 @@ MockReviewView::MockReviewView(QWidget *parent) : QWidget(parent)
     font.setPixelSize(15);
     m_wrongOnly->setFont(font);
     m_study = mockButton(this, QStringLiteral("ReviewStudy"), QStringLiteral("Study this"), {540, 626, 130, 36});
-    QPushButton *result = mockButton(this, QStringLiteral("ReviewResult"), QStringLiteral("Result"), {684, 626, 110, 36});
-    QPushButton *menu = mockButton(this, QStringLiteral("ReviewMenu"), QStringLiteral("Main menu"), {804, 626, 180, 36});
+    QPushButton *result =
+        mockButton(this, QStringLiteral("ReviewResult"), QStringLiteral("Result"), {684, 626, 110, 36});
+    QPushButton *menu =
+        mockButton(this, QStringLiteral("ReviewMenu"), QStringLiteral("Main menu"), {804, 626, 180, 36});
     connect(m_previous, &QPushButton::clicked, this, [this] { step(false); });
     connect(m_next, &QPushButton::clicked, this, [this] { step(true); });
     connect(m_wrongOnly, &QCheckBox::toggled, this, &MockReviewView::setWrongOnly);
@@ -106,7 +109,7 @@ void MockReviewView::setTest(const MockTest *test, const MockPictures *pictures)
 void MockReviewView::setWrongOnly(bool wrongOnly)
 {
     if (m_wrongOnly->isChecked() != wrongOnly) {
-        m_wrongOnly->setChecked(wrongOnly);   // its toggle comes back here
+        m_wrongOnly->setChecked(wrongOnly); // its toggle comes back here
         return;
     }
     const int keep = currentIndex();
@@ -151,7 +154,9 @@ void MockReviewView::showCurrent()
     m_question->showQuestion(q, m_pictures ? m_pictures->picture(q) : QPixmap());
     m_question->markVerdict(chosen, q.rightOption);
     m_counter->setText(QStringLiteral("Review %1 of %2 \u2013 question %3 of the test, %4")
-                           .arg(m_pos + 1).arg(m_shown.size()).arg(index + 1)
+                           .arg(m_pos + 1)
+                           .arg(m_shown.size())
+                           .arg(index + 1)
                            .arg(m_test->isRight(index) ? QStringLiteral("right") : QStringLiteral("wrong")));
     m_answers->setText(QStringLiteral("Your answer: %1   Right answer: %2")
                            .arg(chosen ? QString::number(chosen) : QStringLiteral("none"))

@@ -53,7 +53,7 @@ private:
     const MockTest *m_test = nullptr;
     const MockPictures *m_pictures = nullptr;
     std::function<bool(const StudyLink &)> m_canStudy;
-    QList<int> m_shown;   // indices the filter lets through
+    QList<int> m_shown; // indices the filter lets through
     int m_pos = 0;
     QLabel *m_counter, *m_answers, *m_explanation;
     MockQuestionView *m_question;

@@ -11,7 +11,7 @@
 // lines 3-5 the pass marks, line 6 the minutes.
 struct MockSettings {
     static constexpr int sectionCount = 3;
-    static constexpr int maxQuestions = 200;   // per section
+    static constexpr int maxQuestions = 200; // per section
     static constexpr int maxMinutes = 300;
 
     std::array<int, sectionCount> counts{28, 8, 28};
@@ -23,7 +23,7 @@ struct MockSettings {
 
 // The file's stem in "doc"; a learner of this name would overwrite it with a progress file.
 inline const QString mockSettingsStem = QStringLiteral("mocktest");
-QString mockSettingsFile();   // "doc/mocktest.lrn"
+QString mockSettingsFile(); // "doc/mocktest.lrn"
 
 // Section names as the learner reads them ("rules of the road" ...).
 QString sectionName(int section);

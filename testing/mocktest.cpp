@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr int explanationLine = QuestionBank::LineCount;        // 11
-constexpr int studyLinkLine = QuestionBank::LineCount + 1;      // 12
+constexpr int explanationLine = QuestionBank::LineCount;   // 11
+constexpr int studyLinkLine = QuestionBank::LineCount + 1; // 12
 
 } // namespace
 
@@ -91,7 +91,10 @@ QString shortageText(const DrawnTest &test, const MockSettings &settings)
     for (int s = 0; s < MockSettings::sectionCount; ++s)
         if (test.asked[s] < settings.counts[s])
             parts << QStringLiteral("%1 of the %2 %3 questions (pass mark %4)")
-                         .arg(test.asked[s]).arg(settings.counts[s]).arg(sectionName(s)).arg(test.passMarks[s]);
+                         .arg(test.asked[s])
+                         .arg(settings.counts[s])
+                         .arg(sectionName(s))
+                         .arg(test.passMarks[s]);
     if (parts.isEmpty())
         return {};
     return QStringLiteral("The question bank is too small for a whole test: it holds only %1. This test asks %2 "
@@ -135,8 +138,7 @@ bool MockResult::passed() const
 
 MockTest::MockTest(DrawnTest drawn)
     : m_drawn(std::move(drawn)), m_answers(m_drawn.questions.size(), 0), m_flags(m_drawn.questions.size(), false)
-{
-}
+{}
 
 int MockTest::unanswered() const
 {
@@ -189,5 +191,7 @@ MockResult MockTest::result(int secondsUsed) const
 QString clockText(int seconds)
 {
     seconds = std::max(seconds, 0);
-    return QStringLiteral("%1:%2").arg(seconds / 60, 2, 10, QLatin1Char('0')).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2")
+        .arg(seconds / 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }

@@ -30,8 +30,8 @@ struct MockQuestion {
     int rightOption = 0; // 1..4
 
     QString text(int line) const { return lines.value(line); }
-    QString explanation() const;   // line 11, empty when the file has none
-    StudyLink studyLink() const;   // line 12
+    QString explanation() const; // line 11, empty when the file has none
+    StudyLink studyLink() const; // line 12
 };
 
 // A question file as a mock test question; nothing when its key or section code is unusable.
@@ -42,12 +42,12 @@ std::optional<MockQuestion> mockQuestion(int number, const QStringList &lines);
 QList<int> courseQuestionNumbers(const QString &courseCode, int bankSize);
 
 struct DrawnTest {
-    QList<MockQuestion> questions;   // in the order they are asked
+    QList<MockQuestion> questions; // in the order they are asked
     std::array<int, MockSettings::sectionCount> asked{};
     std::array<int, MockSettings::sectionCount> passMarks{};
     int minutes = 0;
-    QStringList damagedFiles;   // left out while drawing
-    QString shortage;           // what the bank lacked, empty when the test is whole
+    QStringList damagedFiles; // left out while drawing
+    QString shortage;         // what the bank lacked, empty when the test is whole
 };
 
 // Draws a test afresh for a course from "Questions": per section as many questions as the

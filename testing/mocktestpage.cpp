@@ -47,8 +47,10 @@ QPushButton *mockButton(QWidget *parent, const QString &name, const QString &tex
 QLabel *mockLabel(QWidget *parent, const QString &name, const QRect &geometry, int pixels, const QColor &colour,
                   bool bold)
 {
-    return makeLabel(parent, {.name = name, .geometry = geometry,
-                              .font = pixelFont(QStringLiteral("Arial"), pixels, bold), .colour = colour,
+    return makeLabel(parent, {.name = name,
+                              .geometry = geometry,
+                              .font = pixelFont(QStringLiteral("Arial"), pixels, bold),
+                              .colour = colour,
                               .wordWrap = true});
 }
 
@@ -92,7 +94,8 @@ void MockTestPage::buildQuestionView()
     m_flag = mockButton(m_questionPane, QStringLiteral("MockFlag"), QStringLiteral("Flag (F)"), {320, 580, 130, 36});
     m_overviewButton = mockButton(m_questionPane, QStringLiteral("MockOverviewButton"), QStringLiteral("Overview"),
                                   {460, 580, 130, 36});
-    m_end = mockButton(m_questionPane, QStringLiteral("MockEnd"), QStringLiteral("End test (End)"), {844, 580, 140, 36});
+    m_end =
+        mockButton(m_questionPane, QStringLiteral("MockEnd"), QStringLiteral("End test (End)"), {844, 580, 140, 36});
     connect(m_back, &QPushButton::clicked, this, [this] { step(false); });
     connect(m_next, &QPushButton::clicked, this, [this] { step(true); });
     connect(m_flag, &QPushButton::clicked, this, &MockTestPage::toggleFlag);
@@ -112,8 +115,8 @@ void MockTestPage::buildConfirm()
                                             " border-radius: 6px; }"));
     m_confirmText = mockLabel(m_confirm, QStringLiteral("MockConfirmText"), {12, 4, 600, 44}, 15, Qt::black, true);
     m_confirmText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QPushButton *finish = mockButton(m_confirm, QStringLiteral("MockConfirmFinish"), QStringLiteral("Finish (Enter)"),
-                                     {626, 8, 140, 36});
+    QPushButton *finish =
+        mockButton(m_confirm, QStringLiteral("MockConfirmFinish"), QStringLiteral("Finish (Enter)"), {626, 8, 140, 36});
     QPushButton *keepGoing = mockButton(m_confirm, QStringLiteral("MockConfirmCancel"),
                                         QStringLiteral("Keep going (Esc)"), {774, 8, 136, 36});
     connect(finish, &QPushButton::clicked, this, &MockTestPage::finishTest);
@@ -159,7 +162,7 @@ void MockTestPage::fillOverview()
         m_overviewButtons << button;
     }
     layout->setRowStretch(layout->rowCount(), 1);
-    m_overviewScroll->setWidget(grid);   // deletes the previous grid
+    m_overviewScroll->setWidget(grid); // deletes the previous grid
 }
 
 bool MockTestPage::start()
@@ -169,7 +172,8 @@ bool MockTestPage::start()
     DrawnTest drawn = drawMockTest(settings.settings, course, *QRandomGenerator::global());
     QStringList notices = settings.problems;
     if (!drawn.damagedFiles.isEmpty())
-        notices << QStringLiteral("Left out as missing or damaged: %1.").arg(drawn.damagedFiles.join(QStringLiteral(", ")));
+        notices
+            << QStringLiteral("Left out as missing or damaged: %1.").arg(drawn.damagedFiles.join(QStringLiteral(", ")));
     if (!drawn.shortage.isEmpty())
         notices << drawn.shortage;
     if (drawn.questions.isEmpty()) {
@@ -228,7 +232,8 @@ void MockTestPage::showView(View view)
             QPushButton *b = m_overviewButtons.at(i);
             const bool answered = m_test.answer(i) != 0, flagged = m_test.flagged(i);
             b->setText(QString::number(i + 1) + (flagged ? QStringLiteral(" \u2691") : QString()));
-            b->setAccessibleName(QStringLiteral("Question %1, %2%3").arg(i + 1)
+            b->setAccessibleName(QStringLiteral("Question %1, %2%3")
+                                     .arg(i + 1)
                                      .arg(answered ? QStringLiteral("answered") : QStringLiteral("not answered"))
                                      .arg(flagged ? QStringLiteral(", flagged") : QString()));
             b->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: 3px solid %3;"
@@ -279,9 +284,10 @@ void MockTestPage::askEnd()
     if (!m_running)
         return;
     const int open = m_test.unanswered();
-    m_confirmText->setText(open == 0 ? QStringLiteral("Finish the test now?")
-                                     : QStringLiteral("Not answered: %1 of %2 questions. Finish the test now?")
-                                           .arg(open).arg(m_test.count()));
+    m_confirmText->setText(
+        open == 0
+            ? QStringLiteral("Finish the test now?")
+            : QStringLiteral("Not answered: %1 of %2 questions. Finish the test now?").arg(open).arg(m_test.count()));
     showView(View::Question);
     m_confirm->show();
     m_confirm->raise();
@@ -315,7 +321,9 @@ void MockTestPage::finishTest()
     const MockResult result = m_test.result(secondsUsed());
     const QString course = m_state.ctype.isEmpty() ? Course::codeOfIndex(m_state.RadioGroup1) : m_state.ctype;
     QString note;
-    if (!guarded([&] { MockHistory::recordTest(m_state.learnerName, QDateTime::currentDateTime(), course, m_test, result); }))
+    if (!guarded([&] {
+            MockHistory::recordTest(m_state.learnerName, QDateTime::currentDateTime(), course, m_test, result);
+        }))
         note = QStringLiteral("This test could not be added to your progress history.");
     m_result->showResult(result, m_test.limitSeconds(), note);
     m_review->setTest(&m_test, &m_pictures);
@@ -336,7 +344,7 @@ bool MockTestPage::questionKey(QKeyEvent *event)
             finishTest();
         else if (key == Qt::Key_Escape)
             cancelEnd();
-        return true;   // nothing else while the question is asked
+        return true; // nothing else while the question is asked
     }
     if (key >= Qt::Key_1 && key <= Qt::Key_4)
         choose(key - Qt::Key_0);
@@ -360,7 +368,9 @@ void MockTestPage::keyPressEvent(QKeyEvent *event)
     const int key = event->key();
     bool handled = true;
     switch (view()) {
-    case View::Question: handled = m_running && questionKey(event); break;
+    case View::Question:
+        handled = m_running && questionKey(event);
+        break;
     case View::Overview:
         if (key == Qt::Key_Escape || key == Qt::Key_O)
             showView(View::Question);

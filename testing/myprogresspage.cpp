@@ -45,7 +45,8 @@ void MockHistoryChart::setHistory(const QList<MockHistory::Entry> &history, cons
     m_settings = settings;
     QStringList described;
     for (const MockHistory::Entry &e : m_history)
-        described << e.when.toString(QStringLiteral("yyyy-MM-dd")) + (e.passed ? QStringLiteral(" passed") : QStringLiteral(" failed"));
+        described << e.when.toString(QStringLiteral("yyyy-MM-dd")) +
+                         (e.passed ? QStringLiteral(" passed") : QStringLiteral(" failed"));
     setAccessibleDescription(described.join(QStringLiteral(", ")));
     update();
 }
@@ -63,7 +64,8 @@ void MockHistoryChart::paintEvent(QPaintEvent *)
     for (int pct = 0; pct <= 100; pct += 25) {
         const qreal y = plot.bottom() - plot.height() * pct / 100;
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        p.drawText(QRectF(0, y - 8, plot.left() - 6, 16), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1%").arg(pct));
+        p.drawText(QRectF(0, y - 8, plot.left() - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
+                   QStringLiteral("%1%").arg(pct));
     }
     const int n = int(m_history.size());
     auto xAt = [&](int i) { return n <= 1 ? plot.center().x() : plot.left() + plot.width() * i / (n - 1); };
@@ -121,18 +123,20 @@ void MyProgressPage::buildOverview()
     m_practise = mockButton(m_overview, QStringLiteral("ProgressPractise"), QStringLiteral("Practise my mistakes"),
                             {690, 156, 294, 44});
     m_drillNote = mockLabel(m_overview, QStringLiteral("ProgressDrillNote"), {690, 208, 294, 80}, 15, slate);
-    m_topicsHeading = mockLabel(m_overview, QStringLiteral("ProgressTopicsHeading"), {64, 404, 920, 26}, 18, maroon, true);
+    m_topicsHeading =
+        mockLabel(m_overview, QStringLiteral("ProgressTopicsHeading"), {64, 404, 920, 26}, 18, maroon, true);
     for (int i = 0; i < 5; ++i) {
-        QPushButton *topic = mockButton(m_overview, QStringLiteral("ProgressTopic%1").arg(i + 1), {},
-                                        {64, 438 + 38 * i, 600, 32});
-        topic->setStyleSheet(QStringLiteral("QPushButton { background: white; color: #800000; border: 1px solid #b8c4d8;"
-                                            " border-radius: 5px; text-align: left; padding: 0 10px; }"
-                                            "QPushButton:hover { border-color: #800000; }"));
+        QPushButton *topic =
+            mockButton(m_overview, QStringLiteral("ProgressTopic%1").arg(i + 1), {}, {64, 438 + 38 * i, 600, 32});
+        topic->setStyleSheet(
+            QStringLiteral("QPushButton { background: white; color: #800000; border: 1px solid #b8c4d8;"
+                           " border-radius: 5px; text-align: left; padding: 0 10px; }"
+                           "QPushButton:hover { border-color: #800000; }"));
         connect(topic, &QPushButton::clicked, this, [this, i] { emit studyRequested(m_topicLinks.value(i)); });
         m_topicButtons << topic;
     }
-    QPushButton *menu = mockButton(m_overview, QStringLiteral("ProgressMenu"), QStringLiteral("Main menu (Esc)"),
-                                   {824, 626, 160, 36});
+    QPushButton *menu =
+        mockButton(m_overview, QStringLiteral("ProgressMenu"), QStringLiteral("Main menu (Esc)"), {824, 626, 160, 36});
     connect(m_practise, &QPushButton::clicked, this, &MyProgressPage::startDrill);
     connect(menu, &QPushButton::clicked, this, &MyProgressPage::menuRequested);
 }
@@ -148,9 +152,10 @@ void MyProgressPage::buildDrill()
     connect(m_drillQuestion, &MockQuestionView::optionClicked, this, &MyProgressPage::answerDrill);
     m_drillVerdict = mockLabel(m_drillPane, QStringLiteral("DrillVerdict"), {64, 562, 300, 26}, 18, maroon, true);
     m_drillExplanation = mockLabel(m_drillPane, QStringLiteral("DrillExplanation"), {64, 588, 740, 78}, 15, slate);
-    m_drillNext = mockButton(m_drillPane, QStringLiteral("DrillNext"), QStringLiteral("Next (Enter)"), {824, 570, 160, 36});
-    QPushButton *stop = mockButton(m_drillPane, QStringLiteral("DrillStop"), QStringLiteral("Stop (Esc)"),
-                                   {824, 626, 160, 36});
+    m_drillNext =
+        mockButton(m_drillPane, QStringLiteral("DrillNext"), QStringLiteral("Next (Enter)"), {824, 570, 160, 36});
+    QPushButton *stop =
+        mockButton(m_drillPane, QStringLiteral("DrillStop"), QStringLiteral("Stop (Esc)"), {824, 626, 160, 36});
     connect(m_drillNext, &QPushButton::clicked, this, &MyProgressPage::nextDrillQuestion);
     connect(stop, &QPushButton::clicked, this, &MyProgressPage::stopDrill);
 }
@@ -172,7 +177,8 @@ void MyProgressPage::open()
     m_drillNote->setText(m_drillNumbers.isEmpty()
                              ? QStringLiteral("No wrong answers from your mock tests wait to be practised.")
                              : QStringLiteral("To practise: %1 answered wrong in mock tests. Each comes back until "
-                                              "you answer it right twice in a row.").arg(m_drillNumbers.size()));
+                                              "you answer it right twice in a row.")
+                                   .arg(m_drillNumbers.size()));
     showTopics(topicsMostWrong(answers, int(m_topicButtons.size())));
 }
 
@@ -188,7 +194,8 @@ void MyProgressPage::showTopics(const QList<TopicCount> &topics)
             continue;
         const TopicCount &t = topics.at(i);
         m_topicLinks << t.link;
-        button->setText(QStringLiteral("%1 (%2) \u2013 %3 wrong").arg(t.link.topic, pageTitle(t.link.page)).arg(t.wrong));
+        button->setText(
+            QStringLiteral("%1 (%2) \u2013 %3 wrong").arg(t.link.topic, pageTitle(t.link.page)).arg(t.wrong));
         button->setAccessibleName(button->text());
         button->setEnabled(!m_canStudy || m_canStudy(t.link));
     }
@@ -226,7 +233,8 @@ void MyProgressPage::showDrillQuestion()
     m_drillQuestion->markChosen(0);
     m_drillQuestion->setOptionsEnabled(true);
     m_drillCounter->setText(QStringLiteral("To practise: %1 \u2013 this one answered right %2 of 2 times in a row")
-                                .arg(m_drill.remaining()).arg(m_drill.streak()));
+                                .arg(m_drill.remaining())
+                                .arg(m_drill.streak()));
 }
 
 void MyProgressPage::answerDrill(int option)
@@ -238,15 +246,16 @@ void MyProgressPage::answerDrill(int option)
     const MistakeDrill::Outcome outcome = m_drill.answer(option);
     m_drillQuestion->markVerdict(option, question.rightOption);
     m_drillQuestion->setOptionsEnabled(false);
-    m_drillVerdict->setText(outcome.right ? QStringLiteral("Right") : QStringLiteral("Wrong: the right answer is %1")
-                                                                         .arg(question.rightOption));
+    m_drillVerdict->setText(outcome.right ? QStringLiteral("Right")
+                                          : QStringLiteral("Wrong: the right answer is %1").arg(question.rightOption));
     m_drillExplanation->setText(question.explanation().isEmpty() ? QString()
                                                                  : QStringLiteral("Why: ") + question.explanation());
-    m_drillCounter->setText(outcome.mastered
-                                ? QStringLiteral("Answered right twice in a row: this question is done. Left: %1")
-                                      .arg(m_drill.remaining())
-                                : QStringLiteral("To practise: %1 \u2013 this one answered right %2 of 2 times in a row")
-                                      .arg(m_drill.remaining()).arg(outcome.streak));
+    m_drillCounter->setText(
+        outcome.mastered
+            ? QStringLiteral("Answered right twice in a row: this question is done. Left: %1").arg(m_drill.remaining())
+            : QStringLiteral("To practise: %1 \u2013 this one answered right %2 of 2 times in a row")
+                  .arg(m_drill.remaining())
+                  .arg(outcome.streak));
     if (outcome.mastered)
         guarded([&] {
             MockHistory::append(MockHistory::answersFile(m_state.learnerName),

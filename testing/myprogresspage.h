@@ -17,7 +17,7 @@ struct SessionState;
 class MockHistoryChart : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int maxTests = 20;   // the latest ones
+    static constexpr int maxTests = 20; // the latest ones
     explicit MockHistoryChart(QWidget *parent = nullptr);
     void setHistory(const QList<MockHistory::Entry> &history, const MockSettings &settings);
 

@@ -31,9 +31,11 @@ PieGauge *makeGauge(QWidget *parent, const QString &name, const QRect &geometry,
 
 QLabel *makeValueLabel(QWidget *parent, const QString &name, const QRect &geometry)
 {
-    return makeLabel(parent, {.name = name, .geometry = geometry,
+    return makeLabel(parent, {.name = name,
+                              .geometry = geometry,
                               .font = pixelFont(QStringLiteral("Arial Rounded MT Bold"), 27),
-                              .alignment = Qt::AlignHCenter | Qt::AlignTop, .text = QStringLiteral("0 %")});
+                              .alignment = Qt::AlignHCenter | Qt::AlignTop,
+                              .text = QStringLiteral("0 %")});
 }
 
 } // namespace
@@ -57,7 +59,8 @@ ProgressChart::ProgressChart(SessionState &state, QTimer *Timer1, QWidget *menuP
     Shape4->setPalette(framePalette);
 
     Label47 = makeLabel(menuPage, {.name = QStringLiteral("Label47"),
-                                   .font = pixelFont(QStringLiteral("Arial"), 15, true), .colour = Palette::maroon,
+                                   .font = pixelFont(QStringLiteral("Arial"), 15, true),
+                                   .colour = Palette::maroon,
                                    .text = QStringLiteral("Learning Progress Chart")});
     Label47->move(72, 396);
     adjustSizeOnFirstShow(Label47);
@@ -72,7 +75,8 @@ ProgressChart::ProgressChart(SessionState &state, QTimer *Timer1, QWidget *menuP
     for (const auto &heading : headings) {
         QLabel *label = makeLabel(menuPage, {.name = QString::fromLatin1(heading.name),
                                              .font = pixelFont(QStringLiteral("Arial"), 13, true),
-                                             .colour = Palette::maroon, .text = QString::fromLatin1(heading.text)});
+                                             .colour = Palette::maroon,
+                                             .text = QString::fromLatin1(heading.text)});
         label->move(heading.at);
         adjustSizeOnFirstShow(label);
     }

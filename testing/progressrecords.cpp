@@ -43,9 +43,12 @@ int progressLine(Section section)
 int maximumLine(Section section)
 {
     switch (section) {
-    case Section::RoadRules: return 0;
-    case Section::VehicleControls: return 1;
-    case Section::RoadSigns: return 2;
+    case Section::RoadRules:
+        return 0;
+    case Section::VehicleControls:
+        return 1;
+    case Section::RoadSigns:
+        return 2;
     }
     return 0;
 }

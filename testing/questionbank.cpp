@@ -31,18 +31,25 @@ std::optional<QStringList> load(int number)
     QStringList lines = LineListFile::read(path);
     if (lines.size() < LineCount)
         throw DataError(QStringLiteral("The question file \"%1\" is damaged: it holds %2 of its %3 lines.")
-                            .arg(fileName(number)).arg(lines.size()).arg(int(LineCount)));
+                            .arg(fileName(number))
+                            .arg(lines.size())
+                            .arg(int(LineCount)));
     return lines;
 }
 
 int AnswerFlags::forOption(int option) const
 {
     switch (option) {
-    case 1: return a;
-    case 2: return b;
-    case 3: return c;
-    case 4: return d;
-    default: return 0;
+    case 1:
+        return a;
+    case 2:
+        return b;
+    case 3:
+        return c;
+    case 4:
+        return d;
+    default:
+        return 0;
     }
 }
 

@@ -13,8 +13,13 @@ namespace QuestionBank {
 // Lines of a question file.
 enum Line {
     QuestionLine = 0,
-    StatementA = 1, StatementB = 2, StatementC = 3,
-    Option1 = 4, Option2 = 5, Option3 = 6, Option4 = 7,
+    StatementA = 1,
+    StatementB = 2,
+    StatementC = 3,
+    Option1 = 4,
+    Option2 = 5,
+    Option3 = 6,
+    Option4 = 7,
     KeyLine = 8,
     SectionLine = 9,
     PictureLine = 10,
@@ -36,7 +41,7 @@ std::optional<QStringList> load(int number);
 struct AnswerFlags {
     int a = 0, b = 0, c = 0, d = 0;
     bool any() const { return a == 1 || b == 1 || c == 1 || d == 1; }
-    int forOption(int option) const;   // option 1..4
+    int forOption(int option) const; // option 1..4
 };
 AnswerFlags answerFlags(const QString &key);
 
@@ -55,8 +60,8 @@ QString picturePath(const QString &code);
 // Question numbers that belong to one kind of vehicle, fixed constants of the bank's numbering
 // rather than derived from its size: the other kind's courses step over each range as a whole.
 struct ReservedRange {
-    int first, last;    // both belong to the range
-    bool motorcycle;    // motorcycle questions; else motor vehicle questions
+    int first, last; // both belong to the range
+    bool motorcycle; // motorcycle questions; else motor vehicle questions
 };
 inline constexpr ReservedRange reservedRanges[] = {
     {103, 119, true},
@@ -70,7 +75,7 @@ inline constexpr int lastReservedNumber = std::ranges::max(reservedRanges, {}, &
 // of vehicle when the step lands exactly on a range's first number.
 struct Step {
     int number;
-    QString notice;   // empty when no range was stepped over
+    QString notice; // empty when no range was stepped over
 };
 Step nextQuestionNumber(int current, const QString &courseCode);
 

@@ -94,16 +94,18 @@ void showPictureFile(QLabel *box, const QString &path)
 }
 
 QuestionPage::QuestionPage(SessionState &state, ProgressChart &chart, QWidget *parent)
-    : Page(QStringLiteral("QuestionT"), QStringLiteral("Question"), QStringLiteral("Image10"), parent),
-      m_state(state), m_chart(chart)
+    : Page(QStringLiteral("QuestionT"), QStringLiteral("Question"), QStringLiteral("Image10"), parent), m_state(state),
+      m_chart(chart)
 {
     GroupBox1 = new QGroupBox(this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(64, 50, 933, 557);
     GroupBox1->setStyleSheet(QStringLiteral("QGroupBox#GroupBox1 { background-color: white; border: none; }"));
 
-    Question = setUp(plainLabel(GroupBox1), {.name = QStringLiteral("Question"), .geometry = {24, 17, 838, 66},
-                                             .font = pixelFont(tahoma, 24), .colour = Palette::maroon,
+    Question = setUp(plainLabel(GroupBox1), {.name = QStringLiteral("Question"),
+                                             .geometry = {24, 17, 838, 66},
+                                             .font = pixelFont(tahoma, 24),
+                                             .colour = Palette::maroon,
                                              .wordWrap = true});
 
     QLabel **statements[] = {&Q1, &Q2, &Q3};
@@ -111,7 +113,8 @@ QuestionPage::QuestionPage(SessionState &state, ProgressChart &chart, QWidget *p
         *statements[i] = setUp(plainLabel(GroupBox1), {.name = QStringLiteral("Q%1").arg(i + 1),
                                                        .geometry = {24, 89 + 65 * i, 910, 60},
                                                        .font = pixelFont(tahoma, 19),
-                                                       .alignment = Qt::AlignLeft | Qt::AlignTop, .wordWrap = true});
+                                                       .alignment = Qt::AlignLeft | Qt::AlignTop,
+                                                       .wordWrap = true});
     }
 
     makeAnswerArea();
@@ -126,8 +129,10 @@ void QuestionPage::makeAnswerArea()
     Shape5->setObjectName(QStringLiteral("Shape5"));
     Shape5->setGeometry(16, 282, 905, 265);
 
-    Label16 = makeLabel(GroupBox1, {.name = QStringLiteral("Label16"), .font = pixelFont(tahoma, 16),
-                                    .colour = Palette::navy, .text = QStringLiteral("Choose the Correct Combination")});
+    Label16 = makeLabel(GroupBox1, {.name = QStringLiteral("Label16"),
+                                    .font = pixelFont(tahoma, 16),
+                                    .colour = Palette::navy,
+                                    .text = QStringLiteral("Choose the Correct Combination")});
     Label16->move(49, 295);
     adjustSizeOnFirstShow(Label16);
 
@@ -169,20 +174,24 @@ void QuestionPage::makeAnswerArea()
         adjustSizeOnFirstShow(options[i]);
     }
 
-    info = makeLabel(GroupBox1, {.name = QStringLiteral("info"), .geometry = {631, 312, 203, 29},
-                                 .font = pixelFont(tahoma, 24), .colour = Palette::darkBlue,
+    info = makeLabel(GroupBox1, {.name = QStringLiteral("info"),
+                                 .geometry = {631, 312, 203, 29},
+                                 .font = pixelFont(tahoma, 24),
+                                 .colour = Palette::darkBlue,
                                  .alignment = Qt::AlignCenter});
 }
 
 // The score lines, the learner's line and the page's buttons under the question.
 void QuestionPage::makeFooter()
 {
-    Label12 = makeLabel(this, {.name = QStringLiteral("Label12"), .geometry = {88, 613, 400, 18},
-                               .font = pixelFont(tahoma, 13)});
-    Label13 = makeLabel(this, {.name = QStringLiteral("Label13"), .geometry = {88, 632, 400, 18},
-                               .font = pixelFont(tahoma, 13)});
-    Label14 = makeLabel(this, {.name = QStringLiteral("Label14"), .geometry = {20, 676, 600, 18},
-                               .font = pixelFont(QStringLiteral("Arial"), 13), .colour = Palette::white});
+    Label12 = makeLabel(
+        this, {.name = QStringLiteral("Label12"), .geometry = {88, 613, 400, 18}, .font = pixelFont(tahoma, 13)});
+    Label13 = makeLabel(
+        this, {.name = QStringLiteral("Label13"), .geometry = {88, 632, 400, 18}, .font = pixelFont(tahoma, 13)});
+    Label14 = makeLabel(this, {.name = QStringLiteral("Label14"),
+                               .geometry = {20, 676, 600, 18},
+                               .font = pixelFont(QStringLiteral("Arial"), 13),
+                               .colour = Palette::white});
     Label14->setCursor(Qt::PointingHandCursor);
 
     SpeedButton3 = new HotSpot(QStringLiteral("SpeedButton3"), {792, 642, 60, 23}, this);
@@ -232,9 +241,18 @@ bool QuestionPage::openTest()
     });
 }
 
-void QuestionPage::SpeedButton2Click() { handle([&] { next(); }); }
-void QuestionPage::SpeedButton11Click() { handle([&] { back(); }); }
-void QuestionPage::SpeedButton1Click() { resetStep(); }
+void QuestionPage::SpeedButton2Click()
+{
+    handle([&] { next(); });
+}
+void QuestionPage::SpeedButton11Click()
+{
+    handle([&] { back(); });
+}
+void QuestionPage::SpeedButton1Click()
+{
+    resetStep();
+}
 
 void QuestionPage::SpeedButton3Click()
 {
@@ -244,17 +262,47 @@ void QuestionPage::SpeedButton3Click()
     emit menuRequested();
 }
 
-void QuestionPage::A1aClick() { handle([&] { choose(1); }); }
-void QuestionPage::A2bClick() { handle([&] { choose(2); }); }
-void QuestionPage::A3cClick() { handle([&] { choose(3); }); }
-void QuestionPage::A4dClick() { handle([&] { choose(4); }); }
-void QuestionPage::Image11Click() { handle([&] { choose(1); }); }
-void QuestionPage::Image12Click() { handle([&] { choose(2); }); }
-void QuestionPage::Image13Click() { handle([&] { choose(3); }); }
-void QuestionPage::Image14Click() { handle([&] { choose(4); }); }
+void QuestionPage::A1aClick()
+{
+    handle([&] { choose(1); });
+}
+void QuestionPage::A2bClick()
+{
+    handle([&] { choose(2); });
+}
+void QuestionPage::A3cClick()
+{
+    handle([&] { choose(3); });
+}
+void QuestionPage::A4dClick()
+{
+    handle([&] { choose(4); });
+}
+void QuestionPage::Image11Click()
+{
+    handle([&] { choose(1); });
+}
+void QuestionPage::Image12Click()
+{
+    handle([&] { choose(2); });
+}
+void QuestionPage::Image13Click()
+{
+    handle([&] { choose(3); });
+}
+void QuestionPage::Image14Click()
+{
+    handle([&] { choose(4); });
+}
 
-void QuestionPage::correct() { handle([&] { judgeCorrect(); }); }
-void QuestionPage::incorrect() { handle([&] { judgeIncorrect(); }); }
+void QuestionPage::correct()
+{
+    handle([&] { judgeCorrect(); });
+}
+void QuestionPage::incorrect()
+{
+    handle([&] { judgeIncorrect(); });
+}
 
 void QuestionPage::clearAnswerDisplay()
 {
@@ -324,8 +372,8 @@ void QuestionPage::next()
 void QuestionPage::showQuestion(const QStringList &lines)
 {
     using namespace QuestionBank;
-    Label12->setText(QStringLiteral("Question no:") + QString::number(m_state.Qnumber) + QStringLiteral(" / ")
-                     + QString::number(CountFiles()));
+    Label12->setText(QStringLiteral("Question no:") + QString::number(m_state.Qnumber) + QStringLiteral(" / ") +
+                     QString::number(CountFiles()));
     m_questionbox = lines;
     Question->setText(lines.at(QuestionLine));
     Q1->setText(lines.at(StatementA));
@@ -375,8 +423,8 @@ void QuestionPage::showQuestion(const QStringList &lines)
 bool QuestionPage::learnerSignedIn() const
 {
     const QString &name = m_state.learnerName;
-    return !name.isEmpty() && name != LearnerName::prompt && m_state.Saver.size() >= 2
-        && Profile::nameProblem(name).isEmpty();
+    return !name.isEmpty() && name != LearnerName::prompt && m_state.Saver.size() >= 2 &&
+           Profile::nameProblem(name).isEmpty();
 }
 
 void QuestionPage::storeQuestionNumber()
@@ -415,7 +463,8 @@ void QuestionPage::resetStep()
 void QuestionPage::choose(int option)
 {
     for (int i = 0; i < 4; ++i)
-        showPictureFile(markers[i], DataPaths::image(i + 1 == option ? QuestionPictures::chosenMarker : QuestionPictures::marker));
+        showPictureFile(markers[i],
+                        DataPaths::image(i + 1 == option ? QuestionPictures::chosenMarker : QuestionPictures::marker));
     const QuestionBank::AnswerFlags flags{m_state.a, m_state.b, m_state.c, m_state.d};
     if (flags.forOption(option) == 1)
         judgeCorrect();
@@ -460,9 +509,15 @@ void QuestionPage::recordAnswer(int change)
         return;
     int *score = nullptr;
     switch (*section) {
-    case ProgressRecords::Section::RoadRules: score = &m_state.rrscore; break;
-    case ProgressRecords::Section::VehicleControls: score = &m_state.vcscore; break;
-    case ProgressRecords::Section::RoadSigns: score = &m_state.rsscore; break;
+    case ProgressRecords::Section::RoadRules:
+        score = &m_state.rrscore;
+        break;
+    case ProgressRecords::Section::VehicleControls:
+        score = &m_state.vcscore;
+        break;
+    case ProgressRecords::Section::RoadSigns:
+        score = &m_state.rsscore;
+        break;
     }
     // A score read from a file may already be the largest an int holds.
     if (change > 0) {

@@ -22,14 +22,14 @@ public:
     // Openings from the main menu: prepare the page and show the next question. They return false
     // when an error was reported and the learner belongs on the main menu; otherwise the window
     // shows this page (also when the question was missing and the menu was requested).
-    bool openPractice();   // "Learners Questions": course banner, practice mode, NEXT
-    bool openTest();       // "Test yourself": reset of the test results, test mode, NEXT
+    bool openPractice(); // "Learners Questions": course banner, practice mode, NEXT
+    bool openTest();     // "Test yourself": reset of the test results, test mode, NEXT
 
     // Hot spots and options. Each is a handler: errors are reported and the rest is skipped.
-    void SpeedButton2Click();    // NEXT
-    void SpeedButton11Click();   // BACK
-    void SpeedButton1Click();    // the reset step BACK falls back to
-    void SpeedButton3Click();    // MENU
+    void SpeedButton2Click();  // NEXT
+    void SpeedButton11Click(); // BACK
+    void SpeedButton1Click();  // the reset step BACK falls back to
+    void SpeedButton3Click();  // MENU
     void A1aClick();
     void A2bClick();
     void A3cClick();
@@ -85,8 +85,8 @@ private:
     QLabel *Q3;
     QLabel *Label16;
     QWidget *Shape5;
-    QLabel *markers[4];   // Image11 .. Image14
-    QLabel *options[4];   // A1a, A2b, A3c, A4d
+    QLabel *markers[4]; // Image11 .. Image14
+    QLabel *options[4]; // A1a, A2b, A3c, A4d
     QLabel *displayit;
     QLabel *MCpic;
     QLabel *lvpic;

@@ -12,5 +12,8 @@ inline const QString chosenMarker = QStringLiteral("dot2");
 inline const QString correct = QStringLiteral("correct");
 inline const QString incorrect = QStringLiteral("incorrect");
 inline const QString testMode = QStringLiteral("test");
-inline QStringList all() { return {neutral, marker, chosenMarker, correct, incorrect, testMode}; }
+inline QStringList all()
+{
+    return {neutral, marker, chosenMarker, correct, incorrect, testMode};
+}
 } // namespace QuestionPictures

@@ -10,16 +10,28 @@ SectionScores::SectionScores(SessionState &state) : m_state(state) {}
 SectionScores::Counters SectionScores::counters(Section section) const
 {
     switch (section) {
-    case Section::RoadRules: return {m_state.rrscore, m_state.SpinRR, m_state.rrmax};
-    case Section::VehicleControls: return {m_state.vcscore, m_state.SpinVC, m_state.vcmax};
-    case Section::RoadSigns: break;
+    case Section::RoadRules:
+        return {m_state.rrscore, m_state.SpinRR, m_state.rrmax};
+    case Section::VehicleControls:
+        return {m_state.vcscore, m_state.SpinVC, m_state.vcmax};
+    case Section::RoadSigns:
+        break;
     }
     return {m_state.rsscore, m_state.SpinRS, m_state.rsmax};
 }
 
-int SectionScores::score(Section section) const { return counters(section).score; }
-int SectionScores::storedScore(Section section) const { return counters(section).stored; }
-int SectionScores::maximum(Section section) const { return counters(section).maximum; }
+int SectionScores::score(Section section) const
+{
+    return counters(section).score;
+}
+int SectionScores::storedScore(Section section) const
+{
+    return counters(section).stored;
+}
+int SectionScores::maximum(Section section) const
+{
+    return counters(section).maximum;
+}
 
 QStringList SectionScores::loadOrCreateProgress()
 {
@@ -47,7 +59,8 @@ bool SectionScores::load()
         return false;
     m_state.Maxcount = ProgressRecords::readMaxima();
     for (Section section : sections)
-        counters(section).maximum = ProgressRecords::valueOf(m_state.Maxcount.at(ProgressRecords::maximumLine(section)));
+        counters(section).maximum =
+            ProgressRecords::valueOf(m_state.Maxcount.at(ProgressRecords::maximumLine(section)));
     return true;
 }
 

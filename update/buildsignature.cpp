@@ -80,11 +80,10 @@ QString checkFile(const QString &path, const QByteArray &signatureText, const QB
     if (digest.isEmpty())
         return QStringLiteral("the build cannot be read");
     const MdContext context(EVP_MD_CTX_new(), EVP_MD_CTX_free);
-    const bool valid = context && EVP_DigestVerifyInit(context.get(), nullptr, nullptr, nullptr, key.get()) == 1
-        && EVP_DigestVerify(context.get(), reinterpret_cast<const unsigned char *>(signature.constData()),
-                            signatureBytes, reinterpret_cast<const unsigned char *>(digest.constData()),
-                            size_t(digest.size()))
-            == 1;
+    const bool valid =
+        context && EVP_DigestVerifyInit(context.get(), nullptr, nullptr, nullptr, key.get()) == 1 &&
+        EVP_DigestVerify(context.get(), reinterpret_cast<const unsigned char *>(signature.constData()), signatureBytes,
+                         reinterpret_cast<const unsigned char *>(digest.constData()), size_t(digest.size())) == 1;
     return valid ? QString() : QStringLiteral("the signature does not match the build");
 }
 
@@ -114,10 +113,9 @@ QByteArray signFile(const QString &path, const QByteArray &privateKey)
     QByteArray signature(signatureBytes, '\0');
     size_t length = signatureBytes;
     const MdContext context(EVP_MD_CTX_new(), EVP_MD_CTX_free);
-    if (!context || EVP_DigestSignInit(context.get(), nullptr, nullptr, nullptr, key.get()) != 1
-        || EVP_DigestSign(context.get(), reinterpret_cast<unsigned char *>(signature.data()), &length,
-                          reinterpret_cast<const unsigned char *>(digest.constData()), size_t(digest.size()))
-            != 1)
+    if (!context || EVP_DigestSignInit(context.get(), nullptr, nullptr, nullptr, key.get()) != 1 ||
+        EVP_DigestSign(context.get(), reinterpret_cast<unsigned char *>(signature.data()), &length,
+                       reinterpret_cast<const unsigned char *>(digest.constData()), size_t(digest.size())) != 1)
         return {};
     return signature.toBase64();
 }

@@ -7,15 +7,18 @@
 
 struct FtpGetTarget {
     QSaveFile *file = nullptr;
-    qint64 expected = 0;    // the server's size of the file
-    qint64 written = 0;     // bytes the local disk took
-    qint64 lineFeeds = 0;   // line ends among them
+    qint64 expected = 0;  // the server's size of the file
+    qint64 written = 0;   // bytes the local disk took
+    qint64 lineFeeds = 0; // line ends among them
     bool writeFailed = false;
 };
 
 namespace {
 
-size_t discard(char *, size_t size, size_t count, void *) { return size * count; }
+size_t discard(char *, size_t size, size_t count, void *)
+{
+    return size * count;
+}
 
 size_t writeToFile(char *data, size_t size, size_t count, void *userData)
 {
@@ -57,7 +60,10 @@ bool keepsConnection(CURLcode code)
 
 FtpClient::FtpClient(const QString &host, quint16 port) : m_host(host), m_port(port) {}
 
-FtpClient::~FtpClient() { Disconnect(); }
+FtpClient::~FtpClient()
+{
+    Disconnect();
+}
 
 CURL *FtpClient::handle()
 {
@@ -94,8 +100,7 @@ void FtpClient::requireConnection() const
         throw FtpError(QStringLiteral("Not connected."));
 }
 
-void FtpClient::perform(const QString &dir, const QString &file, FtpGetTarget *target,
-                        qint64 resumeFrom)
+void FtpClient::perform(const QString &dir, const QString &file, FtpGetTarget *target, qint64 resumeFrom)
 {
     CURL *h = handle();
     m_errorBuffer[0] = '\0';
@@ -139,8 +144,7 @@ void FtpClient::ChangeDir(const QString &dir)
     m_dir = target;
 }
 
-void FtpClient::Get(const QString &remoteName, const QString &localFile, bool mayOverwrite,
-                    bool resume)
+void FtpClient::Get(const QString &remoteName, const QString &localFile, bool mayOverwrite, bool resume)
 {
     requireConnection();
     const QFileInfo local(localFile);
@@ -178,7 +182,9 @@ void FtpClient::Get(const QString &remoteName, const QString &localFile, bool ma
     curl_easy_getinfo(m_handle, CURLINFO_SIZE_DOWNLOAD_T, &received);
     if (!arrivedWhole(size - resumeFrom, received, target.lineFeeds))
         throw FtpError(QStringLiteral("%1 arrived incomplete: %2 of %3 bytes.")
-                           .arg(remoteName).arg(received).arg(size - resumeFrom));
+                           .arg(remoteName)
+                           .arg(received)
+                           .arg(size - resumeFrom));
     if (!file.commit())
         throw FtpError(QStringLiteral("Cannot write %1: %2").arg(localFile, file.errorString()));
     // A disk that took fewer bytes than it was given leaves a short file, which must not count.
@@ -200,4 +206,7 @@ qint64 FtpClient::serverSize(const QString &remoteName)
     return size;
 }
 
-void FtpClient::Disconnect() { drop(); }
+void FtpClient::Disconnect()
+{
+    drop();
+}

@@ -53,8 +53,7 @@ public:
     // text file of at most FtpCurl::maxTextFileBytes whose size the server tells (SIZE); it counts only
     // when that many bytes arrived and all of them are on the local disk, and the local file is
     // written only then. Needs a connection.
-    void Get(const QString &remoteName, const QString &localFile, bool mayOverwrite = false,
-             bool resume = false);
+    void Get(const QString &remoteName, const QString &localFile, bool mayOverwrite = false, bool resume = false);
 
     // True from a successful Connect until Disconnect or a failure that lost the connection.
     bool Connected() const { return m_connected; }
@@ -70,8 +69,7 @@ private:
     // One request on the kept handle: without a target only the log-in and the directory change
     // (and the size of the file, when one is named, in binary type) run; with one the file is
     // transferred.
-    void perform(const QString &dir, const QString &file, FtpGetTarget *target = nullptr,
-                 qint64 resumeFrom = 0);
+    void perform(const QString &dir, const QString &file, FtpGetTarget *target = nullptr, qint64 resumeFrom = 0);
     qint64 serverSize(const QString &remoteName);
     void requireConnection() const;
     void drop();

@@ -88,8 +88,8 @@ QByteArray url(const QString &host, quint16 port, const QString &dir, const QStr
     return "ftp://" + host.toUtf8() + ':' + QByteArray::number(port) + '/' + path;
 }
 
-void applyCommonOptions(CURL *handle, const QString &user, const QString &password,
-                        const Timeouts &timeouts, char *errorBuffer)
+void applyCommonOptions(CURL *handle, const QString &user, const QString &password, const Timeouts &timeouts,
+                        char *errorBuffer)
 {
     curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorBuffer);
     curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "ftp");

@@ -24,8 +24,8 @@ QString joinDir(const QString &current, const QString &dir);
 QByteArray url(const QString &host, quint16 port, const QString &dir, const QString &file = QString());
 
 struct Timeouts {
-    long connectSeconds = 15;   // connect and log-in
-    long readSeconds = 60;      // silence on the control or data connection
+    long connectSeconds = 15; // connect and log-in
+    long readSeconds = 60;    // silence on the control or data connection
     // Whole-request limits, so that a server sending a byte now and then cannot hold a transfer
     // open for ever: a small file or a log-in step gets a fixed time, a large file that time and
     // what its size needs at the slowest speed still accepted.
@@ -43,8 +43,8 @@ inline constexpr qint64 maxTextFileBytes = 1024 * 1024;
 // Settings of every connection: IPv4 only, no proxy, active data connections (the client opens
 // the data port), one directory change per path, and the timeouts, so that no call hangs on a
 // silent network.
-void applyCommonOptions(CURL *handle, const QString &user, const QString &password,
-                        const Timeouts &timeouts, char *errorBuffer);
+void applyCommonOptions(CURL *handle, const QString &user, const QString &password, const Timeouts &timeouts,
+                        char *errorBuffer);
 
 // Runs one request on `easy` inside `multi` and lets the application handle its events between
 // the network's steps, so the window repaints, its timers run and it can be closed meanwhile.

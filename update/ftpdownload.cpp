@@ -35,7 +35,10 @@ void report(ProgressSink &progress, qint64 received, qint64 total)
     progress.setText(downloadProgressText(received, total));
 }
 
-size_t discard(char *, size_t size, size_t count, void *) { return size * count; }
+size_t discard(char *, size_t size, size_t count, void *)
+{
+    return size * count;
+}
 
 size_t writeBlock(char *data, size_t size, size_t count, void *userData)
 {
@@ -81,14 +84,14 @@ int downloadPercent(qint64 received, qint64 total)
 
 QString downloadProgressText(qint64 received, qint64 total)
 {
-    return QStringLiteral("%1 of %2 / %3 %").arg(FmtFileSize(displayedSize(received)),
-                                                 FmtFileSize(displayedSize(total)))
+    return QStringLiteral("%1 of %2 / %3 %")
+        .arg(FmtFileSize(displayedSize(received)), FmtFileSize(displayedSize(total)))
         .arg(downloadPercent(received, total));
 }
 
-DownloadResult FtpDownloadFile(const QString &host, const QString &user, const QString &password,
-                     quint16 port, const QString &directory, const QString &fileName,
-                     const QString &localFile, ProgressSink &progress, const FtpCurl::Timeouts &timeouts)
+DownloadResult FtpDownloadFile(const QString &host, const QString &user, const QString &password, quint16 port,
+                               const QString &directory, const QString &fileName, const QString &localFile,
+                               ProgressSink &progress, const FtpCurl::Timeouts &timeouts)
 {
     FtpCurl::ensureGlobalInit();
     std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());

@@ -10,7 +10,7 @@
 class ProgressSink {
 public:
     virtual ~ProgressSink() = default;
-    virtual void setPosition(int percent) = 0;   // 0..100
+    virtual void setPosition(int percent) = 0; // 0..100
     virtual void setText(const QString &text) = 0;
     // Asked between blocks; true ends the download with a false result and no local file.
     virtual bool cancelRequested() const { return false; }
@@ -61,7 +61,6 @@ struct DownloadResult {
     explicit operator bool() const { return done; }
 };
 
-DownloadResult FtpDownloadFile(const QString &host, const QString &user, const QString &password,
-                     quint16 port, const QString &directory, const QString &fileName,
-                     const QString &localFile, ProgressSink &progress,
-                     const FtpCurl::Timeouts &timeouts = FtpCurl::Timeouts());
+DownloadResult FtpDownloadFile(const QString &host, const QString &user, const QString &password, quint16 port,
+                               const QString &directory, const QString &fileName, const QString &localFile,
+                               ProgressSink &progress, const FtpCurl::Timeouts &timeouts = FtpCurl::Timeouts());

@@ -37,7 +37,7 @@ void install()
     // The usual case, an empty bank folder, is replaced whole in one rename, so no moment exists
     // in which the bank holds only part of the files.
     if (QFileInfo(bank).isDir())
-        QDir().rmdir(bank);   // fails, and changes nothing, when the folder holds anything
+        QDir().rmdir(bank); // fails, and changes nothing, when the folder holds anything
     if (!QFileInfo::exists(bank)) {
         if (QDir().rename(dir, bank))
             return;

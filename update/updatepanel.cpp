@@ -70,8 +70,8 @@ private:
 
 } // namespace
 
-UpdatePanel::UpdatePanel(QTimer *qdowloadTimer, QTimer *dlqTimer, QTimer *uptime1Timer,
-                         const UpdateServer &server, QWidget *parent)
+UpdatePanel::UpdatePanel(QTimer *qdowloadTimer, QTimer *dlqTimer, QTimer *uptime1Timer, const UpdateServer &server,
+                         QWidget *parent)
     : QWidget(parent), qdowload(qdowloadTimer), dlq(dlqTimer), uptime1(uptime1Timer), m_server(server)
 {
     FTP.setCancelCheck([this] { return m_closing; });
@@ -90,10 +90,14 @@ UpdatePanel::UpdatePanel(QTimer *qdowloadTimer, QTimer *dlqTimer, QTimer *uptime
     connect(SpeedButton20, &HotSpot::clicked, this, &UpdatePanel::SpeedButton20Click);
 
     // Everything below lies inside the framed box of the picture, (12, 56) 554 x 252.
-    updatestatus = makeFader(this, {.name = QStringLiteral("updatestatus"), .geometry = {24, 72, 391, 69},
-                                    .lines = {QStringLiteral("Checking for updates")}, .fontPixels = 21,
-                                    .fontColor = Palette::maroon, .alignment = taLeftJustify,
-                                    .transparent = false, .color = Qt::white});
+    updatestatus = makeFader(this, {.name = QStringLiteral("updatestatus"),
+                                    .geometry = {24, 72, 391, 69},
+                                    .lines = {QStringLiteral("Checking for updates")},
+                                    .fontPixels = 21,
+                                    .fontColor = Palette::maroon,
+                                    .alignment = taLeftJustify,
+                                    .transparent = false,
+                                    .color = Qt::white});
     updatestatus->hide();
 
     DLstatus = new QLabel(this);
@@ -451,8 +455,8 @@ QString UpdatePanel::signatureProblem(const QString &build)
         FTP.Get(signatureFile, signatureFile, true);
         QFile signature(signatureFile);
         problem = signature.open(QIODevice::ReadOnly)
-            ? BuildSignature::checkFile(build, signature.read(4096), m_server.trustedKey)
-            : QStringLiteral("the build has no signature");
+                      ? BuildSignature::checkFile(build, signature.read(4096), m_server.trustedKey)
+                      : QStringLiteral("the build has no signature");
     } catch (const DataError &error) {
         problem = error.text();
     }

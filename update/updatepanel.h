@@ -25,8 +25,7 @@ public:
     static constexpr int Width = 578;
     static constexpr int Height = 320;
 
-    UpdatePanel(QTimer *qdowload, QTimer *dlq, QTimer *uptime1, const UpdateServer &server,
-                QWidget *parent = nullptr);
+    UpdatePanel(QTimer *qdowload, QTimer *dlq, QTimer *uptime1, const UpdateServer &server, QWidget *parent = nullptr);
     ~UpdatePanel() override;
 
     // Start-up found no question bank: shows the panel with its first status line and arms the
@@ -35,16 +34,16 @@ public:
     void openForQuestionDownload(bool deleteMaxCount);
 
     // Timer handlers.
-    void qdowloadTimer();   // fetches the question count and starts the countdown
+    void qdowloadTimer(); // fetches the question count and starts the countdown
     // Fetches one question file per tick, from the highest number down. The countdown keeps its
     // own place: the question page's number is the learner's, never the download's.
     void dlqTimer();
-    void uptime1Timer();    // downloads the new build and hands over to the updater
+    void uptime1Timer(); // downloads the new build and hands over to the updater
 
     // Entries of the panel.
-    void SpeedButton7Click();    // Check for updates
-    void SpeedButton19Click();   // About
-    void SpeedButton20Click();   // Close
+    void SpeedButton7Click();  // Check for updates
+    void SpeedButton19Click(); // About
+    void SpeedButton20Click(); // Close
 
     // The window closes: a transfer under way ends at its next step, leaving no file of it, and
     // nothing further starts.
@@ -65,9 +64,9 @@ public:
     // The next question file the countdown fetches; 0 when it is not counting.
     int countdown() const { return m_countdown; }
 
-    QStringList v1;        // lines of the version file
-    QStringList v2;        // lines of the server's version file
-    QStringList details;   // lines of the question count file
+    QStringList v1;      // lines of the version file
+    QStringList v2;      // lines of the server's version file
+    QStringList details; // lines of the question count file
 
 signals:
     // The hand-over's last step: the updater has started and the program must close.
@@ -110,7 +109,7 @@ private:
     bool m_programDownloading = false;
     bool m_ftpBusy = false;
     bool m_closing = false;
-    int m_count = 0;        // files of the bank being fetched
-    int m_countdown = 0;    // the next of them to fetch
+    int m_count = 0;     // files of the bank being fetched
+    int m_countdown = 0; // the next of them to fetch
     QString m_pendingReport;
 };

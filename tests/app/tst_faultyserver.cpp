@@ -146,8 +146,8 @@ void TestFaultyServer::questionDownloadSurvivesTheServer_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<QStringList>("refuse");
     QTest::addColumn<QStringList>("stall");
-    QTest::addColumn<QString>("drop");      // a file cut off after 40 bytes
-    QTest::addColumn<QString>("trick");     // "short", "drip", "size" or "empty", ":" and a file
+    QTest::addColumn<QString>("drop");  // a file cut off after 40 bytes
+    QTest::addColumn<QString>("trick"); // "short", "drip", "size" or "empty", ":" and a file
     QTest::addColumn<QString>("status");
     QTest::addColumn<int>("errorBoxes");
 
@@ -156,25 +156,40 @@ void TestFaultyServer::questionDownloadSurvivesTheServer_data()
     const QStringList none;
     // A start that fails ends with the no-connection line; the repeat fetch of the count on the
     // closed connection then shows its one error box.
-    QTest::newRow("count is a word") << QByteArray("abc\r\n") << right << none << none << QString() << QString() << noConnection << 1;
-    QTest::newRow("count is negative") << QByteArray("-5\r\n") << right << none << none << QString() << QString() << noConnection << 1;
-    QTest::newRow("count is absurd") << QByteArray("999999999\r\n") << right << none << none << QString() << QString() << noConnection << 1;
-    QTest::newRow("count is binary") << binaryGarbage() << right << none << none << QString() << QString() << noConnection << 1;
-    QTest::newRow("count is refused") << three << right << QStringList{"qcount.txt"} << none << QString() << QString() << noConnection << 1;
-    QTest::newRow("count never answers") << three << right << none << QStringList{"qcount.txt"} << QString() << QString() << noConnection << 1;
-    QTest::newRow("count is cut off") << QByteArray("3\r\n").repeated(40) << right << none << none << "qcount.txt" << QString() << noConnection << 1;
+    QTest::newRow("count is a word") << QByteArray("abc\r\n") << right << none << none << QString() << QString()
+                                     << noConnection << 1;
+    QTest::newRow("count is negative") << QByteArray("-5\r\n") << right << none << none << QString() << QString()
+                                       << noConnection << 1;
+    QTest::newRow("count is absurd") << QByteArray("999999999\r\n") << right << none << none << QString() << QString()
+                                     << noConnection << 1;
+    QTest::newRow("count is binary") << binaryGarbage() << right << none << none << QString() << QString()
+                                     << noConnection << 1;
+    QTest::newRow("count is refused") << three << right << QStringList{"qcount.txt"} << none << QString() << QString()
+                                      << noConnection << 1;
+    QTest::newRow("count never answers") << three << right << none << QStringList{"qcount.txt"} << QString()
+                                         << QString() << noConnection << 1;
+    QTest::newRow("count is cut off") << QByteArray("3\r\n").repeated(40) << right << none << none << "qcount.txt"
+                                      << QString() << noConnection << 1;
     QTest::newRow("wrong password") << three << "wrong" << none << none << QString() << QString() << noConnection << 1;
     // A countdown that fails part-way ends with its own line and no box.
-    QTest::newRow("first question refused") << three << right << QStringList{"3.lrn"} << none << QString() << QString() << questionsFailed << 0;
-    QTest::newRow("last question refused") << three << right << QStringList{"1.lrn"} << none << QString() << QString() << questionsFailed << 0;
-    QTest::newRow("question never answers") << three << right << none << QStringList{"2.lrn"} << QString() << QString() << questionsFailed << 0;
+    QTest::newRow("first question refused")
+        << three << right << QStringList{"3.lrn"} << none << QString() << QString() << questionsFailed << 0;
+    QTest::newRow("last question refused")
+        << three << right << QStringList{"1.lrn"} << none << QString() << QString() << questionsFailed << 0;
+    QTest::newRow("question never answers")
+        << three << right << none << QStringList{"2.lrn"} << QString() << QString() << questionsFailed << 0;
     QTest::newRow("question cut off") << three << right << none << none << "2.lrn" << QString() << questionsFailed << 0;
     // A transfer that ends short, or comes a byte a second, never counts.
-    QTest::newRow("count drips") << three << right << none << none << QString() << "drip:qcount.txt" << noConnection << 1;
-    QTest::newRow("question drips") << three << right << none << none << QString() << "drip:2.lrn" << questionsFailed << 0;
-    QTest::newRow("question ends short") << three << right << none << none << QString() << "short:2.lrn" << questionsFailed << 0;
-    QTest::newRow("question size lies") << three << right << none << none << QString() << "size:2.lrn" << questionsFailed << 0;
-    QTest::newRow("question empty") << three << right << none << none << QString() << "empty:1.lrn" << questionsFailed << 0;
+    QTest::newRow("count drips") << three << right << none << none << QString() << "drip:qcount.txt" << noConnection
+                                 << 1;
+    QTest::newRow("question drips") << three << right << none << none << QString() << "drip:2.lrn" << questionsFailed
+                                    << 0;
+    QTest::newRow("question ends short") << three << right << none << none << QString() << "short:2.lrn"
+                                         << questionsFailed << 0;
+    QTest::newRow("question size lies") << three << right << none << none << QString() << "size:2.lrn"
+                                        << questionsFailed << 0;
+    QTest::newRow("question empty") << three << right << none << none << QString() << "empty:1.lrn" << questionsFailed
+                                    << 0;
     // The sound server, so the rows above prove the failures and not the set-up.
     QTest::newRow("sound server") << three << right << none << none << QString() << QString() << questionsDone << 0;
 }
@@ -199,9 +214,11 @@ void TestFaultyServer::questionDownloadSurvivesTheServer()
     applyTrick(trick, options);
     FtpServerFixture server(options);
     QVERIFY2(server.isRunning(), qPrintable(server.errorString()));
-    server.addFile(QStringLiteral("public_html/questions/qcount.txt"), trick.startsWith("drip") ? countFile.repeated(20) : countFile);
+    server.addFile(QStringLiteral("public_html/questions/qcount.txt"),
+                   trick.startsWith("drip") ? countFile.repeated(20) : countFile);
     for (int n = 1; n <= 3; ++n)
-        server.addFile(QStringLiteral("public_html/questions/%1.lrn").arg(n), questionText(n).repeated(n == 2 ? 20 : 1));
+        server.addFile(QStringLiteral("public_html/questions/%1.lrn").arg(n),
+                       questionText(n).repeated(n == 2 ? 20 : 1));
     if (trick == "empty:1.lrn")
         server.addFile(QStringLiteral("public_html/questions/1.lrn"), QByteArray());
 
@@ -257,8 +274,8 @@ void TestFaultyServer::programUpdateSurvivesTheServer_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<QStringList>("refuse");
     QTest::addColumn<QStringList>("stall");
-    QTest::addColumn<QString>("drop");      // a file cut off after 5000 bytes
-    QTest::addColumn<QString>("trick");     // as for the question download
+    QTest::addColumn<QString>("drop");  // a file cut off after 5000 bytes
+    QTest::addColumn<QString>("trick"); // as for the question download
     QTest::addColumn<QByteArray>("build");
     QTest::addColumn<QStringList>("status");
     QTest::addColumn<bool>("handedOver");

@@ -46,8 +46,8 @@ namespace {
 enum class Damage { None, Empty, Garbage, LongLine, BadUtf8, Utf16 };
 enum class Target { Questions, Profile, Progress, MaxCount, Version, SignLists, Documents, Pictures, Adverts };
 
-constexpr qint64 stepLimitMs = 5000;      // a normal step takes milliseconds
-constexpr int watchdogSeconds = 240;      // a step still running then is taken to hang (sanitizer builds are slow)
+constexpr qint64 stepLimitMs = 5000; // a normal step takes milliseconds
+constexpr int watchdogSeconds = 240; // a step still running then is taken to hang (sanitizer builds are slow)
 constexpr qsizetype longLineBytes = 10 * 1024 * 1024;
 
 const QString learner = QStringLiteral("Learner1");
@@ -90,8 +90,8 @@ private:
                 m_wake.wait(lock);
                 continue;
             }
-            if (m_wake.wait_until(lock, m_deadline) == std::cv_status::timeout && m_armed
-                && std::chrono::steady_clock::now() >= m_deadline) {
+            if (m_wake.wait_until(lock, m_deadline) == std::cv_status::timeout && m_armed &&
+                std::chrono::steady_clock::now() >= m_deadline) {
                 std::fprintf(stderr, "FAIL: the step \"%s\" did not return within %d s\n", m_step.c_str(),
                              watchdogSeconds);
                 std::abort();
@@ -163,7 +163,10 @@ QStringList documentFiles()
             QStringLiteral("doc/lmve.rtf"), QStringLiteral("doc/mve.rtf")};
 }
 
-QString signList(const QString &category) { return SignsPage::signListFile(category); }
+QString signList(const QString &category)
+{
+    return SignsPage::signListFile(category);
+}
 
 // The sound data directory: a three-question bank, a returning learner with progress, the sign
 // lists and documents as shipped, and a small picture for every picture name.
@@ -202,7 +205,8 @@ QStringList targetFiles(Target target, Damage damage, const QMap<QString, QByteA
     const bool few = damage == Damage::LongLine;
     switch (target) {
     case Target::Questions:
-        return few ? QStringList{"Questions/1.lrn"} : QStringList{"Questions/1.lrn", "Questions/2.lrn", "Questions/3.lrn"};
+        return few ? QStringList{"Questions/1.lrn"}
+                   : QStringList{"Questions/1.lrn", "Questions/2.lrn", "Questions/3.lrn"};
     case Target::Profile:
         return {learner + QStringLiteral(".sav")};
     case Target::Progress:
@@ -256,7 +260,7 @@ QByteArray pngHeaderWithNoise(quint32 seed)
     const quint32 side = 40000;
     for (int i = 0; i < 2; ++i)
         chunk += QByteArray::fromHex(QByteArray::number(side, 16).rightJustified(8, '0'));
-    chunk += QByteArray::fromHex("0806000000");   // 8 bits, RGBA
+    chunk += QByteArray::fromHex("0806000000"); // 8 bits, RGBA
     // The checksum is right, so the decoder gets as far as the picture's size.
     quint32 crc = 0xFFFFFFFFu;
     for (char byte : chunk) {
@@ -265,7 +269,8 @@ QByteArray pngHeaderWithNoise(quint32 seed)
             crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
     }
     crc ^= 0xFFFFFFFFu;
-    bytes += QByteArray::fromHex("0000000d") + chunk + QByteArray::fromHex(QByteArray::number(crc, 16).rightJustified(8, '0'));
+    bytes += QByteArray::fromHex("0000000d") + chunk +
+             QByteArray::fromHex(QByteArray::number(crc, 16).rightJustified(8, '0'));
     bytes += QByteArray::fromHex("00001000") + QByteArray("IDAT", 4) + randomBytes(seed, 4096);
     return bytes;
 }
@@ -358,7 +363,8 @@ QMap<QString, Stamp> listing(const QString &root, const QString &skip = QString(
 bool ownedByTheProgram(const QString &relative)
 {
     for (const QString &name : {learner, fallbackLearner}) {
-        if (relative == name + QStringLiteral(".sav") || relative == QStringLiteral("doc/") + name + QStringLiteral(".lrn"))
+        if (relative == name + QStringLiteral(".sav") ||
+            relative == QStringLiteral("doc/") + name + QStringLiteral(".lrn"))
             return true;
     }
     return relative == QStringLiteral("doc/maxcount.lrn") || relative == QStringLiteral("doc/ver.txt");
@@ -373,8 +379,8 @@ QString unclearMessage(const QString &text)
     if (text.size() > 600)
         return QStringLiteral("a message of %1 characters").arg(text.size());
     for (QChar c : text) {
-        if ((c.category() == QChar::Other_Control && c != u'\n') || c == QChar::ReplacementCharacter
-            || c.isNonCharacter() || c.isSurrogate())
+        if ((c.category() == QChar::Other_Control && c != u'\n') || c == QChar::ReplacementCharacter ||
+            c.isNonCharacter() || c.isSurrogate())
             return QStringLiteral("a message with the character U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
     }
     return {};
@@ -400,15 +406,24 @@ void clickFader(TTextFader *fader)
 QString targetName(Target target)
 {
     switch (target) {
-    case Target::Questions: return QStringLiteral("questions");
-    case Target::Profile: return QStringLiteral("profile");
-    case Target::Progress: return QStringLiteral("progress");
-    case Target::MaxCount: return QStringLiteral("maxcount");
-    case Target::Version: return QStringLiteral("ver.txt");
-    case Target::SignLists: return QStringLiteral("sign lists");
-    case Target::Documents: return QStringLiteral("documents");
-    case Target::Pictures: return QStringLiteral("pictures");
-    case Target::Adverts: return QStringLiteral("adverts");
+    case Target::Questions:
+        return QStringLiteral("questions");
+    case Target::Profile:
+        return QStringLiteral("profile");
+    case Target::Progress:
+        return QStringLiteral("progress");
+    case Target::MaxCount:
+        return QStringLiteral("maxcount");
+    case Target::Version:
+        return QStringLiteral("ver.txt");
+    case Target::SignLists:
+        return QStringLiteral("sign lists");
+    case Target::Documents:
+        return QStringLiteral("documents");
+    case Target::Pictures:
+        return QStringLiteral("pictures");
+    case Target::Adverts:
+        return QStringLiteral("adverts");
     }
     return {};
 }
@@ -416,12 +431,18 @@ QString targetName(Target target)
 QString damageName(Damage damage)
 {
     switch (damage) {
-    case Damage::None: return QStringLiteral("sound");
-    case Damage::Empty: return QStringLiteral("empty");
-    case Damage::Garbage: return QStringLiteral("binary garbage");
-    case Damage::LongLine: return QStringLiteral("10 MB line");
-    case Damage::BadUtf8: return QStringLiteral("invalid UTF-8");
-    case Damage::Utf16: return QStringLiteral("UTF-16 without BOM");
+    case Damage::None:
+        return QStringLiteral("sound");
+    case Damage::Empty:
+        return QStringLiteral("empty");
+    case Damage::Garbage:
+        return QStringLiteral("binary garbage");
+    case Damage::LongLine:
+        return QStringLiteral("10 MB line");
+    case Damage::BadUtf8:
+        return QStringLiteral("invalid UTF-8");
+    case Damage::Utf16:
+        return QStringLiteral("UTF-16 without BOM");
     }
     return {};
 }
@@ -462,7 +483,7 @@ void TestHostileData::learnerWalksOverDamagedFiles_data()
     QTest::addColumn<QString>("mustReport");
 
     QTest::newRow("sound data") << Target::Questions << Damage::None << QString();
-    const Target targets[] = {Target::Questions, Target::Profile,   Target::Progress,  Target::MaxCount, Target::Version,
+    const Target targets[] = {Target::Questions, Target::Profile,   Target::Progress, Target::MaxCount, Target::Version,
                               Target::SignLists, Target::Documents, Target::Pictures, Target::Adverts};
     const Damage damages[] = {Damage::Empty, Damage::Garbage, Damage::LongLine, Damage::BadUtf8, Damage::Utf16};
     for (Target target : targets) {
@@ -508,7 +529,7 @@ void TestHostileData::learnerWalksOverDamagedFiles()
 
     MessageRecorder recorder;
     std::unique_ptr<TForm2> form;
-    QStringList problems;   // steps that were slow or lost the page
+    QStringList problems; // steps that were slow or lost the page
     QElapsedTimer total;
     total.start();
 
@@ -678,14 +699,17 @@ void TestHostileData::learnerWalksOverDamagedFiles()
     for (const QString &error : recorder.errors) {
         const bool namesFile = std::any_of(damagedFiles.begin(), damagedFiles.end(),
                                            [&](const QString &file) { return error.contains(file); });
-        QVERIFY2(damage != Damage::None && namesFile, qPrintable(QStringLiteral("error naming no damaged file: ") + error));
+        QVERIFY2(damage != Damage::None && namesFile,
+                 qPrintable(QStringLiteral("error naming no damaged file: ") + error));
     }
     if (damage == Damage::None)
         QVERIFY2(recorder.all().isEmpty(), qPrintable(recorder.all().join(QStringLiteral(" | "))));
     if (!mustReport.isEmpty()) {
         const QStringList all = recorder.all();
-        QVERIFY2(std::any_of(all.begin(), all.end(), [&](const QString &text) { return text.contains(mustReport); }),
-                 qPrintable(QStringLiteral("nothing names %1; messages: %2").arg(mustReport, all.join(QStringLiteral(" | ")))));
+        QVERIFY2(
+            std::any_of(all.begin(), all.end(), [&](const QString &text) { return text.contains(mustReport); }),
+            qPrintable(
+                QStringLiteral("nothing names %1; messages: %2").arg(mustReport, all.join(QStringLiteral(" | ")))));
     }
 
     // Nothing changed beside the data directory, and inside it only the program's own files.

@@ -100,7 +100,7 @@ void TestMenu::gateStopsGatedEntries()
 
     recorder.clear();
     form.state().RadioGroup1 = -1;
-    child<QLineEdit>(form.Login, "edit2")->setText(QString());   // an empty name passes the first test
+    child<QLineEdit>(form.Login, "edit2")->setText(QString()); // an empty name passes the first test
     click(fader);
     QCOMPARE(recorder.messages, QStringList{noCourseMessage});
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MenuT));
@@ -127,9 +127,9 @@ void TestMenu::hoverLeavesEntriesInTheirColour_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QColor>("rest");
-    for (const char *name : {"TextFader4", "TextFader6", "TextFader7", "TextFader8", "TextFader9", "TextFader11",
-                             "TextFader12", "TextFader14", "TextFader15", "TextFader16", "TextFader17", "TextFader18",
-                             "TextFader21"})
+    for (const char *name :
+         {"TextFader4", "TextFader6", "TextFader7", "TextFader8", "TextFader9", "TextFader11", "TextFader12",
+          "TextFader14", "TextFader15", "TextFader16", "TextFader17", "TextFader18", "TextFader21"})
         QTest::newRow(name) << QString::fromLatin1(name) << QColor(255, 255, 255);
     QTest::newRow("TextFader22") << "TextFader22" << QColor(128, 0, 0);
     QTest::newRow("MockTestEntry") << "MockTestEntry" << QColor(128, 0, 0);
@@ -198,10 +198,14 @@ void TestMenu::layoutOfTheEntryColumn()
     TempDataDir dir;
     dir.writeQuestion(1);
     TForm2 form;
-    const struct { const char *name; int top; int delay; } rows[] = {
-        {"TextFader15", 15, 2000}, {"TextFader14", 65, 2000}, {"TextFader16", 116, 2000}, {"TextFader17", 167, 2000},
-        {"TextFader7", 218, 1000}, {"TextFader18", 269, 2000}, {"TextFader4", 320, 1000}, {"TextFader6", 371, 1000},
-        {"TextFader8", 422, 1000}, {"TextFader21", 473, 1000}, {"TextFader11", 524, 1000}, {"TextFader12", 576, 1000}};
+    const struct {
+        const char *name;
+        int top;
+        int delay;
+    } rows[] = {{"TextFader15", 15, 2000},  {"TextFader14", 65, 2000},  {"TextFader16", 116, 2000},
+                {"TextFader17", 167, 2000}, {"TextFader7", 218, 1000},  {"TextFader18", 269, 2000},
+                {"TextFader4", 320, 1000},  {"TextFader6", 371, 1000},  {"TextFader8", 422, 1000},
+                {"TextFader21", 473, 1000}, {"TextFader11", 524, 1000}, {"TextFader12", 576, 1000}};
     for (const auto &row : rows) {
         TTextFader *fader = form.MenuT->entry(QString::fromLatin1(row.name));
         QCOMPARE(fader->geometry(), QRect(672, row.top, 308, 38));
@@ -221,8 +225,7 @@ void TestMenu::chartGroundLeavesItsFrameVisible()
     dir.writeQuestion(1);
     TForm2 form;
     const QImage page = form.MenuT->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage background =
-        designPicture(QStringLiteral("bg_MenuT")).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage background = designPicture(QStringLiteral("bg_MenuT")).toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(page.size(), background.size());
     // The chart card's frame and the rule under its heading are drawn in the background: on each side
     // of the card and along the rule the page shows the background, not the gauges' white ground.
@@ -239,7 +242,8 @@ namespace {
 void prepareStudy(const TempDataDir &dir, TForm2 &form, int course)
 {
     for (const QString &file : QDir(QStringLiteral(TARMIKA_SOURCE_DIR "/content/doc")).entryList(QDir::Files))
-        QFile::copy(QStringLiteral(TARMIKA_SOURCE_DIR "/content/doc/") + file, dir.filePath(QStringLiteral("doc/") + file));
+        QFile::copy(QStringLiteral(TARMIKA_SOURCE_DIR "/content/doc/") + file,
+                    dir.filePath(QStringLiteral("doc/") + file));
     child<QLineEdit>(form.Login, "edit2")->setText(QStringLiteral("Learner1"));
     form.state().RadioGroup1 = course;
     form.showPage(form.MenuT);
@@ -264,7 +268,7 @@ void TestMenu::panelsCoverTheChart()
     prepareStudy(dir, form, 1);
     click(form.MenuT->entry(entry));
     QWidget *covering = entry == QStringLiteral("TextFader22") ? static_cast<QWidget *>(form.Panel2)
-                                                              : static_cast<QWidget *>(form.RichEdit2);
+                                                               : static_cast<QWidget *>(form.RichEdit2);
     QVERIFY(covering->isVisibleTo(form.MenuT));
     // Around the open panel, where the chart with its frame and "0 %" labels lay, the page is bare.
     const QImage page = form.MenuT->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -290,7 +294,7 @@ void TestMenu::studyEntriesOpenTheirPages()
     TForm2 form;
     prepareStudy(dir, form, 1);
 
-    click(child<TTextFader>(form.MenuT, "TextFader15"));   // Introduction: shown on the menu itself
+    click(child<TTextFader>(form.MenuT, "TextFader15")); // Introduction: shown on the menu itself
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MenuT));
     QVERIFY(!form.RichEdit2->isHidden());
     QVERIFY(form.RichEdit2->toPlainText().size() > 100);
@@ -333,9 +337,15 @@ void TestMenu::controlsAndDocumentsFollowTheCourse_data()
     QTest::addColumn<QString>("controlsPage");
     QTest::addColumn<QString>("exteriorFile");
     QTest::addColumn<QString>("interiorFile");
-    QTest::newRow("heavy") << 0 << "LightVT" << "doc/Hmve.rtf" << "doc/Hmvi.rtf";
-    QTest::newRow("light") << 1 << "LightVT" << "doc/lmve.rtf" << "doc/Hmvi.rtf";
-    QTest::newRow("motorcycle") << 2 << "MotorcycleT" << "doc/mve.rtf" << "";
+    QTest::newRow("heavy") << 0 << "LightVT"
+                           << "doc/Hmve.rtf"
+                           << "doc/Hmvi.rtf";
+    QTest::newRow("light") << 1 << "LightVT"
+                           << "doc/lmve.rtf"
+                           << "doc/Hmvi.rtf";
+    QTest::newRow("motorcycle") << 2 << "MotorcycleT"
+                                << "doc/mve.rtf"
+                                << "";
 }
 
 void TestMenu::controlsAndDocumentsFollowTheCourse()
@@ -359,7 +369,7 @@ void TestMenu::controlsAndDocumentsFollowTheCourse()
     form.showPage(form.MenuT);
     click(child<TTextFader>(form.MenuT, "TextFader21"));
     if (interiorFile.isEmpty()) {
-        QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MenuT));   // nothing at all for motorcycles
+        QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MenuT)); // nothing at all for motorcycles
         QCOMPARE(child<DocumentViewer>(form.exterior, "RichEdit4")->documentFile(), exteriorFile);
     } else {
         QCOMPARE(form.activePage(), static_cast<QWidget *>(form.exterior));
@@ -402,11 +412,11 @@ void TestMenu::advertsWithoutPicturesStayQuiet()
     dir.writeQuestion(1);
     MessageRecorder recorder;
     TForm2 form;
-    form.MenuT->grab();   // the placeholder is decoded when the menu is first drawn
+    form.MenuT->grab(); // the placeholder is decoded when the menu is first drawn
     const QImage placeholder = child<QLabel>(form.MenuT, "advert")->pixmap().toImage();
     QVERIFY(!placeholder.isNull());
-    form.Timer2Timer();   // no folder
-    dir.writeBytes(QStringLiteral("adds/b.png"), "not a picture");   // one entry, but no a0.png
+    form.Timer2Timer();                                            // no folder
+    dir.writeBytes(QStringLiteral("adds/b.png"), "not a picture"); // one entry, but no a0.png
     form.Timer2Timer();
     dir.writeBytes(QStringLiteral("adds/a0.png"), "broken");
     dir.writeBytes(QStringLiteral("adds/b.png"), "broken");

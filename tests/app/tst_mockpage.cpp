@@ -109,7 +109,8 @@ void TestMockPage::shortTestByKeyboardEndsInResultHistoryAndReview()
     const QStringList history = dir.readLines(QStringLiteral("doc/Thabo.mock"));
     QCOMPARE(history.size(), 1);
     QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d;lv;2/2;1/1;1/2;FAIL;\\d+$"))
-                 .match(history.value(0)).hasMatch(),
+                 .match(history.value(0))
+                 .hasMatch(),
              qPrintable(history.value(0)));
     QCOMPARE(dir.readLines(QStringLiteral("doc/Thabo.answers")).size(), 5);
 
@@ -124,8 +125,8 @@ void TestMockPage::shortTestByKeyboardEndsInResultHistoryAndReview()
     QTest::mouseClick(form.MockT->findChild<QPushButton *>(QStringLiteral("ReviewStudy")), Qt::LeftButton);
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.Driverules));
     QCOMPARE(topicListOf(*form.Driverules)->currentItem()->text(), QStringLiteral("No-Parking Places and Distances"));
-    QVERIFY(textLabelOf(*form.Driverules)->text()
-            == form.Driverules->texts().value(topicListOf(*form.Driverules)->currentRow()));
+    QVERIFY(textLabelOf(*form.Driverules)->text() ==
+            form.Driverules->texts().value(topicListOf(*form.Driverules)->currentRow()));
 
     // My Progress counts the test and drills question 5 until it is right twice in a row.
     form.showPage(form.MenuT);
@@ -138,7 +139,8 @@ void TestMockPage::shortTestByKeyboardEndsInResultHistoryAndReview()
     QCOMPARE(form.ProgressT->findChild<QPushButton *>(QStringLiteral("ProgressTopic1"))->text(),
              QStringLiteral("No-Parking Places and Distances (Driving Rules) \u2013 1 wrong"));
     QTest::mouseClick(form.ProgressT->findChild<QPushButton *>(QStringLiteral("ProgressPractise")), Qt::LeftButton);
-    for (const Qt::Key key : {Qt::Key_2, Qt::Key_Return, Qt::Key_3, Qt::Key_Return, Qt::Key_2, Qt::Key_Return, Qt::Key_2}) {
+    for (const Qt::Key key :
+         {Qt::Key_2, Qt::Key_Return, Qt::Key_3, Qt::Key_Return, Qt::Key_2, Qt::Key_Return, Qt::Key_2}) {
         QVERIFY(progressText("DrillCounter").startsWith(QStringLiteral("To practise: 1 ")));
         press(key);
     }
@@ -168,8 +170,8 @@ void TestMockPage::drawProblemsAreSaidOnceBeforeTheClockRuns()
     // The garbage line, the damaged file and the missing road signs, in one message.
     QCOMPARE(recorder.all().size(), 1);
     const QString said = recorder.messages.value(0);
-    QVERIFY2(said.contains(QStringLiteral("\"lots\"")) && said.contains(QStringLiteral("Questions/5.lrn"))
-                 && said.contains(QStringLiteral("0 of the 1 road signs questions")),
+    QVERIFY2(said.contains(QStringLiteral("\"lots\"")) && said.contains(QStringLiteral("Questions/5.lrn")) &&
+                 said.contains(QStringLiteral("0 of the 1 road signs questions")),
              qPrintable(said));
     QCOMPARE(text(form, "MockCounter"), QStringLiteral("Question 1 of 4"));
     QVERIFY(text(form, "MockNotice").contains(QStringLiteral("Questions/5.lrn")));

@@ -19,7 +19,8 @@
 
 namespace {
 
-const QString namePrompt = QStringLiteral("Please enter your name and click the next button on the bottom right or press the enter key");
+const QString namePrompt =
+    QStringLiteral("Please enter your name and click the next button on the bottom right or press the enter key");
 
 // A data directory with a small bank and the course icons.
 void prepare(TempDataDir &dir, int questions = 30)
@@ -130,10 +131,14 @@ void TestSignIn::returningLearnerResumes_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("storedAfter");
     QTest::addColumn<int>("shownNext");
-    QTest::newRow("25 motorcycle") << "25" << "m" << 2 << "24" << 25;
-    QTest::newRow("1 light") << "1" << "lv" << 1 << "0" << 1;
-    QTest::newRow("7 heavy") << "7" << "hv" << 0 << "6" << 7;
-    QTest::newRow("not a number") << "x" << "lv" << 1 << "-1" << 0;
+    QTest::newRow("25 motorcycle") << "25"
+                                   << "m" << 2 << "24" << 25;
+    QTest::newRow("1 light") << "1"
+                             << "lv" << 1 << "0" << 1;
+    QTest::newRow("7 heavy") << "7"
+                             << "hv" << 0 << "6" << 7;
+    QTest::newRow("not a number") << "x"
+                                  << "lv" << 1 << "-1" << 0;
 }
 
 void TestSignIn::returningLearnerResumes()
@@ -244,9 +249,11 @@ void TestSignIn::greetingsKeepToOneLine()
                 if (p.red() > 90 && p.green() < 50 && p.blue() < 50)
                     ink |= QRect(x, y, 1, 1);
             }
-        QVERIFY2(ink.height() <= QFontMetrics(greeting->font()).height() && ink.top() > 0
-                     && ink.bottom() < canvas.height() - 1,
-                 qPrintable(QStringLiteral("%1: ink rows %2 to %3").arg(greeting->objectName()).arg(ink.top()).arg(ink.bottom())));
+        QVERIFY2(
+            ink.height() <= QFontMetrics(greeting->font()).height() && ink.top() > 0 &&
+                ink.bottom() < canvas.height() - 1,
+            qPrintable(
+                QStringLiteral("%1: ink rows %2 to %3").arg(greeting->objectName()).arg(ink.top()).arg(ink.bottom())));
     }
 }
 
@@ -279,8 +286,8 @@ void TestSignIn::unsafeOrReservedNamesAreRefused()
     const QStringList afterStart = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     signIn(form, name);
     QCOMPARE(recorder.all().size(), 1);
-    QVERIFY2(recorder.messages.value(0).contains(QStringLiteral("cannot be used"))
-                 || recorder.messages.value(0).contains(QStringLiteral("program's own files")),
+    QVERIFY2(recorder.messages.value(0).contains(QStringLiteral("cannot be used")) ||
+                 recorder.messages.value(0).contains(QStringLiteral("program's own files")),
              qPrintable(recorder.all().value(0)));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), afterStart);
     QVERIFY(!QFileInfo::exists(dir.path() + QStringLiteral("/../outside.sav")));
@@ -324,8 +331,8 @@ void TestSignIn::tilesLightAndDimUnderThePointer()
     prepare(dir);
     TForm2 form;
     CoursePage *course = form.Course;
-    QVERIFY(!child<QLabel>(course, "Image34")->isHidden() && !child<QLabel>(course, "Image31")->isHidden()
-            && child<QLabel>(course, "Image35")->isHidden());
+    QVERIFY(!child<QLabel>(course, "Image34")->isHidden() && !child<QLabel>(course, "Image31")->isHidden() &&
+            child<QLabel>(course, "Image35")->isHidden());
     course->Image34MouseEnter();
     QVERIFY(child<QLabel>(course, "Image34")->isHidden() && !child<QLabel>(course, "Image31")->isHidden());
     course->Image31MouseLeave();
@@ -401,13 +408,13 @@ void TestSignIn::lastTileClickDecidesTheCourse()
     course->Image38MouseEnter();
     course->Image33Click();
     QCOMPARE(form.state().RadioGroup1, 2);
-    QVERIFY(!child<QLabel>(course, "Image34")->isHidden());   // light slot dimmed again
+    QVERIFY(!child<QLabel>(course, "Image34")->isHidden()); // light slot dimmed again
     QVERIFY(child<QLabel>(course, "Image35")->isHidden());
-    QVERIFY(!child<QLabel>(course, "Image39")->isHidden());   // motorcycle slot ticked
+    QVERIFY(!child<QLabel>(course, "Image39")->isHidden()); // motorcycle slot ticked
     QCOMPARE(child<TTextFader>(form.MenuT, "TextFader3")->Lines(), QStringList{QStringLiteral("Motorcycle Course")});
     QCOMPARE(child<TTextFader>(form.MenuT, "TextFader6")->Lines(), QStringList{QStringLiteral("Motorcycle Controls")});
     QVERIFY(!child<QLabel>(form.MenuT, "Image20")->pixmap().isNull());
-    QVERIFY(form.state().ctype.isEmpty());   // a tile click sets no course code
+    QVERIFY(form.state().ctype.isEmpty()); // a tile click sets no course code
     QVERIFY(recorder.all().isEmpty());
 }
 
@@ -432,8 +439,9 @@ void TestSignIn::nextWithoutTileShowsMessage()
     signIn(form, QStringLiteral("Sipho"));
     recorder.clear();
     clickOn(child<HotSpot>(form.Course, "SpeedButton22"));
-    QCOMPARE(recorder.messages, QStringList{QStringLiteral(
-                                    "Select a Course you want to study for by clicking on one of the images (car,truck or bike)")});
+    QCOMPARE(recorder.messages,
+             QStringList{QStringLiteral(
+                 "Select a Course you want to study for by clicking on one of the images (car,truck or bike)")});
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.Course));
 }
 
@@ -451,7 +459,8 @@ void TestSignIn::nextAfterHeavyConfirmsTheCourse()
     QCOMPARE(dir.readLines(QStringLiteral("Learner1.sav")), (QStringList{"Learner1", "1", "hv"}));
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MenuT));
     QVERIFY(child<QPushButton>(form.MenuT, "Button1")->isHidden());
-    QCOMPARE(dir.readLines(QStringLiteral("doc/Learner1.lrn")), (QStringList{"Learner1", "0", "0", "0", "0", "0", "0"}));
+    QCOMPARE(dir.readLines(QStringLiteral("doc/Learner1.lrn")),
+             (QStringList{"Learner1", "0", "0", "0", "0", "0", "0"}));
     QVERIFY(form.Timer1->isActive());
     QVERIFY(recorder.all().isEmpty());
 }

@@ -97,8 +97,9 @@ void TestStartup::longVersionLineIsCutInTheCaption()
     const QByteArray line = QByteArray("2001").append(QByteArray(100000, 'x'));
     dir.writeBytes(QStringLiteral("doc/ver.txt"), line);
     TForm2 form;
-    QCOMPARE(form.windowTitle(), QStringLiteral("Tarmika V ") + QString::fromLatin1(line.left(VersionFile::maxCaptionVersion))
-                                     + QStringLiteral("..."));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Tarmika V ") +
+                                     QString::fromLatin1(line.left(VersionFile::maxCaptionVersion)) +
+                                     QStringLiteral("..."));
     // The file and the version the update check compares are untouched.
     QCOMPARE(form.Panel2->v1.value(0), QString::fromLatin1(line));
     QCOMPARE(dir.readBytes(QStringLiteral("doc/ver.txt")), line);
@@ -109,8 +110,8 @@ void TestStartup::pagesAreInTheirOrder()
     TempDataDir dir;
     dir.writeQuestion(1);
     TForm2 form;
-    const QStringList names{"MotorcycleT", "Signs", "LearnersT", "MenuT", "QuestionT", "LightVT", "Cardinal",
-                            "Driving", "Responsibilities", "Driverules", "exterior", "heavyVT", "Login", "Course",
+    const QStringList names{"MotorcycleT", "Signs", "LearnersT", "MenuT", "QuestionT", "LightVT", "Cardinal", "Driving",
+                            "Responsibilities", "Driverules", "exterior", "heavyVT", "Login", "Course",
                             // the pages added after the fourteen of the design
                             "MockT", "ProgressT"};
     QCOMPARE(form.PageControl1->count(), names.size());

@@ -53,7 +53,8 @@ void writeCourseIcons(const TempDataDir &dir)
 QString writeUpdater(const TempDataDir &dir)
 {
     dir.writeBytes(QStringLiteral("updater.sh"), "#!/bin/sh\necho started > updater-ran\n");
-    QFile::setPermissions(dir.filePath(QStringLiteral("updater.sh")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(dir.filePath(QStringLiteral("updater.sh")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return dir.filePath(QStringLiteral("updater.sh"));
 }
 
@@ -68,9 +69,9 @@ class SmallDisk {
 public:
     SmallDisk(const TempDataDir &dir, int kilobytes) : m_path(dir.path())
     {
-        m_mounted = QProcess::execute(QStringLiteral("mount"),
-                                      {"-t", "tmpfs", "-o", QStringLiteral("size=%1k").arg(kilobytes), "tmpfs", m_path})
-            == 0;
+        m_mounted =
+            QProcess::execute(QStringLiteral("mount"),
+                              {"-t", "tmpfs", "-o", QStringLiteral("size=%1k").arg(kilobytes), "tmpfs", m_path}) == 0;
         // The working directory must be the mounted folder, not the one under it.
         if (m_mounted)
             QDir::setCurrent(m_path);
@@ -114,8 +115,9 @@ void TestUpdates::emptyBankIsDownloadedAtStartUp()
     QVERIFY2(server.isRunning(), qPrintable(server.errorString()));
     server.addFile(QStringLiteral("public_html/questions/qcount.txt"), "3\r\n");
     for (int n = 1; n <= 3; ++n)
-        server.addFile(QStringLiteral("public_html/questions/%1.lrn").arg(n),
-                       QStringLiteral("Question %1\r\nA\r\nB\r\nC\r\n1\r\n2\r\n3\r\n4\r\na1\r\n1\r\n0\r\n").arg(n).toUtf8());
+        server.addFile(
+            QStringLiteral("public_html/questions/%1.lrn").arg(n),
+            QStringLiteral("Question %1\r\nA\r\nB\r\nC\r\n1\r\n2\r\n3\r\n4\r\na1\r\n1\r\n0\r\n").arg(n).toUtf8());
     TempDataDir dir;
     MessageRecorder recorder;
     TForm2 form(serverAt(server.host(), server.port()));
@@ -134,7 +136,7 @@ void TestUpdates::emptyBankIsDownloadedAtStartUp()
     QCOMPARE(form.state().Qnumber, 0);
     QVERIFY(recorder.all().isEmpty());
     QCOMPARE(server.retrieved().mid(2), (QStringList{"/public_html/questions/3.lrn", "/public_html/questions/2.lrn",
-                                                      "/public_html/questions/1.lrn"}));
+                                                     "/public_html/questions/1.lrn"}));
 }
 
 void TestUpdates::newerBuildIsHandedToTheUpdater()
@@ -148,7 +150,8 @@ void TestUpdates::newerBuildIsHandedToTheUpdater()
     dir.writeQuestion(1);
     // A stand-in updater that leaves a mark where it was started.
     dir.writeBytes(QStringLiteral("updater.sh"), "#!/bin/sh\necho started > updater-ran\n");
-    QFile::setPermissions(dir.filePath(QStringLiteral("updater.sh")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(dir.filePath(QStringLiteral("updater.sh")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     MessageRecorder recorder;
     TForm2 form(serverAt(server.host(), server.port()));
     form.Panel2->setUpdaterPath(dir.filePath(QStringLiteral("updater.sh")));
@@ -170,7 +173,7 @@ void TestUpdates::newerBuildIsHandedToTheUpdater()
     QCOMPARE(LineListFile::read(dir.filePath(QStringLiteral("doc/tempver.txt"))), QStringList{QStringLiteral("1002")});
     QCOMPARE(child<QLabel>(form.Panel2, "DLstatus")->text(), QStringLiteral("Installing New Update"));
     QCOMPARE(child<TTextFader>(form.Panel2, "updatestatus")->Lines(), QStringList{QStringLiteral("Applying Update")});
-    QVERIFY(!form.isVisible());   // the window closed itself for the updater
+    QVERIFY(!form.isVisible()); // the window closed itself for the updater
     QTRY_VERIFY(dir.exists(QStringLiteral("updater-ran")));
     QVERIFY(recorder.all().isEmpty());
 }

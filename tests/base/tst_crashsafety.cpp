@@ -27,18 +27,25 @@ QStringList version(const QString &kind, int which)
 {
     QStringList lines;
     if (kind == u"profile")
-        lines << QStringLiteral("Thabo") << QString::number(which ? 57 : 121) << (which ? QStringLiteral("lv") : QStringLiteral("m"));
+        lines << QStringLiteral("Thabo") << QString::number(which ? 57 : 121)
+              << (which ? QStringLiteral("lv") : QStringLiteral("m"));
     else
-        lines << QStringLiteral("Thabo") << QString::number(which ? 12 : 30) << QStringLiteral("4") << QStringLiteral("40")
-              << QStringLiteral("0") << QStringLiteral("0") << QStringLiteral("0");
-    const int padding = which ? 2000 : 3000;   // the two versions differ in length too
+        lines << QStringLiteral("Thabo") << QString::number(which ? 12 : 30) << QStringLiteral("4")
+              << QStringLiteral("40") << QStringLiteral("0") << QStringLiteral("0") << QStringLiteral("0");
+    const int padding = which ? 2000 : 3000; // the two versions differ in length too
     for (int i = 0; i < padding; ++i)
         lines << QStringLiteral("%1 version %2 line %3").arg(kind).arg(which).arg(i);
     return lines;
 }
 
-QString profilePath(const QString &dir) { return dir + QStringLiteral("/Thabo.sav"); }
-QString progressPath(const QString &dir) { return dir + QStringLiteral("/doc/Thabo.lrn"); }
+QString profilePath(const QString &dir)
+{
+    return dir + QStringLiteral("/Thabo.sav");
+}
+QString progressPath(const QString &dir)
+{
+    return dir + QStringLiteral("/doc/Thabo.lrn");
+}
 
 // The saving process: writes both files, alternating their versions, until it is killed. It says
 // "ready" once both files have been replaced once, so the parent knows saves are under way.
@@ -82,14 +89,17 @@ void TestCrashSafety::killedSaveLeavesOldOrNewFileWhole()
 
     const quint32 seed = QRandomGenerator::global()->generate();
     QRandomGenerator random(seed);
-    const auto check = [&](const QString &path, const QByteArray (&versions)[2], int kill) {
+    const auto check = [&](const QString &path, const QByteArray(&versions)[2], int kill) {
         QFile file(path);
         QVERIFY2(file.open(QIODevice::ReadOnly),
                  qPrintable(QStringLiteral("kill %1 (seed %2): %3 is missing").arg(kill).arg(seed).arg(path)));
         const QByteArray content = file.readAll();
         QVERIFY2(content == versions[0] || content == versions[1],
                  qPrintable(QStringLiteral("kill %1 (seed %2): %3 holds %4 bytes, neither version whole")
-                                .arg(kill).arg(seed).arg(path).arg(content.size())));
+                                .arg(kill)
+                                .arg(seed)
+                                .arg(path)
+                                .arg(content.size())));
     };
 
     int changed = 0;
@@ -124,12 +134,18 @@ void TestCrashSafety::killedSaveLeavesOldOrNewFileWhole()
 void TestCrashSafety::onlyLeftoversOfOwnSavesAreRemoved()
 {
     TempDataDir dir;
-    const QStringList leftovers{"Thabo.sav.CpHhxt", "doc/Thabo.lrn.QwErTy", "doc/maxcount.lrn.abcdef",
+    const QStringList leftovers{"Thabo.sav.CpHhxt",   "doc/Thabo.lrn.QwErTy",    "doc/maxcount.lrn.abcdef",
                                 "doc/ver.txt.ZZZZZZ", "Questions/12.lrn.HhHhHh", "Tarmika1002.exe.pLmNoK"};
     // Look-alikes: other files, other folders, other endings, and entries that are no plain file.
-    const QStringList others{"Thabo.sav", "Thabo.sav.Ab12Cd", "Thabo.sav.AbCdEfG", "notes.txt.AbCdEf",
-                             "doc/guide.rtf.AbCdEf", "images/quest.png.AbCdEf", "Questions/x.lrn.AbCdEf",
-                             "adds/a0.png.AbCdEf", "outside.txt"};
+    const QStringList others{"Thabo.sav",
+                             "Thabo.sav.Ab12Cd",
+                             "Thabo.sav.AbCdEfG",
+                             "notes.txt.AbCdEf",
+                             "doc/guide.rtf.AbCdEf",
+                             "images/quest.png.AbCdEf",
+                             "Questions/x.lrn.AbCdEf",
+                             "adds/a0.png.AbCdEf",
+                             "outside.txt"};
     for (const QString &file : leftovers + others)
         dir.writeBytes(file, "Thabo\r\n1\r\nlv\r\n");
     dir.mkdir(QStringLiteral("Naledi.sav.FolDer"));

@@ -88,9 +88,13 @@ void TestLineListFile::decodesEncodingsAndLineEnds_data()
     QTest::newRow("mixed ends") << QByteArray("a\rb\nc\r\n") << QStringList{"a", "b", "c"};
     QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx\r\n") << QStringList{"", "", "x"};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
-    QTest::newRow("utf-8 bom") << QByteArray("\xEF\xBB\xBFR\xC3\xA9sum\xC3\xA9\r\n") << QStringList{QStringLiteral("Résumé")};
+    QTest::newRow("utf-8 bom") << QByteArray("\xEF\xBB\xBFR\xC3\xA9sum\xC3\xA9\r\n")
+                               << QStringList{QStringLiteral("Résumé")};
     QTest::newRow("utf-8 without bom") << QByteArray("caf\xC3\xA9\n") << QStringList{QStringLiteral("café")};
-    QTest::newRow("utf-16le bom") << QByteArray("\xFF\xFE" "a\0\r\0\n\0\xAC\x20", 10) << QStringList{"a", QStringLiteral("€")};
+    QTest::newRow("utf-16le bom") << QByteArray("\xFF\xFE"
+                                                "a\0\r\0\n\0\xAC\x20",
+                                                10)
+                                  << QStringList{"a", QStringLiteral("€")};
     QTest::newRow("utf-16be bom") << QByteArray("\xFE\xFF\0a\0\n\0b", 8) << ab;
     QTest::newRow("windows-1252") << QByteArray("Learner\x92s \x80 caf\xE9\r\n")
                                   << QStringList{QStringLiteral("Learner’s € café")};

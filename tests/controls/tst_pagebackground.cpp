@@ -23,7 +23,8 @@ namespace {
 // the check looks there, so a page drawn without its picture cannot pass.
 QPair<QPoint, QRgb> markOfDesign(const QString &pageName)
 {
-    const QImage design = designPicture(QStringLiteral("bg_") + pageName).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage design =
+        designPicture(QStringLiteral("bg_") + pageName).toImage().convertToFormat(QImage::Format_RGB32);
     for (int y = design.height() / 2; y < design.height(); y += 7) {
         for (int x = design.width() / 2; x < design.width(); x += 7) {
             if (design.pixel(x, y) != qRgb(255, 255, 255))
@@ -129,7 +130,7 @@ void TestPageBackground::prefetchedPictureIsTheSamePicture()
     const QImage direct = designPicture(QStringLiteral("bg_Login")).toImage();
     QVERIFY(!direct.isNull());
     prefetchDesignPicture(QStringLiteral("bg_Login"));
-    prefetchDesignPicture(QStringLiteral("bg_Login"));   // a second request replaces the first
+    prefetchDesignPicture(QStringLiteral("bg_Login")); // a second request replaces the first
     QCOMPARE(designPicture(QStringLiteral("bg_Login")).toImage(), direct);
     // Taken once; afterwards the picture loads as usual.
     QCOMPARE(designPicture(QStringLiteral("bg_Login")).toImage(), direct);

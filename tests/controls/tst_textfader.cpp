@@ -135,17 +135,28 @@ void TextFaderTest::translateResolvesEscapes_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("plain") << "Road Signs / Signals" << "Road Signs / Signals";
-    QTest::newRow("line break") << "A\\nB" << "A\r\nB";
-    QTest::newRow("tab") << "a\\tb" << "a\tb";
-    QTest::newRow("doubled backslash") << "C:\\\\doc" << "C:\\doc";
-    QTest::newRow("escaped backslash before n") << "x\\\\n" << "x\\n";
-    QTest::newRow("unknown escape drops both") << "a\\qb" << "ab";
-    QTest::newRow("capital N is unknown") << "a\\Nb" << "ab";
-    QTest::newRow("final backslash") << "end\\" << "end";
-    QTest::newRow("lone backslash") << "\\" << "";
-    QTest::newRow("ampersand untouched") << "Tom & Jerry" << "Tom & Jerry";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("plain") << "Road Signs / Signals"
+                           << "Road Signs / Signals";
+    QTest::newRow("line break") << "A\\nB"
+                                << "A\r\nB";
+    QTest::newRow("tab") << "a\\tb"
+                         << "a\tb";
+    QTest::newRow("doubled backslash") << "C:\\\\doc"
+                                       << "C:\\doc";
+    QTest::newRow("escaped backslash before n") << "x\\\\n"
+                                                << "x\\n";
+    QTest::newRow("unknown escape drops both") << "a\\qb"
+                                               << "ab";
+    QTest::newRow("capital N is unknown") << "a\\Nb"
+                                          << "ab";
+    QTest::newRow("final backslash") << "end\\"
+                                     << "end";
+    QTest::newRow("lone backslash") << "\\"
+                                    << "";
+    QTest::newRow("ampersand untouched") << "Tom & Jerry"
+                                         << "Tom & Jerry";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TextFaderTest::translateResolvesEscapes()
@@ -206,8 +217,8 @@ void TextFaderTest::repeatCountStopsOnTheLastLine_data()
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<int>("repeatCount");
     QTest::addColumn<QStringList>("completions");
-    QTest::newRow("three lines twice")
-        << QStringList{"1", "2", "3"} << 2 << QStringList{"1", "2", "3", "1", "2", "3", "3"};
+    QTest::newRow("three lines twice") << QStringList{"1", "2", "3"} << 2
+                                       << QStringList{"1", "2", "3", "1", "2", "3", "3"};
     QTest::newRow("one line once") << QStringList{"only"} << 1 << QStringList{"only", "only"};
     // With no lines the very first tick ends a pass.
     QTest::newRow("empty list once") << QStringList{} << 1 << QStringList{""};
@@ -275,7 +286,7 @@ void TextFaderTest::tickAfterAClampedIndexWrapsToTheFirstLine()
     fader.Loaded();
     fader.SetLineIndex(5);
     QCOMPARE(fader.LineIndex(), 2);
-    QVERIFY(fader.CurText().isEmpty());   // the shown text waits for the next tick
+    QVERIFY(fader.CurText().isEmpty()); // the shown text waits for the next tick
 
     fader.TimerExpired();
     QCOMPARE(fader.LineIndex(), 0);
@@ -295,7 +306,7 @@ void TextFaderTest::deletingLinesPullsTheIndexBack()
     QCOMPARE(fader.LineIndex(), 2);
     fader.SetLineIndex(1);
     fader.DeleteLine(0);
-    QCOMPARE(fader.LineIndex(), 1);   // still inside the list: the index stays
+    QCOMPARE(fader.LineIndex(), 1); // still inside the list: the index stays
     fader.DeleteLine(7);
     fader.DeleteLine(-1);
     QCOMPARE(fader.Lines(), (QStringList{"1", "2"}));
@@ -355,25 +366,25 @@ void TextFaderTest::timerFollowsTheStates()
     fader.Loaded();
     QVERIFY(!fader.timer()->isActive());
 
-    fader.SetActive(true);   // starting
+    fader.SetActive(true); // starting
     QVERIFY(fader.timer()->isActive());
     QCOMPARE(fader.timer()->interval(), 5);
 
-    fader.TimerExpired();    // fading
+    fader.TimerExpired(); // fading
     QCOMPARE(fader.timer()->interval(), 40);
     fader.SetLineDelay(800); // a hold delay changes nothing while fading
     QCOMPARE(fader.timer()->interval(), 40);
     fader.SetFadeDelay(35);
     QCOMPARE(fader.timer()->interval(), 35);
 
-    fader.TimerExpired();    // holding
+    fader.TimerExpired(); // holding
     QCOMPARE(fader.timer()->interval(), 800);
-    fader.SetFadeDelay(20);  // a fade delay changes nothing while holding
+    fader.SetFadeDelay(20); // a fade delay changes nothing while holding
     QCOMPARE(fader.timer()->interval(), 800);
     fader.SetLineDelay(1200);
     QCOMPARE(fader.timer()->interval(), 1200);
 
-    fader.SetActive(false);  // stopped
+    fader.SetActive(false); // stopped
     QVERIFY(!fader.timer()->isActive());
     QCOMPARE(fader.CurText(), QStringLiteral("a"));
 }
@@ -403,7 +414,7 @@ void TextFaderTest::zeroIntervalStopsTheTicks()
 
     const int progress = fader.FadeProgress();
     const QString text = fader.CurText();
-    QTest::qWait(60);   // a zero-interval QTimer would fire on every pass of the event loop
+    QTest::qWait(60); // a zero-interval QTimer would fire on every pass of the event loop
     QCOMPARE(fader.FadeProgress(), progress);
     QCOMPARE(fader.CurText(), text);
 
@@ -423,7 +434,7 @@ void TextFaderTest::activeBeforeShownStartsWhenShown()
     fader->SetLines({QStringLiteral("Hello")});
     fader->SetFadeDelay(1);
     fader->SetActive(true);
-    QVERIFY(!fader->timer()->isActive());   // still loading
+    QVERIFY(!fader->timer()->isActive()); // still loading
 
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -465,7 +476,7 @@ void TextFaderTest::repaintsAtOnce()
     fader->SetActive(true);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    fader->SetFadeDelay(0);   // no ticks of its own while the test counts
+    fader->SetFadeDelay(0); // no ticks of its own while the test counts
     fader->SetLineDelay(0);
     QCoreApplication::processEvents();
 
@@ -585,7 +596,7 @@ void TextFaderTest::blendMatchesTheFormulaOnAnyPixels()
                 image.setPixel(x, y, random.generate());
         return image;
     };
-    const QImage target = noise(37, 5);   // an odd width leaves a tail after any vector loop
+    const QImage target = noise(37, 5); // an odd width leaves a tail after any vector loop
     const QImage source = noise(37, 5);
     auto mix = [](int t, int s, int amount) { return (t * (100 - amount) + s * amount) / 100; };
 
@@ -702,7 +713,7 @@ void TextFaderTest::transparentCopiesWhatLiesBeneath()
 
     auto *picture = new QLabel(&parent);
     picture->setGeometry(0, 0, 50, 50);
-    picture->setPixmap(coordinatePicture(25, 25).scaled(50, 50));   // 2 x 2 blocks
+    picture->setPixmap(coordinatePicture(25, 25).scaled(50, 50)); // 2 x 2 blocks
 
     auto filled = [&parent](const QColor &colour, const QRect &geometry) {
         auto *widget = new QWidget(&parent);
@@ -717,30 +728,31 @@ void TextFaderTest::transparentCopiesWhatLiesBeneath()
     hidden->hide();
     // Qt would otherwise make every sibling of a native widget native as well.
     QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
-    const auto restore = qScopeGuard([] { QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings, false); });
+    const auto restore =
+        qScopeGuard([] { QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings, false); });
     QWidget *native = filled(Qt::blue, QRect(20, 20, 10, 10));
     native->setAttribute(Qt::WA_DontCreateNativeAncestors);
     native->setAttribute(Qt::WA_NativeWindow);
-    filled(Qt::green, QRect(55, 25, 20, 20));   // earlier, partly beneath the fader
+    filled(Qt::green, QRect(55, 25, 20, 20)); // earlier, partly beneath the fader
     const QImage behind = parent.grab(QRect(20, 10, 40, 20)).toImage().convertToFormat(QImage::Format_RGB32);
 
     auto *fader = new TTextFader(&parent);
     fader->setGeometry(20, 10, 40, 20);
     fader->SetTransparent(true);
     fader->SetColor(Qt::red);
-    filled(Qt::red, QRect(20, 10, 10, 5));   // above the fader
+    filled(Qt::red, QRect(20, 10, 10, 5)); // above the fader
 
     const QImage canvas = fader->PaintCanvas();
     QCOMPARE(canvas.size(), QSize(40, 20));
 
     // The picture, pixel for pixel at its place: a picture pixel (x, y) lies at 2x, 2y.
-    QCOMPARE(canvas.pixel(0, 0), qRgb(100, 50, 0));   // parent (20, 10)
-    QCOMPARE(canvas.pixel(8, 4), qRgb(140, 70, 0));   // parent (28, 14): later sibling not copied
-    QCOMPARE(canvas.pixel(4, 12), qRgb(120, 110, 0)); // parent (24, 22): native sibling not copied
-    QCOMPARE(canvas.pixel(4, 2), qRgb(120, 60, 0));   // parent (24, 12): hidden sibling not copied
-    QCOMPARE(canvas.pixel(32, 19), QColor(Qt::white).rgb());   // parent's own background
-    QCOMPARE(canvas.pixel(36, 16), QColor(Qt::green).rgb());   // earlier sibling, partly overlapping
-    QCOMPARE(canvas.pixel(30, 14), QColor(Qt::white).rgb());   // beside that sibling
+    QCOMPARE(canvas.pixel(0, 0), qRgb(100, 50, 0));          // parent (20, 10)
+    QCOMPARE(canvas.pixel(8, 4), qRgb(140, 70, 0));          // parent (28, 14): later sibling not copied
+    QCOMPARE(canvas.pixel(4, 12), qRgb(120, 110, 0));        // parent (24, 22): native sibling not copied
+    QCOMPARE(canvas.pixel(4, 2), qRgb(120, 60, 0));          // parent (24, 12): hidden sibling not copied
+    QCOMPARE(canvas.pixel(32, 19), QColor(Qt::white).rgb()); // parent's own background
+    QCOMPARE(canvas.pixel(36, 16), QColor(Qt::green).rgb()); // earlier sibling, partly overlapping
+    QCOMPARE(canvas.pixel(30, 14), QColor(Qt::white).rgb()); // beside that sibling
 
     // Away from the native sibling, the copy matches the view of the parent before the fader came.
     QCOMPARE(canvas.copy(10, 0, 30, 20), behind.copy(10, 0, 30, 20));
@@ -768,7 +780,7 @@ void TextFaderTest::alignmentMovesTheInk_data()
 {
     QTest::addColumn<int>("alignment");
     QTest::addColumn<bool>("rightToLeft");
-    QTest::addColumn<int>("side");   // -1 left, 0 centre, 1 right
+    QTest::addColumn<int>("side"); // -1 left, 0 centre, 1 right
     QTest::newRow("left") << int(taLeftJustify) << false << -1;
     QTest::newRow("right") << int(taRightJustify) << false << 1;
     QTest::newRow("centre") << int(taCenter) << false << 0;

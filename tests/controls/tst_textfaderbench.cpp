@@ -98,7 +98,8 @@ void TextFaderBenchmark::fadeStepPaint()
 
     const int before = m_fader->paints;
     int repaints = 0;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         m_fader->repaint();
         ++repaints;
     }
@@ -116,7 +117,8 @@ void TextFaderBenchmark::holdRepaint()
 
     const int before = m_fader->paints;
     int repaints = 0;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         m_fader->repaint();
         ++repaints;
     }

@@ -39,7 +39,7 @@ void TextFaderIdleTest::fadeStepsPaintOnlyWhenTheTextChanges()
     fader->SetActive(true);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    fader->SetFadeDelay(0);   // time is driven by hand from here on
+    fader->SetFadeDelay(0); // time is driven by hand from here on
     fader->SetLineDelay(0);
     // The first pass brings the first line in from nothing, which is a change.
     do

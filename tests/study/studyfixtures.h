@@ -42,7 +42,10 @@ inline StudyListBox *topicListOf(const RulePage &page)
 {
     return child<StudyListBox>(&page, page.pageLook().topicListName);
 }
-inline QLabel *textLabelOf(const RulePage &page) { return child<QLabel>(&page, page.pageLook().textLabelName); }
+inline QLabel *textLabelOf(const RulePage &page)
+{
+    return child<QLabel>(&page, page.pageLook().textLabelName);
+}
 inline QLabel *pictureBoxOf(const RulePage &page)
 {
     return optionalChild<QLabel>(page, page.pageLook().pictureBoxName);
@@ -55,9 +58,18 @@ inline TTextFader *bannerOf(const RulePage &page)
 {
     return optionalChild<TTextFader>(page, page.pageLook().bannerName);
 }
-inline QLabel *pictureBoxOf(const ControlsPage &page) { return child<QLabel>(&page, page.pageLook().pictureBoxName); }
-inline QLabel *explanationOf(const ControlsPage &page) { return child<QLabel>(&page, page.pageLook().explanationName); }
-inline QFrame *frameOf(const ControlsPage &page) { return child<QFrame>(&page, QStringLiteral("controlsFrame")); }
+inline QLabel *pictureBoxOf(const ControlsPage &page)
+{
+    return child<QLabel>(&page, page.pageLook().pictureBoxName);
+}
+inline QLabel *explanationOf(const ControlsPage &page)
+{
+    return child<QLabel>(&page, page.pageLook().explanationName);
+}
+inline QFrame *frameOf(const ControlsPage &page)
+{
+    return child<QFrame>(&page, QStringLiteral("controlsFrame"));
+}
 inline QList<QLabel *> controlLabelsOf(const ControlsPage &page)
 {
     QList<QLabel *> labels;

@@ -19,7 +19,8 @@ Q_DECLARE_METATYPE(ControlsPage::Kind)
 
 namespace {
 
-const QString lightStart = u"Familiarize yourself with the vehicles controls, mouse over the control names on the right"_s;
+const QString lightStart =
+    u"Familiarize yourself with the vehicles controls, mouse over the control names on the right"_s;
 const QString motorcycleStart =
     u"Familiarize yourself with the Motorcycles controls, mouse over the control names on the right"_s;
 
@@ -39,9 +40,10 @@ void leave(QLabel *label)
 // Every picture either page can show, each with a size of its own.
 void writeControlPictures(const TempDataDir &dir)
 {
-    const QStringList names{u"m0"_s, u"m1"_s, u"m3"_s, u"m4"_s, u"m5"_s, u"m6"_s, u"m8"_s, u"m9"_s, u"m10"_s,
-                            u"defpic"_s, u"Cflicker"_s, u"Csteer"_s, u"Crear"_s, u"Cmirror"_s, u"Cclutch"_s,
-                            u"Cgear"_s, u"Cbrake"_s, u"Cpetrol"_s, u"Cwiper"_s, u"Chbrake"_s, u"Choot"_s};
+    const QStringList names{u"m0"_s,     u"m1"_s,      u"m3"_s,      u"m4"_s,     u"m5"_s,       u"m6"_s,
+                            u"m8"_s,     u"m9"_s,      u"m10"_s,     u"defpic"_s, u"Cflicker"_s, u"Csteer"_s,
+                            u"Crear"_s,  u"Cmirror"_s, u"Cclutch"_s, u"Cgear"_s,  u"Cbrake"_s,   u"Cpetrol"_s,
+                            u"Cwiper"_s, u"Chbrake"_s, u"Choot"_s};
     for (int i = 0; i < names.size(); ++i)
         writePicture(dir, u"images/"_s + names.at(i) + u".png"_s, QSize(30 + i, 20 + i));
 }
@@ -77,29 +79,55 @@ void TestControlsPages::pointingShowsPictureAndExplanation_data()
     QTest::addColumn<QString>("afterLeave");
 
     const Kind m = Kind::MotorcycleT;
-    QTest::newRow("Label17") << m << "Label17" << "Indicator Controller" << "images/m4.png"
+    QTest::newRow("Label17")
+        << m << "Label17"
+        << "Indicator Controller"
+        << "images/m4.png"
         << "Use the indicators to signal to others your intention to change lanes or direction, once a manoeuvre has "
-           "been completed, make sure the indicator has been cancelled" << true << QString();
-    QTest::newRow("Label5") << m << "Label5" << "Mirrors" << "images/m8.png"
+           "been completed, make sure the indicator has been cancelled"
+        << true << QString();
+    QTest::newRow("Label5")
+        << m << "Label5"
+        << "Mirrors"
+        << "images/m8.png"
         << "Look in the mirrors both right and left to check that it is safe behind and to the sides of your vehicle."
         << false << QString();
-    QTest::newRow("Label4") << m << "Label4" << "Clutch Lever" << "images/m9.png"
+    QTest::newRow("Label4")
+        << m << "Label4"
+        << "Clutch Lever"
+        << "images/m9.png"
         << "Use the clutch lever to disengage the drive between the engine and the gearbox in order to change gears "
-           "(Automatic Motorcycles do not have a clutch lever)" << false << QString();
-    QTest::newRow("Label36") << m << "Label36" << "Foot-Brake Pedal" << "images/m6.png"
-        << "Use the fooot brake to slow down the motorcycle or to stop" << true << QString();
+           "(Automatic Motorcycles do not have a clutch lever)"
+        << false << QString();
+    QTest::newRow("Label36") << m << "Label36"
+                             << "Foot-Brake Pedal"
+                             << "images/m6.png"
+                             << "Use the fooot brake to slow down the motorcycle or to stop" << true << QString();
 
     const Kind l = Kind::LightVT;
-    QTest::newRow("Label24") << l << "Label24" << " Indicators" << "images/Cflicker.png"
+    QTest::newRow("Label24")
+        << l << "Label24"
+        << " Indicators"
+        << "images/Cflicker.png"
         << "Use the indicators to signal to others your intention to change lanes or direction, once a manoeuvre has "
-           "been completed, make sure the indicator has been cancelled" << true << QString();
-    QTest::newRow("Label28") << l << "Label28" << " Steering Wheel" << "images/Csteer.png"
-        << "Used to steer in the direction you want to move provided its safe to do so." << true << lightStart;
-    QTest::newRow("Label26") << l << "Label26" << " Hand break" << "images/Chbrake.png"
+           "been completed, make sure the indicator has been cancelled"
+        << true << QString();
+    QTest::newRow("Label28") << l << "Label28"
+                             << " Steering Wheel"
+                             << "images/Csteer.png"
+                             << "Used to steer in the direction you want to move provided its safe to do so." << true
+                             << lightStart;
+    QTest::newRow("Label26")
+        << l << "Label26"
+        << " Hand break"
+        << "images/Chbrake.png"
         << "Use the handbrake to keep the vehicle stationary. Always depress the rachet release when applying the "
-           "handbrake." << true << QString();
-    QTest::newRow("Label27") << l << "Label27" << " Hooter/Horn" << "images/Choot.png"
-        << "Use to warn other road users in an emergency." << true << QString();
+           "handbrake."
+        << true << QString();
+    QTest::newRow("Label27") << l << "Label27"
+                             << " Hooter/Horn"
+                             << "images/Choot.png"
+                             << "Use to warn other road users in an emergency." << true << QString();
 }
 
 void TestControlsPages::pointingShowsPictureAndExplanation()
@@ -194,9 +222,11 @@ void TestControlsPages::pagesStartAtRest_data()
     QTest::addColumn<QString>("explanationName");
     QTest::addColumn<QString>("startingCaption");
     QTest::addColumn<int>("labelCount");
-    QTest::newRow("MotorcycleT") << Kind::MotorcycleT << "MotorcycleT" << "Image3" << QPoint(64, 117)
-                                 << "images/m0.png" << "mvc" << motorcycleStart << 8;
-    QTest::newRow("LightVT") << Kind::LightVT << "LightVT" << "Image15" << QPoint(64, 62) << "images/defpic.png"
+    QTest::newRow("MotorcycleT") << Kind::MotorcycleT << "MotorcycleT"
+                                 << "Image3" << QPoint(64, 117) << "images/m0.png"
+                                 << "mvc" << motorcycleStart << 8;
+    QTest::newRow("LightVT") << Kind::LightVT << "LightVT"
+                             << "Image15" << QPoint(64, 62) << "images/defpic.png"
                              << "Lvc" << lightStart << 11;
 }
 

@@ -52,8 +52,10 @@ void TestDocumentPages::courseChoosesTheDocument_data()
     QTest::addColumn<int>("courseSelection");
     QTest::addColumn<QString>("exterior");
     QTest::addColumn<QString>("interior");
-    QTest::newRow("heavy motor vehicle") << 0 << "doc/Hmve.rtf" << "doc/Hmvi.rtf";
-    QTest::newRow("light motor vehicle") << 1 << "doc/lmve.rtf" << "doc/Hmvi.rtf";
+    QTest::newRow("heavy motor vehicle") << 0 << "doc/Hmve.rtf"
+                                         << "doc/Hmvi.rtf";
+    QTest::newRow("light motor vehicle") << 1 << "doc/lmve.rtf"
+                                         << "doc/Hmvi.rtf";
     QTest::newRow("motorcycle: no interior") << 2 << "doc/mve.rtf" << QString();
     QTest::newRow("no course") << -1 << QString() << QString();
     QTest::newRow("out of range") << 3 << QString() << QString();
@@ -73,7 +75,7 @@ void TestDocumentPages::inspectionsLoadTheCourseDocument_data()
     QTest::addColumn<bool>("interior");
     QTest::addColumn<int>("courseSelection");
     QTest::addColumn<bool>("opens");
-    QTest::addColumn<QString>("shownText");   // what the viewer shows afterwards
+    QTest::addColumn<QString>("shownText"); // what the viewer shows afterwards
     QTest::newRow("exterior, heavy") << false << 0 << true << "Heavy exterior";
     QTest::newRow("exterior, light") << false << 1 << true << "Light exterior";
     QTest::newRow("exterior, motorcycle") << false << 2 << true << "Motorcycle exterior";
@@ -103,7 +105,7 @@ void TestDocumentPages::inspectionsLoadTheCourseDocument()
 
 void TestDocumentPages::unreadableDocumentChangesNothing_data()
 {
-    QTest::addColumn<QByteArray>("content");   // empty: the file is missing
+    QTest::addColumn<QByteArray>("content"); // empty: the file is missing
     QTest::newRow("missing") << QByteArray();
     QTest::newRow("not RTF") << QByteArray("plain words, no rich text");
 }

@@ -132,8 +132,8 @@ QByteArray rtf(const QByteArray &body)
 {
     return "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman\\fcharset0 Times New Roman;}"
            "{\\f2\\fnil\\fcharset2 Symbol;}{\\f3\\fnil\\fcharset204 Arial Cyr;}}"
-           "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green128\\blue0;\\red255\\green255\\blue0;}"
-           + body + "}";
+           "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green128\\blue0;\\red255\\green255\\blue0;}" +
+           body + "}";
 }
 
 // A document with a little of everything, the seed of the mutation test.
@@ -146,14 +146,13 @@ QByteArray sampleDocument()
                "\\pard\\trowd\\cellx2000\\cellx4000\\intbl Tyre\\cell {\\cf1 Worn}\\cell\\row"
                "\\trowd\\cellx2000\\cellx4000\\intbl Oil\\cell OK\\cell\\row"
                "\\pard{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt Link}}\\par"
-               "{\\pict\\pngblip\\picwgoal300\\pichgoal300 "
-               + pngOf(4, 4).toHex() + "}\\par\\ul End\\ulnone\\par");
+               "{\\pict\\pngblip\\picwgoal300\\pichgoal300 " +
+               pngOf(4, 4).toHex() + "}\\par\\ul End\\ulnone\\par");
 }
 
 } // namespace
 
-class TestRtfReader : public QObject
-{
+class TestRtfReader : public QObject {
     Q_OBJECT
 
 private slots:
@@ -265,12 +264,12 @@ void TestRtfReader::decodesCodePageEscapes_data()
     QTest::newRow("euro in the 1252 range") << rtf("\\'80 5") << QString::fromUtf8("€ 5");
     QTest::newRow("curly quotes in the 1252 range") << rtf("\\'93x\\'94") << QString::fromUtf8("“x”");
     QTest::newRow("unescaped 8-bit text") << rtf("caf\xe9") << QString::fromUtf8("café");
-    QTest::newRow("other ANSI code page") << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'c0\\'e1}")
-                                          << QString::fromUtf8("Аб");
+    QTest::newRow("other ANSI code page")
+        << QByteArray("{\\rtf1\\ansi\\ansicpg1251 \\'c0\\'e1}") << QString::fromUtf8("Аб");
     QTest::newRow("font charset picks its code page") << rtf("{\\f3\\'c0}\\'c0") << QString::fromUtf8("АÀ");
     QTest::newRow("symbol font bullet") << rtf("{\\f2\\'b7}\\'b7") << QString::fromUtf8("•·");
-    QTest::newRow("unknown code page falls back to 1252") << QByteArray("{\\rtf1\\ansicpg99999 \\'e9}")
-                                                          << QString::fromUtf8("é");
+    QTest::newRow("unknown code page falls back to 1252")
+        << QByteArray("{\\rtf1\\ansicpg99999 \\'e9}") << QString::fromUtf8("é");
     QTest::newRow("escape with one hex digit") << rtf("\\'9 x") << QString::fromUtf8("\t x");
     QTest::newRow("escape without hex digits") << rtf("\\'zz") << "zz";
 }
@@ -322,25 +321,36 @@ void TestRtfReader::appliesCharacterFormatting_data()
     QTest::addColumn<QColor>("background");
     const QColor none;
     QTest::newRow("plain") << rtf("x") << "x" << false << false << false << false << 12.0 << "Arial" << none << none;
-    QTest::newRow("bold") << rtf("\\b x\\b0 y") << "x" << true << false << false << false << 12.0 << "Arial" << none << none;
-    QTest::newRow("bold off") << rtf("\\b x\\b0 y") << "y" << false << false << false << false << 12.0 << "Arial" << none << none;
-    QTest::newRow("italic") << rtf("\\i x") << "x" << false << true << false << false << 12.0 << "Arial" << none << none;
-    QTest::newRow("underline") << rtf("\\ul x\\ulnone y") << "x" << false << false << true << false << 12.0 << "Arial" << none << none;
-    QTest::newRow("ulnone") << rtf("\\ul x\\ulnone y") << "y" << false << false << false << false << 12.0 << "Arial" << none << none;
-    QTest::newRow("ul0") << rtf("\\ul x\\ul0 y") << "y" << false << false << false << false << 12.0 << "Arial" << none << none;
-    QTest::newRow("double underline") << rtf("\\uldb x") << "x" << false << false << true << false << 12.0 << "Arial" << none << none;
-    QTest::newRow("strike") << rtf("\\strike x") << "x" << false << false << false << true << 12.0 << "Arial" << none << none;
-    QTest::newRow("half-point size") << rtf("\\fs36 x") << "x" << false << false << false << false << 18.0 << "Arial" << none << none;
-    QTest::newRow("odd half-points") << rtf("\\fs21 x") << "x" << false << false << false << false << 10.5 << "Arial" << none << none;
-    QTest::newRow("font switch") << rtf("\\f1 x") << "x" << false << false << false << false << 12.0 << "Times New Roman" << none << none;
+    QTest::newRow("bold") << rtf("\\b x\\b0 y") << "x" << true << false << false << false << 12.0 << "Arial" << none
+                          << none;
+    QTest::newRow("bold off") << rtf("\\b x\\b0 y") << "y" << false << false << false << false << 12.0 << "Arial"
+                              << none << none;
+    QTest::newRow("italic") << rtf("\\i x") << "x" << false << true << false << false << 12.0 << "Arial" << none
+                            << none;
+    QTest::newRow("underline") << rtf("\\ul x\\ulnone y") << "x" << false << false << true << false << 12.0 << "Arial"
+                               << none << none;
+    QTest::newRow("ulnone") << rtf("\\ul x\\ulnone y") << "y" << false << false << false << false << 12.0 << "Arial"
+                            << none << none;
+    QTest::newRow("ul0") << rtf("\\ul x\\ul0 y") << "y" << false << false << false << false << 12.0 << "Arial" << none
+                         << none;
+    QTest::newRow("double underline") << rtf("\\uldb x") << "x" << false << false << true << false << 12.0 << "Arial"
+                                      << none << none;
+    QTest::newRow("strike") << rtf("\\strike x") << "x" << false << false << false << true << 12.0 << "Arial" << none
+                            << none;
+    QTest::newRow("half-point size") << rtf("\\fs36 x") << "x" << false << false << false << false << 18.0 << "Arial"
+                                     << none << none;
+    QTest::newRow("odd half-points") << rtf("\\fs21 x") << "x" << false << false << false << false << 10.5 << "Arial"
+                                     << none << none;
+    QTest::newRow("font switch") << rtf("\\f1 x") << "x" << false << false << false << false << 12.0
+                                 << "Times New Roman" << none << none;
     QTest::newRow("colours") << rtf("\\cf1\\highlight3 x") << "x" << false << false << false << false << 12.0 << "Arial"
                              << QColor(255, 0, 0) << QColor(255, 255, 0);
     QTest::newRow("cb background") << rtf("\\cb2 x") << "x" << false << false << false << false << 12.0 << "Arial"
                                    << none << QColor(0, 128, 0);
-    QTest::newRow("colour 0 is automatic") << rtf("\\cf0 x") << "x" << false << false << false << false << 12.0 << "Arial"
-                                          << none << none;
-    QTest::newRow("colour beyond the table ignored") << rtf("\\cf9 x") << "x" << false << false << false << false << 12.0
-                                                    << "Arial" << none << none;
+    QTest::newRow("colour 0 is automatic")
+        << rtf("\\cf0 x") << "x" << false << false << false << false << 12.0 << "Arial" << none << none;
+    QTest::newRow("colour beyond the table ignored")
+        << rtf("\\cf9 x") << "x" << false << false << false << false << 12.0 << "Arial" << none << none;
     QTest::newRow("group restores") << rtf("{\\b\\i\\fs40\\cf1 x}y") << "y" << false << false << false << false << 12.0
                                     << "Arial" << none << none;
     QTest::newRow("inside group") << rtf("{\\b\\i\\fs40\\cf1 x}y") << "x" << true << true << false << false << 20.0
@@ -348,8 +358,8 @@ void TestRtfReader::appliesCharacterFormatting_data()
     QTest::newRow("groups beyond the depth limit restore")
         << rtf(QByteArray(1500, '{') + "\\b\\fs40 x" + QByteArray(1500, '}') + "y") << "y" << false << false << false
         << false << 12.0 << "Arial" << none << none;
-    QTest::newRow("plain resets") << rtf("\\b\\i\\ul\\strike\\fs40\\f1\\cf1 x\\plain y") << "y" << false << false << false
-                                  << false << 12.0 << "Arial" << none << none;
+    QTest::newRow("plain resets") << rtf("\\b\\i\\ul\\strike\\fs40\\f1\\cf1 x\\plain y") << "y" << false << false
+                                  << false << false << 12.0 << "Arial" << none << none;
     QTest::newRow("huge size clamped") << rtf("\\fs99999999999 x") << "x" << false << false << false << false << 1638.0
                                        << "Arial" << none << none;
 }
@@ -398,8 +408,8 @@ void TestRtfReader::appliesParagraphFormatting_data()
                            << QList<double>{};
     QTest::newRow("justified") << rtf("\\qj p\\par") << "p" << int(Qt::AlignJustify) << 0.0 << 0.0 << 0.0 << 0.0 << 0.0
                                << QList<double>{};
-    QTest::newRow("last paragraph without par") << rtf("\\qc p") << "p" << int(Qt::AlignHCenter) << 0.0 << 0.0 << 0.0
-                                                << 0.0 << 0.0 << QList<double>{};
+    QTest::newRow("last paragraph without par")
+        << rtf("\\qc p") << "p" << int(Qt::AlignHCenter) << 0.0 << 0.0 << 0.0 << 0.0 << 0.0 << QList<double>{};
     QTest::newRow("twips to pixels") << rtf("\\li720\\ri360\\fi150\\sb240\\sa120 p\\par") << "p" << left << 48.0 << 24.0
                                      << 10.0 << 16.0 << 8.0 << QList<double>{};
     QTest::newRow("hanging indent gets a tab at the indent")
@@ -411,11 +421,11 @@ void TestRtfReader::appliesParagraphFormatting_data()
                                                << 0.0 << 0.0 << QList<double>{96.0, 192.0};
     QTest::newRow("pard resets") << rtf("\\qc\\li720\\tx100 a\\par\\pard p\\par") << "p" << left << 0.0 << 0.0 << 0.0
                                  << 0.0 << 0.0 << QList<double>{};
-    QTest::newRow("properties carry to the next paragraph") << rtf("\\qr\\sa60 a\\par p\\par") << "p"
-                                                            << int(Qt::AlignRight) << 0.0 << 0.0 << 0.0 << 0.0
-                                                            << 4.0 << QList<double>{};
-    QTest::newRow("negative margins clamped") << rtf("\\li-720\\sb-50 p\\par") << "p" << left << 0.0 << 0.0 << 0.0
-                                              << 0.0 << 0.0 << QList<double>{};
+    QTest::newRow("properties carry to the next paragraph")
+        << rtf("\\qr\\sa60 a\\par p\\par") << "p" << int(Qt::AlignRight) << 0.0 << 0.0 << 0.0 << 0.0 << 4.0
+        << QList<double>{};
+    QTest::newRow("negative margins clamped")
+        << rtf("\\li-720\\sb-50 p\\par") << "p" << left << 0.0 << 0.0 << 0.0 << 0.0 << 0.0 << QList<double>{};
     QTest::newRow("huge indent clamped") << rtf("\\li2147483647 p\\par") << "p" << left << 4096.0 << 0.0 << 0.0 << 0.0
                                          << 0.0 << QList<double>{};
 }
@@ -449,21 +459,21 @@ void TestRtfReader::embedsPictures_data()
     QTest::newRow("natural size") << rtf("{\\pict\\pngblip " + png + "}") << QList<QSizeF>{{40, 20}};
     QTest::newRow("goal size in twips") << rtf("{\\pict\\pngblip\\picwgoal1200\\pichgoal900 " + png + "}")
                                         << QList<QSizeF>{{80, 60}};
-    QTest::newRow("width goal keeps aspect") << rtf("{\\pict\\pngblip\\picwgoal1200 " + png + "}")
-                                             << QList<QSizeF>{{80, 40}};
-    QTest::newRow("height goal keeps aspect") << rtf("{\\pict\\pngblip\\pichgoal150 " + png + "}")
-                                              << QList<QSizeF>{{20, 10}};
+    QTest::newRow("width goal keeps aspect")
+        << rtf("{\\pict\\pngblip\\picwgoal1200 " + png + "}") << QList<QSizeF>{{80, 40}};
+    QTest::newRow("height goal keeps aspect")
+        << rtf("{\\pict\\pngblip\\pichgoal150 " + png + "}") << QList<QSizeF>{{20, 10}};
     QTest::newRow("scaled") << rtf("{\\pict\\pngblip\\picscalex50\\picscaley200 " + png + "}")
                             << QList<QSizeF>{{20, 40}};
     QTest::newRow("hex with line breaks and upper case")
         << rtf("{\\pict\\pngblip\r\n" + pngOf(40, 20).toHex().toUpper().insert(20, "\r\n").insert(50, " ") + "}")
         << QList<QSizeF>{{40, 20}};
     QTest::newRow("jpeg") << rtf("{\\pict\\jpegblip " + jpegOf(16, 8).toHex() + "}") << QList<QSizeF>{{16, 8}};
-    QTest::newRow("binary data") << rtf("{\\pict\\pngblip\\bin" + QByteArray::number(pngOf(40, 20).size()) + " "
-                                        + pngOf(40, 20) + "}")
+    QTest::newRow("binary data") << rtf("{\\pict\\pngblip\\bin" + QByteArray::number(pngOf(40, 20).size()) + " " +
+                                        pngOf(40, 20) + "}")
                                  << QList<QSizeF>{{40, 20}};
-    QTest::newRow("nested group inside picture") << rtf("{\\pict{\\*\\blipuid 0123abcd}\\pngblip " + png + "}")
-                                                 << QList<QSizeF>{{40, 20}};
+    QTest::newRow("nested group inside picture")
+        << rtf("{\\pict{\\*\\blipuid 0123abcd}\\pngblip " + png + "}") << QList<QSizeF>{{40, 20}};
     QTest::newRow("word's two versions give one picture")
         << rtf("{\\*\\shppict{\\pict\\pngblip " + png + "}}{\\nonshppict{\\pict\\wmetafile8 0102}}")
         << QList<QSizeF>{{40, 20}};
@@ -474,8 +484,8 @@ void TestRtfReader::embedsPictures_data()
     QTest::newRow("corrupt data") << rtf("{\\pict\\pngblip 89504e470d0a1a0a0000}") << QList<QSizeF>{};
     QTest::newRow("jpeg data named png") << rtf("{\\pict\\pngblip " + jpegOf(4, 4).toHex() + "}") << QList<QSizeF>{};
     QTest::newRow("truncated picture") << QByteArray("{\\rtf1{\\pict\\pngblip " + png) << QList<QSizeF>{};
-    QTest::newRow("claims 30000 x 30000") << rtf("{\\pict\\pngblip " + pngClaiming(30000, 30000).toHex() + "}")
-                                          << QList<QSizeF>{};
+    QTest::newRow("claims 30000 x 30000")
+        << rtf("{\\pict\\pngblip " + pngClaiming(30000, 30000).toHex() + "}") << QList<QSizeF>{};
     QTest::newRow("shown size clamped") << rtf("{\\pict\\pngblip\\picwgoal2000000000\\pichgoal15 " + png + "}")
                                         << QList<QSizeF>{{4096, 1}};
     QTest::newRow("picture in skipped group") << rtf("{\\*\\unknown{\\pict\\pngblip " + png + "}}") << QList<QSizeF>{};
@@ -511,10 +521,9 @@ void TestRtfReader::buildsTables_data()
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<QList<QStringList>>("rows");
     QTest::addColumn<QString>("after");
-    QTest::newRow("two by two")
-        << rtf("\\trowd\\cellx1500\\cellx3000\\pard\\intbl A\\cell B\\cell\\row"
-               "\\trowd\\cellx1500\\cellx3000\\pard\\intbl C\\cell D\\cell\\row\\pard After")
-        << QList<QStringList>{{"A", "B"}, {"C", "D"}} << "After";
+    QTest::newRow("two by two") << rtf("\\trowd\\cellx1500\\cellx3000\\pard\\intbl A\\cell B\\cell\\row"
+                                       "\\trowd\\cellx1500\\cellx3000\\pard\\intbl C\\cell D\\cell\\row\\pard After")
+                                << QList<QStringList>{{"A", "B"}, {"C", "D"}} << "After";
     QTest::newRow("empty cells") << rtf("\\trowd\\cellx1\\cellx2\\cellx3\\intbl\\cell x\\cell\\cell\\row\\pard z")
                                  << QList<QStringList>{{"", "x", ""}} << "z";
     QTest::newRow("more cells than cellx") << rtf("\\trowd\\cellx1000\\intbl a\\cell b\\cell c\\cell\\row\\pard z")
@@ -522,7 +531,8 @@ void TestRtfReader::buildsTables_data()
     QStringList wide(RtfReader::maxTableColumns - 1, QStringLiteral("x"));
     wide.append(QStringList(300 - wide.size(), QStringLiteral("x")).join(u'\t'));
     QTest::newRow("cells beyond the column limit share the last")
-        << "{\\rtf1\\intbl " + QByteArray("x\\cell ").repeated(300) + "\\row\\pard z}" << QList<QStringList>{wide} << "z";
+        << "{\\rtf1\\intbl " + QByteArray("x\\cell ").repeated(300) + "\\row\\pard z}" << QList<QStringList>{wide}
+        << "z";
     QTest::newRow("formatted cell text") << rtf("\\trowd\\cellx900\\intbl{\\b x}y\\cell\\row\\pard z")
                                          << QList<QStringList>{{"xy"}} << "z";
     QTest::newRow("second row grows the table")
@@ -571,8 +581,7 @@ void TestRtfReader::tableFollowsItsParagraphWithoutBlankLine_data()
     QTest::newRow("after a paragraph") << rtf("Before\\par " + row + "After") << QStringList{"Before"};
     QTest::newRow("after an empty paragraph") << rtf("Before\\par\\par " + row) << QStringList{"Before", ""};
     QTest::newRow("at the start") << rtf(row) << QStringList{""};
-    QTest::newRow("right after another table") << rtf(row + "\\par " + row)
-                                               << QStringList{"", "A", ""};
+    QTest::newRow("right after another table") << rtf(row + "\\par " + row) << QStringList{"", "A", ""};
 }
 
 void TestRtfReader::tableFollowsItsParagraphWithoutBlankLine()
@@ -599,13 +608,14 @@ void TestRtfReader::tableCellsAreBounded_data()
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<int>("xs");
     QTest::newRow("many rows") << "{\\rtf1\\intbl " + QByteArray("x\\cell\\row ").repeated(30000) + "}" << 30000;
-    QTest::newRow("one wide row, then narrow rows")
-        << "{\\rtf1\\intbl " + QByteArray("x\\cell ").repeated(64) + "\\row "
-               + QByteArray("x\\cell\\row ").repeated(3000) + "}"
-        << 3064;
-    QTest::newRow("wide row definitions") << "{\\rtf1" + QByteArray("\\trowd" + QByteArray("\\cellx9").repeated(64)
-                                                                    + "\\intbl x\\cell\\row ").repeated(3000) + "}"
-                                          << 3000;
+    QTest::newRow("one wide row, then narrow rows") << "{\\rtf1\\intbl " + QByteArray("x\\cell ").repeated(64) +
+                                                           "\\row " + QByteArray("x\\cell\\row ").repeated(3000) + "}"
+                                                    << 3064;
+    QTest::newRow("wide row definitions")
+        << "{\\rtf1" +
+               QByteArray("\\trowd" + QByteArray("\\cellx9").repeated(64) + "\\intbl x\\cell\\row ").repeated(3000) +
+               "}"
+        << 3000;
 }
 
 void TestRtfReader::tableCellsAreBounded()
@@ -663,11 +673,13 @@ void TestRtfReader::survivesDamagedInput_data()
     QTest::newRow("extra closing braces") << QByteArray("{\\rtf1 a}}}}b") << "a";
     QTest::newRow("closing brace inside") << QByteArray("{\\rtf1 a}") << "a";
     QTest::newRow("missing closing braces") << QByteArray("{\\rtf1{\\b{\\i a") << "a";
-    QTest::newRow("deep balanced nesting")
-        << "{\\rtf1 " + QByteArray(deep, '{') + "x" + QByteArray(deep, '}') + "y}" << "xy";
+    QTest::newRow("deep balanced nesting") << "{\\rtf1 " + QByteArray(deep, '{') + "x" + QByteArray(deep, '}') + "y}"
+                                           << "xy";
     QTest::newRow("deep nesting restores the outer state")
-        << "{\\rtf1 " + QByteArray(1500, '{') + "\\b x" + QByteArray(1500, '}') + "y}" << "xy";
-    QTest::newRow("deep unbalanced nesting") << "{\\rtf1 a" + QByteArray(deep, '{') + "b" << "ab";
+        << "{\\rtf1 " + QByteArray(1500, '{') + "\\b x" + QByteArray(1500, '}') + "y}"
+        << "xy";
+    QTest::newRow("deep unbalanced nesting") << "{\\rtf1 a" + QByteArray(deep, '{') + "b"
+                                             << "ab";
     QTest::newRow("huge parameters") << rtf("\\fs999999999999999999999\\li-99999999999999\\cf99999999999 "
                                             "\\sb2147483648{\\uc99999999999 \\u65 abc}\\tx99999999999 d")
                                      << "Ad";
@@ -679,7 +691,9 @@ void TestRtfReader::survivesDamagedInput_data()
     QTest::newRow("escape at the end") << QByteArray("{\\rtf1 a\\'") << "a";
     QTest::newRow("minus without digits") << rtf("\\li- z") << "- z";
     QTest::newRow("nul bytes") << rtf(QByteArray("a\0b", 3)) << "ab";
-    QTest::newRow("control characters") << rtf("a\x01\x1f" "b") << "ab";
+    QTest::newRow("control characters") << rtf("a\x01\x1f"
+                                               "b")
+                                        << "ab";
     QTest::newRow("unicode paragraph separator dropped") << rtf("a\\u8233 ?b") << "ab";
 }
 
@@ -716,9 +730,10 @@ void TestRtfReader::survivesRandomMutations()
 {
     // Seeded so that a failure repeats; each mutated document must load and lay out quickly.
     const QByteArray base = sampleDocument();
-    const QList<QByteArray> tokens = {"{", "}", "\\", "\\par ", "\\cell ", "\\row ", "\\intbl ", "\\trowd ",
-                                      "\\pict ", "\\pngblip ", "\\bin8 ", "\\u-5 ", "\\uc9 ", "\\'", "\\*",
-                                      "\\cellx-99 ", "\\fs0 ", "\\f99 ", "\\cf255 ", "\\pard ", "\\plain "};
+    const QList<QByteArray> tokens = {"{",        "}",        "\\",      "\\par ",      "\\cell ", "\\row ",
+                                      "\\intbl ", "\\trowd ", "\\pict ", "\\pngblip ",  "\\bin8 ", "\\u-5 ",
+                                      "\\uc9 ",   "\\'",      "\\*",     "\\cellx-99 ", "\\fs0 ",  "\\f99 ",
+                                      "\\cf255 ", "\\pard ",  "\\plain "};
     QRandomGenerator random(20240611);
     QElapsedTimer total;
     total.start();
@@ -763,11 +778,16 @@ void TestRtfReader::shipsReadableDocuments_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("mustContain");
-    QTest::newRow("introduction") << "Introduction to the Learner.rtf" << "learner";
-    QTest::newRow("light vehicle exterior") << "lmve.rtf" << "tyre";
-    QTest::newRow("heavy vehicle exterior") << "Hmve.rtf" << "tyre";
-    QTest::newRow("motorcycle") << "mve.rtf" << "chain";
-    QTest::newRow("interior") << "Hmvi.rtf" << "seat belt";
+    QTest::newRow("introduction") << "Introduction to the Learner.rtf"
+                                  << "learner";
+    QTest::newRow("light vehicle exterior") << "lmve.rtf"
+                                            << "tyre";
+    QTest::newRow("heavy vehicle exterior") << "Hmve.rtf"
+                                            << "tyre";
+    QTest::newRow("motorcycle") << "mve.rtf"
+                                << "chain";
+    QTest::newRow("interior") << "Hmvi.rtf"
+                              << "seat belt";
 }
 
 void TestRtfReader::shipsReadableDocuments()
@@ -787,8 +807,8 @@ void TestRtfReader::shipsReadableDocuments()
     bool bullet = false;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const auto it = block.begin();
-        if (!it.atEnd() && it.fragment().charFormat().fontWeight() == QFont::Bold
-            && it.fragment().charFormat().fontPointSize() > 12)
+        if (!it.atEnd() && it.fragment().charFormat().fontWeight() == QFont::Bold &&
+            it.fragment().charFormat().fontPointSize() > 12)
             heading = true;
         if (block.text().startsWith(QChar(0x2022)))
             bullet = true;

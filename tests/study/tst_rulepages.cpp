@@ -64,7 +64,7 @@ void TestRulePages::topicsAreExactAndEveryTopicHasAText_data()
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("title");   // as shown: trailing blanks and apostrophes as they stand
+    QTest::addColumn<QString>("title"); // as shown: trailing blanks and apostrophes as they stand
     QTest::newRow("cardinal first") << Kind::Cardinal << 27 << 0 << u"Why do we have rules of the road?"_s;
     QTest::newRow("cardinal trailing blank") << Kind::Cardinal << 27 << 3 << u"Seat Belts "_s;
     QTest::newRow("cardinal last") << Kind::Cardinal << 27 << 26 << u"Seat Belt Maintenance "_s;
@@ -74,10 +74,10 @@ void TestRulePages::topicsAreExactAndEveryTopicHasAText_data()
         << Kind::Responsibilities << 31 << 11 << u"Why You Shouldn\u2019t Drink and Drive"_s;
     QTest::newRow("responsibilities plain apostrophe")
         << Kind::Responsibilities << 31 << 23 << u"Pedestrian's Responsibilities"_s;
-    QTest::newRow("responsibilities last") << Kind::Responsibilities << 31 << 30 << u"Accidents Involving Dangerous Goods"_s;
+    QTest::newRow("responsibilities last")
+        << Kind::Responsibilities << 31 << 30 << u"Accidents Involving Dangerous Goods"_s;
     QTest::newRow("driverules first") << Kind::Driverules << 78 << 0 << u"Road Shoulders"_s;
-    QTest::newRow("driverules headlights") << Kind::Driverules << 78 << 44
-                                           << u"When to Use Headlights (Motorcycle) "_s;
+    QTest::newRow("driverules headlights") << Kind::Driverules << 78 << 44 << u"When to Use Headlights (Motorcycle) "_s;
     QTest::newRow("driverules tyres") << Kind::Driverules << 78 << 62 << u"Tyres "_s;
     QTest::newRow("driverules last two") << Kind::Driverules << 78 << 76 << u"Carrying Passengers "_s;
     QTest::newRow("driverules last") << Kind::Driverules << 78 << 77 << u"Carrying Passengers"_s;
@@ -111,14 +111,29 @@ void TestRulePages::pagesHaveTheirLook_data()
     QTest::addColumn<QString>("topicName");
     QTest::addColumn<QString>("textName");
     QTest::addColumn<QString>("textListName");
-    QTest::addColumn<QString>("pictureName");   // empty: no picture table, a fixed picture instead
-    QTest::newRow("Cardinal") << Kind::Cardinal << "Cardinal" << "ListBox7" << "Cardenal" << "ListBox8" << "Image24";
-    QTest::newRow("Driving") << Kind::Driving << "Driving" << "ListBox5" << "defence" << "ListBox6" << QString();
-    QTest::newRow("Responsibilities") << Kind::Responsibilities << "Responsibilities" << "ListBox9" << "Responce"
-                                      << "ListBox10" << "DRimage";
-    QTest::newRow("Driverules") << Kind::Driverules << "Driverules" << "ListBox11" << "driverul" << "ListBox12"
-                                << QString();
-    QTest::newRow("LearnersT") << Kind::LearnersT << "LearnersT" << "ListBox3" << "Learn" << "ListBox4" << QString();
+    QTest::addColumn<QString>("pictureName"); // empty: no picture table, a fixed picture instead
+    QTest::newRow("Cardinal") << Kind::Cardinal << "Cardinal"
+                              << "ListBox7"
+                              << "Cardenal"
+                              << "ListBox8"
+                              << "Image24";
+    QTest::newRow("Driving") << Kind::Driving << "Driving"
+                             << "ListBox5"
+                             << "defence"
+                             << "ListBox6" << QString();
+    QTest::newRow("Responsibilities") << Kind::Responsibilities << "Responsibilities"
+                                      << "ListBox9"
+                                      << "Responce"
+                                      << "ListBox10"
+                                      << "DRimage";
+    QTest::newRow("Driverules") << Kind::Driverules << "Driverules"
+                                << "ListBox11"
+                                << "driverul"
+                                << "ListBox12" << QString();
+    QTest::newRow("LearnersT") << Kind::LearnersT << "LearnersT"
+                               << "ListBox3"
+                               << "Learn"
+                               << "ListBox4" << QString();
 }
 
 void TestRulePages::pagesHaveTheirLook()
@@ -187,7 +202,7 @@ void TestRulePages::everyTextCanBeReadToItsEnd()
 void TestRulePages::openingShowsTheFirstTopicWhateverWasChosen_data()
 {
     QTest::addColumn<Kind>("kind");
-    QTest::addColumn<int>("chosenBefore");   // -1: first visit
+    QTest::addColumn<int>("chosenBefore"); // -1: first visit
     QTest::newRow("Cardinal, first visit") << Kind::Cardinal << -1;
     QTest::newRow("Cardinal, after the last topic") << Kind::Cardinal << 26;
     QTest::newRow("Driving, after topic 5") << Kind::Driving << 5;

@@ -3,8 +3,7 @@
 #include <QSet>
 #include <QtTest>
 
-class TestSignPictureTable : public QObject
-{
+class TestSignPictureTable : public QObject {
     Q_OBJECT
 
 private slots:
@@ -20,15 +19,34 @@ private slots:
 
 void TestSignPictureTable::categoriesAreTheBrowserListInOrder()
 {
-    const QStringList expected = {
-        "COMBINATION SIGNS", "COMMAND SIGNS", "COMPREHENSIVE SIGNS", "CONTROL SIGNS",
-        "DIRECTION OF MOVEMENT SIGNS", "DIRECTION SIGNS", "EXCLUSIVE SECONDARY MESSAGE SIGNS",
-        "GUIDANCE MARKINGS", "GUIDANCE SIGNS", "HAND SIGNALS", "HAZARD MARKER SIGN",
-        "INFORMATION SIGNS", "LOCATION SIGNS", "LONGITUDINAL REGULATORY MARKINGS",
-        "PROHIBITION SIGNS", "RESERVATION & PARKING RESERVATION SIGNS", "ROAD LAYOUT SIGNS",
-        "ROAD MARKINGS", "ROUTE MARKER SIGNS", "SYMBOLIC SIGNS", "TEMPORARY COMBINATION SIGNS",
-        "TEMPORARY GUIDANCE SIGNS", "TEMPORARY INFORMATION SIGNS", "TEMPORARY WARNING SIGNS",
-        "TOURISM", "TRAFFIC SIGNALS", "TRANSVERSE REGULATORY MARKINGS", "WARNING MARKINGS"};
+    const QStringList expected = {"COMBINATION SIGNS",
+                                  "COMMAND SIGNS",
+                                  "COMPREHENSIVE SIGNS",
+                                  "CONTROL SIGNS",
+                                  "DIRECTION OF MOVEMENT SIGNS",
+                                  "DIRECTION SIGNS",
+                                  "EXCLUSIVE SECONDARY MESSAGE SIGNS",
+                                  "GUIDANCE MARKINGS",
+                                  "GUIDANCE SIGNS",
+                                  "HAND SIGNALS",
+                                  "HAZARD MARKER SIGN",
+                                  "INFORMATION SIGNS",
+                                  "LOCATION SIGNS",
+                                  "LONGITUDINAL REGULATORY MARKINGS",
+                                  "PROHIBITION SIGNS",
+                                  "RESERVATION & PARKING RESERVATION SIGNS",
+                                  "ROAD LAYOUT SIGNS",
+                                  "ROAD MARKINGS",
+                                  "ROUTE MARKER SIGNS",
+                                  "SYMBOLIC SIGNS",
+                                  "TEMPORARY COMBINATION SIGNS",
+                                  "TEMPORARY GUIDANCE SIGNS",
+                                  "TEMPORARY INFORMATION SIGNS",
+                                  "TEMPORARY WARNING SIGNS",
+                                  "TOURISM",
+                                  "TRAFFIC SIGNALS",
+                                  "TRANSVERSE REGULATORY MARKINGS",
+                                  "WARNING MARKINGS"};
     QCOMPARE(SignPictureTable::categories(), expected);
 }
 
@@ -36,18 +54,34 @@ void TestSignPictureTable::everyCategoryHasItsRowCount_data()
 {
     QTest::addColumn<QString>("category");
     QTest::addColumn<int>("rows");
-    const QList<QPair<const char *, int>> counts = {
-        {"ROAD MARKINGS", 22}, {"CONTROL SIGNS", 13}, {"TOURISM", 2}, {"HAZARD MARKER SIGN", 9},
-        {"PROHIBITION SIGNS", 40}, {"RESERVATION & PARKING RESERVATION SIGNS", 77},
-        {"COMPREHENSIVE SIGNS", 3}, {"GUIDANCE MARKINGS", 40},
-        {"EXCLUSIVE SECONDARY MESSAGE SIGNS", 43}, {"ROAD LAYOUT SIGNS", 10},
-        {"DIRECTION OF MOVEMENT SIGNS", 10}, {"SYMBOLIC SIGNS", 43}, {"INFORMATION SIGNS", 9},
-        {"COMBINATION SIGNS", 26}, {"COMMAND SIGNS", 37}, {"DIRECTION SIGNS", 37},
-        {"GUIDANCE SIGNS", 15}, {"LOCATION SIGNS", 19}, {"LONGITUDINAL REGULATORY MARKINGS", 18},
-        {"ROUTE MARKER SIGNS", 4}, {"TEMPORARY COMBINATION SIGNS", 13},
-        {"TEMPORARY GUIDANCE SIGNS", 8}, {"TEMPORARY INFORMATION SIGNS", 1},
-        {"TEMPORARY WARNING SIGNS", 1}, {"TRANSVERSE REGULATORY MARKINGS", 4},
-        {"WARNING MARKINGS", 12}, {"TRAFFIC SIGNALS", 28}, {"HAND SIGNALS", 13}};
+    const QList<QPair<const char *, int>> counts = {{"ROAD MARKINGS", 22},
+                                                    {"CONTROL SIGNS", 13},
+                                                    {"TOURISM", 2},
+                                                    {"HAZARD MARKER SIGN", 9},
+                                                    {"PROHIBITION SIGNS", 40},
+                                                    {"RESERVATION & PARKING RESERVATION SIGNS", 77},
+                                                    {"COMPREHENSIVE SIGNS", 3},
+                                                    {"GUIDANCE MARKINGS", 40},
+                                                    {"EXCLUSIVE SECONDARY MESSAGE SIGNS", 43},
+                                                    {"ROAD LAYOUT SIGNS", 10},
+                                                    {"DIRECTION OF MOVEMENT SIGNS", 10},
+                                                    {"SYMBOLIC SIGNS", 43},
+                                                    {"INFORMATION SIGNS", 9},
+                                                    {"COMBINATION SIGNS", 26},
+                                                    {"COMMAND SIGNS", 37},
+                                                    {"DIRECTION SIGNS", 37},
+                                                    {"GUIDANCE SIGNS", 15},
+                                                    {"LOCATION SIGNS", 19},
+                                                    {"LONGITUDINAL REGULATORY MARKINGS", 18},
+                                                    {"ROUTE MARKER SIGNS", 4},
+                                                    {"TEMPORARY COMBINATION SIGNS", 13},
+                                                    {"TEMPORARY GUIDANCE SIGNS", 8},
+                                                    {"TEMPORARY INFORMATION SIGNS", 1},
+                                                    {"TEMPORARY WARNING SIGNS", 1},
+                                                    {"TRANSVERSE REGULATORY MARKINGS", 4},
+                                                    {"WARNING MARKINGS", 12},
+                                                    {"TRAFFIC SIGNALS", 28},
+                                                    {"HAND SIGNALS", 13}};
     for (const auto &[category, rows] : counts)
         QTest::newRow(category) << QString::fromLatin1(category) << rows;
 }

@@ -16,11 +16,26 @@
 namespace {
 
 // The page's controls, found by their object names.
-StudyListBox *categoryList(const SignsPage &page) { return child<StudyListBox>(&page, "ListBox2"); }
-StudyListBox *signList(const SignsPage &page) { return child<StudyListBox>(&page, "discbox"); }
-QLabel *signPicture(const SignsPage &page) { return child<QLabel>(&page, "Sign"); }
-QLabel *signCaption(const SignsPage &page) { return child<QLabel>(&page, "Label2"); }
-TTextFader *categoryBanner(const SignsPage &page) { return child<TTextFader>(&page, "TextFader13"); }
+StudyListBox *categoryList(const SignsPage &page)
+{
+    return child<StudyListBox>(&page, "ListBox2");
+}
+StudyListBox *signList(const SignsPage &page)
+{
+    return child<StudyListBox>(&page, "discbox");
+}
+QLabel *signPicture(const SignsPage &page)
+{
+    return child<QLabel>(&page, "Sign");
+}
+QLabel *signCaption(const SignsPage &page)
+{
+    return child<QLabel>(&page, "Label2");
+}
+TTextFader *categoryBanner(const SignsPage &page)
+{
+    return child<TTextFader>(&page, "TextFader13");
+}
 
 const QString combination = QStringLiteral("COMBINATION SIGNS");
 
@@ -51,7 +66,8 @@ void chooseSign(SignsPage &page, int row)
 void writeOpeningFiles(const TempDataDir &dir)
 {
     writePicture(dir, QStringLiteral("images/rs.png"), QSize(2, 2));
-    dir.writeLines(QStringLiteral("doc/") + combination + QStringLiteral(".lrn"), captions(QStringLiteral("combo"), 26));
+    dir.writeLines(QStringLiteral("doc/") + combination + QStringLiteral(".lrn"),
+                   captions(QStringLiteral("combo"), 26));
 }
 
 QStringList rows(const QListWidget *list)
@@ -95,8 +111,8 @@ void TestSignsPage::startsWithItsDesignState()
     QStringList sorted = rows(categoryList(page));
     sorted.sort();
     QCOMPARE(rows(categoryList(page)), sorted);
-    QCOMPARE(rows(signList(page)), (QStringList{"Stop sign", "Stop signs", "Stop/Yield Sign", "3 - Way stop sign",
-                                              "4 - way Stop sign"}));
+    QCOMPARE(rows(signList(page)),
+             (QStringList{"Stop sign", "Stop signs", "Stop/Yield Sign", "3 - Way stop sign", "4 - way Stop sign"}));
     QCOMPARE(signCaption(page)->text(), QStringLiteral("Traffic Signs"));
 }
 
@@ -118,7 +134,8 @@ void TestSignsPage::openingAlwaysShowsTheFirstCategory()
     writePicture(dir, QStringLiteral("images/rs.png"));
     writePicture(dir, QStringLiteral("images/TR.png"));
     writePicture(dir, QStringLiteral("images/8450.png"));
-    dir.writeLines(QStringLiteral("doc/") + combination + QStringLiteral(".lrn"), captions(QStringLiteral("combo"), 26));
+    dir.writeLines(QStringLiteral("doc/") + combination + QStringLiteral(".lrn"),
+                   captions(QStringLiteral("combo"), 26));
     dir.writeLines(QStringLiteral("doc/HAND SIGNALS.lrn"), captions(QStringLiteral("hand"), 13));
 
     SignsPage page;
@@ -145,7 +162,8 @@ void TestSignsPage::switchingCategoryResetsPictureAndKeepsCaption()
     MessageRecorder recorder;
     writeOpeningFiles(dir);
     writePicture(dir, QStringLiteral("images/883.png"));
-    dir.writeLines(QStringLiteral("doc/TOURISM.lrn"), {QStringLiteral("Tourist route"), QStringLiteral("Tourist area")});
+    dir.writeLines(QStringLiteral("doc/TOURISM.lrn"),
+                   {QStringLiteral("Tourist route"), QStringLiteral("Tourist area")});
     dir.writeLines(QStringLiteral("doc/TRAFFIC SIGNALS.lrn"), captions(QStringLiteral("signal"), 28));
 
     SignsPage page;
@@ -199,7 +217,8 @@ void TestSignsPage::signRowsShowTheirTablePictures()
     MessageRecorder recorder;
     writeOpeningFiles(dir);
     writePicture(dir, picture, QSize(7, 5));
-    dir.writeLines(QStringLiteral("doc/") + category + QStringLiteral(".lrn"), captions(QStringLiteral("sign"), rowCount));
+    dir.writeLines(QStringLiteral("doc/") + category + QStringLiteral(".lrn"),
+                   captions(QStringLiteral("sign"), rowCount));
 
     SignsPage page;
     page.open();
@@ -268,7 +287,8 @@ void TestSignsPage::missingSignListIsReportedAndNothingIsWritten()
 
     QCOMPARE(recorder.errors, QStringList());
     QCOMPARE(recorder.messages.size(), 1);
-    QVERIFY2(recorder.messages.first().contains(QStringLiteral("doc/TOURISM.lrn")), qPrintable(recorder.messages.first()));
+    QVERIFY2(recorder.messages.first().contains(QStringLiteral("doc/TOURISM.lrn")),
+             qPrintable(recorder.messages.first()));
     QVERIFY(!dir.exists(QStringLiteral("doc/TOURISM.lrn")));
     QCOMPARE(QDir(dir.filePath(QStringLiteral("doc"))).entryList(QDir::Files), docBefore);
     // No rows of the previous category are left to pair with this category's pictures.
@@ -282,7 +302,7 @@ void TestSignsPage::missingSignListIsReportedAndNothingIsWritten()
 
 void TestSignsPage::unopenablePictureKeepsThePreviousOne_data()
 {
-    QTest::addColumn<QByteArray>("badContent");   // empty: no file at all
+    QTest::addColumn<QByteArray>("badContent"); // empty: no file at all
     QTest::newRow("missing file") << QByteArray();
     QTest::newRow("not a picture") << QByteArray("this is not a PNG");
 }
@@ -331,7 +351,8 @@ void TestSignsPage::learnerChoosesByMouseAndKeyboard()
     writePicture(dir, QStringLiteral("images/rs.png"));
     writePicture(dir, QStringLiteral("images/832.png"));
     writePicture(dir, QStringLiteral("images/833.png"));
-    dir.writeLines(QStringLiteral("doc/") + combination + QStringLiteral(".lrn"), captions(QStringLiteral("combo"), 26));
+    dir.writeLines(QStringLiteral("doc/") + combination + QStringLiteral(".lrn"),
+                   captions(QStringLiteral("combo"), 26));
     dir.writeLines(QStringLiteral("doc/COMMAND SIGNS.lrn"), captions(QStringLiteral("command"), 37));
 
     SignsPage page;
@@ -375,8 +396,10 @@ void TestSignsPage::everyCategoryOpensAtItsFirstRow()
         QCoreApplication::sendEvent(signList(page)->viewport(), &wheel);
     }
     QVERIFY(signList(page)->itemAt(QPoint(20, 2)) != signList(page)->item(0));
-    const QListWidgetItem *command = categoryList(page)->findItems(QStringLiteral("COMMAND SIGNS"), Qt::MatchExactly).first();
-    QTest::mouseClick(categoryList(page)->viewport(), Qt::LeftButton, {}, categoryList(page)->visualItemRect(command).center());
+    const QListWidgetItem *command =
+        categoryList(page)->findItems(QStringLiteral("COMMAND SIGNS"), Qt::MatchExactly).first();
+    QTest::mouseClick(categoryList(page)->viewport(), Qt::LeftButton, {},
+                      categoryList(page)->visualItemRect(command).center());
     QCOMPARE(categoryBanner(page)->Lines(), QStringList{QStringLiteral("COMMAND SIGNS")});
     QCoreApplication::processEvents();
     QCOMPARE(signList(page)->itemAt(QPoint(20, 2)), signList(page)->item(0));

@@ -41,8 +41,8 @@ quint16 unusedLocalPort()
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
     quint16 port = 0;
-    if (::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
-        && ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) == 0)
+    if (::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
+        ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) == 0)
         port = ntohs(address.sin_port);
     ::close(fd);
     return port;
@@ -50,7 +50,10 @@ quint16 unusedLocalPort()
 
 FtpServerFixture::FtpServerFixture() : FtpServerFixture(Options()) {}
 
-FtpServerFixture::FtpServerFixture(const Options &options) { start(options); }
+FtpServerFixture::FtpServerFixture(const Options &options)
+{
+    start(options);
+}
 
 FtpServerFixture::~FtpServerFixture()
 {
@@ -63,7 +66,10 @@ FtpServerFixture::~FtpServerFixture()
     }
 }
 
-QString FtpServerFixture::rootPath() const { return m_dir.filePath(QStringLiteral("root")); }
+QString FtpServerFixture::rootPath() const
+{
+    return m_dir.filePath(QStringLiteral("root"));
+}
 
 void FtpServerFixture::addFile(const QString &serverPath, const QByteArray &content, bool sign) const
 {
@@ -105,10 +111,14 @@ void FtpServerFixture::start(const Options &options)
     QDir(rootPath()).mkpath(QStringLiteral("public_html/updates"));
 
     QStringList arguments{QStringLiteral(TARMIKA_SOURCE_DIR "/tests/support/ftpserver.py"),
-                          QStringLiteral("--root"), rootPath(),
-                          QStringLiteral("--user"), user(),
-                          QStringLiteral("--password"), options.password,
-                          QStringLiteral("--log"), m_dir.filePath(QStringLiteral("retr.log"))};
+                          QStringLiteral("--root"),
+                          rootPath(),
+                          QStringLiteral("--user"),
+                          user(),
+                          QStringLiteral("--password"),
+                          options.password,
+                          QStringLiteral("--log"),
+                          m_dir.filePath(QStringLiteral("retr.log"))};
     for (const QString &name : options.refuse)
         arguments << QStringLiteral("--refuse") << name;
     for (const QString &name : options.stall)

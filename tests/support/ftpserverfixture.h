@@ -17,12 +17,12 @@ public:
         // The account's password on the server; anything but the program's own makes its log-in
         // fail.
         QString password = QStringLiteral("T84QW7kp2");
-        QStringList refuse;                   // file names answered with 550 on RETR
-        QStringList stall;                    // file names whose RETR is never answered
-        QList<QPair<QString, qint64>> drop;   // file names cut off after so many bytes
-        QList<QPair<QString, qint64>> shorten;   // sent only so far, then reported complete
-        QStringList drip;                        // sent one byte a second
-        QList<QPair<QString, qint64>> size;      // the size SIZE tells for these files
+        QStringList refuse;                    // file names answered with 550 on RETR
+        QStringList stall;                     // file names whose RETR is never answered
+        QList<QPair<QString, qint64>> drop;    // file names cut off after so many bytes
+        QList<QPair<QString, qint64>> shorten; // sent only so far, then reported complete
+        QStringList drip;                      // sent one byte a second
+        QList<QPair<QString, qint64>> size;    // the size SIZE tells for these files
     };
 
     FtpServerFixture();

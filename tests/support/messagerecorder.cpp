@@ -9,7 +9,10 @@ MessageRecorder::MessageRecorder()
     });
 }
 
-MessageRecorder::~MessageRecorder() { Messages::setSink({}); }
+MessageRecorder::~MessageRecorder()
+{
+    Messages::setSink({});
+}
 
 void MessageRecorder::clear()
 {

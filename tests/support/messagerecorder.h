@@ -10,8 +10,8 @@ public:
     MessageRecorder(const MessageRecorder &) = delete;
     MessageRecorder &operator=(const MessageRecorder &) = delete;
 
-    QStringList messages;   // information messages, in order
-    QStringList errors;     // error boxes, in order
+    QStringList messages; // information messages, in order
+    QStringList errors;   // error boxes, in order
     QStringList all() const { return m_all; }
     void clear();
 

@@ -28,7 +28,8 @@ public:
     void mkdir(const QString &relative) const;
 
     // Writes a question file with eleven lines: key, section and picture code as given.
-    void writeQuestion(int number, const QString &key = QStringLiteral("a1"), const QString &section = QStringLiteral("1"),
+    void writeQuestion(int number, const QString &key = QStringLiteral("a1"),
+                       const QString &section = QStringLiteral("1"),
                        const QString &picture = QStringLiteral("0")) const;
     // Questions 1 .. size, each as writeQuestion writes it.
     void writeBank(int size) const;

@@ -13,9 +13,9 @@
 #include <QtTest>
 
 // The pictures the question page shows, each written in a different colour in this order.
-inline const QStringList questionPagePictures{QStringLiteral("quest"), QStringLiteral("correct"),
+inline const QStringList questionPagePictures{QStringLiteral("quest"),     QStringLiteral("correct"),
                                               QStringLiteral("incorrect"), QStringLiteral("test"),
-                                              QStringLiteral("dot"), QStringLiteral("dot2")};
+                                              QStringLiteral("dot"),       QStringLiteral("dot2")};
 
 // The question page and the progress chart wired as the main window wires them.
 struct Harness {

@@ -32,15 +32,15 @@ private slots:
 namespace {
 
 // A question file with lines 0-10, and lines 11 and 12 when given.
-void writeQuestion(const TempDataDir &dir, int n, const QString &section,
-                   const QString &key = QStringLiteral("b1"), const QStringList &extra = {})
+void writeQuestion(const TempDataDir &dir, int n, const QString &section, const QString &key = QStringLiteral("b1"),
+                   const QStringList &extra = {})
 {
     const QString t = QString::number(n);
     dir.writeLines(QStringLiteral("Questions/%1.lrn").arg(t),
                    QStringList{QStringLiteral("Question ") + t, QStringLiteral("A."), QStringLiteral("B."),
-                               QStringLiteral("C."), QStringLiteral("1."), QStringLiteral("2."),
-                               QStringLiteral("3."), QStringLiteral("4."), key, section, QStringLiteral("0")}
-                       + extra);
+                               QStringLiteral("C."), QStringLiteral("1."), QStringLiteral("2."), QStringLiteral("3."),
+                               QStringLiteral("4."), key, section, QStringLiteral("0")} +
+                       extra);
 }
 
 // Questions 1..size: every eighth one vehicle controls, the rest alternating rules and signs.
@@ -75,7 +75,7 @@ MockResult resultWithRight(MockTest &test, std::array<int, 3> right)
 void TestMockTest::drawAsksEachSectionItsCountOnceForTheCourse_data()
 {
     QTest::addColumn<QString>("course");
-    QTest::addColumn<QList<int>>("never");   // first and last number of each range the course never meets
+    QTest::addColumn<QList<int>>("never"); // first and last number of each range the course never meets
     QTest::newRow("motorcycle") << "m" << QList<int>{127, 138, 150, 157};
     QTest::newRow("light vehicle") << "lv" << QList<int>{103, 119};
     QTest::newRow("heavy vehicle") << "hv" << QList<int>{103, 119};
@@ -115,7 +115,7 @@ void TestMockTest::drawLeavesOutDamagedFilesAndSaysSo()
     for (int n = 1; n <= 4; ++n)
         writeQuestion(dir, n, QStringLiteral("1"));
     dir.writeLines(QStringLiteral("Questions/5.lrn"), {QStringLiteral("cut short")});
-    writeQuestion(dir, 6, QStringLiteral("1"), QStringLiteral("B1"));   // no usable key
+    writeQuestion(dir, 6, QStringLiteral("1"), QStringLiteral("B1")); // no usable key
     writeQuestion(dir, 7, QStringLiteral("2"));
     writeQuestion(dir, 8, QStringLiteral("3"));
     QRandomGenerator random(3);
@@ -132,15 +132,15 @@ void TestMockTest::drawLeavesOutDamagedFilesAndSaysSo()
 void TestMockTest::tooSmallBankGivesWhatThereIsWithScaledPassMark()
 {
     TempDataDir dir;
-    writeBank(dir, 40);   // 5 vehicle-controls questions
+    writeBank(dir, 40); // 5 vehicle-controls questions
     QRandomGenerator random(1);
     const DrawnTest test = drawMockTest(MockSettings(), QStringLiteral("lv"), random);
     QCOMPARE(test.asked, (std::array<int, 3>{20, 5, 15}));
     QCOMPARE(test.questions.size(), 40);
     // 22 of 28, 6 of 8 and 23 of 28 scale to 16 of 20, 4 of 5 and 13 of 15, rounded up.
     QCOMPARE(test.passMarks, (std::array<int, 3>{16, 4, 13}));
-    QVERIFY2(test.shortage.contains(QStringLiteral("5 of the 8 vehicle controls questions (pass mark 4)"))
-                 && test.shortage.contains(QStringLiteral("asks 40 questions")),
+    QVERIFY2(test.shortage.contains(QStringLiteral("5 of the 8 vehicle controls questions (pass mark 4)")) &&
+                 test.shortage.contains(QStringLiteral("asks 40 questions")),
              qPrintable(test.shortage));
 }
 
@@ -174,15 +174,15 @@ void TestMockTest::everySectionMustReachItsPassMark()
 void TestMockTest::settingsFileFallsBackLineByLine_data()
 {
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QList<int>>("expected");   // counts, pass marks, minutes
+    QTest::addColumn<QList<int>>("expected"); // counts, pass marks, minutes
     QTest::addColumn<int>("problems");
     QTest::newRow("missing") << QByteArray() << QList<int>{28, 8, 28, 22, 6, 23, 60} << 0;
     QTest::newRow("partial") << QByteArray("30\r\n10\r\n") << QList<int>{30, 10, 28, 22, 6, 23, 60} << 0;
     QTest::newRow("small counts") << QByteArray("4\n2\n3\n") << QList<int>{4, 2, 3, 4, 2, 3, 60} << 0;
-    QTest::newRow("garbage") << QByteArray("lots\n-1\n28.5\n99\n6\n \n0\n")
-                             << QList<int>{28, 8, 28, 22, 6, 23, 60} << 6;
-    QTest::newRow("sources differ") << QByteArray("30\n8\n30\n23\n6\n24\n60\n")
-                                    << QList<int>{30, 8, 30, 23, 6, 24, 60} << 0;
+    QTest::newRow("garbage") << QByteArray("lots\n-1\n28.5\n99\n6\n \n0\n") << QList<int>{28, 8, 28, 22, 6, 23, 60}
+                             << 6;
+    QTest::newRow("sources differ") << QByteArray("30\n8\n30\n23\n6\n24\n60\n") << QList<int>{30, 8, 30, 23, 6, 24, 60}
+                                    << 0;
 }
 
 void TestMockTest::settingsFileFallsBackLineByLine()
@@ -195,9 +195,9 @@ void TestMockTest::settingsFileFallsBackLineByLine()
         dir.writeBytes(QStringLiteral("doc/mocktest.lrn"), file);
     const LoadedMockSettings loaded = loadMockSettings();
     const MockSettings &s = loaded.settings;
-    QCOMPARE((QList<int>{s.counts[0], s.counts[1], s.counts[2], s.passMarks[0], s.passMarks[1], s.passMarks[2],
-                         s.minutes}),
-             expected);
+    QCOMPARE(
+        (QList<int>{s.counts[0], s.counts[1], s.counts[2], s.passMarks[0], s.passMarks[1], s.passMarks[2], s.minutes}),
+        expected);
     QCOMPARE(loaded.problems.size(), problems);
     if (problems)
         QVERIFY2(loaded.problems.first().contains(QStringLiteral("\"lots\"")), qPrintable(loaded.problems.first()));
@@ -208,8 +208,8 @@ void TestMockTest::historyAppendKeepsEveryLineAlreadyThere()
     TempDataDir dir;
     // A damaged line, a line in Windows-1252 and one without a line end: all are kept.
     dir.writeBytes(QStringLiteral("doc/Thabo.mock"),
-                        "2026-12-01 09:00;lv;20/28;6/8;25/28;FAIL;3000\r\n##garbage\r\n2026-12-02 10:00;lv;x;y\r\n"
-                        "caf\xe9");
+                   "2026-12-01 09:00;lv;20/28;6/8;25/28;FAIL;3000\r\n##garbage\r\n2026-12-02 10:00;lv;x;y\r\n"
+                   "caf\xe9");
     MockResult result;
     result.sections = {SectionResult{25, 28, 22}, SectionResult{7, 8, 6}, SectionResult{24, 28, 23}};
     result.secondsUsed = 2710;
@@ -229,12 +229,12 @@ void TestMockTest::drillAsksWrongQuestionsMostOftenWrongFirst()
 {
     TempDataDir dir;
     dir.writeLines(QStringLiteral("doc/Thabo.answers"),
-                        {QStringLiteral("2026-12-01 09:00;mock;10;1;2;1"), QStringLiteral("2026-12-01 09:00;mock;20;3;0;4"),
-                         QStringLiteral("2026-12-01 09:00;mock;30;2;1;1"), QStringLiteral("2026-12-01 09:00;mock;40;1;3;2"),
-                         QStringLiteral("damaged line"),
-                         QStringLiteral("2026-12-05 09:00;mock;20;3;1;4"), QStringLiteral("2026-12-05 09:00;mock;10;1;1;1"),
-                         QStringLiteral("2026-12-05 09:00;mock;50;1;4;2"), QStringLiteral("2026-12-06 09:00;mock;40;1;3;2"),
-                         QStringLiteral("2026-12-06 09:00;drill;50;1;2;2")});
+                   {QStringLiteral("2026-12-01 09:00;mock;10;1;2;1"), QStringLiteral("2026-12-01 09:00;mock;20;3;0;4"),
+                    QStringLiteral("2026-12-01 09:00;mock;30;2;1;1"), QStringLiteral("2026-12-01 09:00;mock;40;1;3;2"),
+                    QStringLiteral("damaged line"), QStringLiteral("2026-12-05 09:00;mock;20;3;1;4"),
+                    QStringLiteral("2026-12-05 09:00;mock;10;1;1;1"), QStringLiteral("2026-12-05 09:00;mock;50;1;4;2"),
+                    QStringLiteral("2026-12-06 09:00;mock;40;1;3;2"),
+                    QStringLiteral("2026-12-06 09:00;drill;50;1;2;2")});
     // 10 was later right and 50 mastered in the drill; 20 and 40 are twice wrong, 40 the latest.
     QCOMPARE(MockHistory::drillQuestions(MockHistory::readAnswers(QStringLiteral("Thabo"))), (QList<int>{40, 20}));
 }

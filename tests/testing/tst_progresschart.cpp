@@ -172,16 +172,15 @@ void TestProgressChart::runDownEnds_data()
     QTest::addColumn<QStringList>("maxima");
     QTest::addColumn<QStringList>("scores");
     QTest::addColumn<QList<int>>("shown");
-    QTest::newRow("scores within the maxima") << QStringList{"66", "22", "69"} << QStringList{"3", "4", "5"}
-                                              << QList<int>{3, 4, 5};
-    QTest::newRow("road rules above its maximum") << QStringList{"10", "5", "8"} << QStringList{"14", "3", "2"}
-                                                  << QList<int>{10, 3, 2};
-    QTest::newRow("every score above its maximum") << QStringList{"10", "5", "8"} << QStringList{"99", "99", "99"}
-                                                   << QList<int>{10, 5, 8};
+    QTest::newRow("scores within the maxima")
+        << QStringList{"66", "22", "69"} << QStringList{"3", "4", "5"} << QList<int>{3, 4, 5};
+    QTest::newRow("road rules above its maximum")
+        << QStringList{"10", "5", "8"} << QStringList{"14", "3", "2"} << QList<int>{10, 3, 2};
+    QTest::newRow("every score above its maximum")
+        << QStringList{"10", "5", "8"} << QStringList{"99", "99", "99"} << QList<int>{10, 5, 8};
     QTest::newRow("negative score") << QStringList{"10", "5", "8"} << QStringList{"-4", "1", "1"}
                                     << QList<int>{0, 1, 1};
-    QTest::newRow("empty section") << QStringList{"0", "5", "8"} << QStringList{"3", "1", "1"}
-                                   << QList<int>{0, 1, 1};
+    QTest::newRow("empty section") << QStringList{"0", "5", "8"} << QStringList{"3", "1", "1"} << QList<int>{0, 1, 1};
     QTest::newRow("no maximum file") << QStringList() << QStringList{"70", "0", "69"} << QList<int>{66, 0, 69};
     const QStringList huge{"2000000000", "2000000000", "2000000000"};
     QTest::newRow("huge maxima and scores") << huge << huge << QList<int>{2000000000, 2000000000, 2000000000};
@@ -253,12 +252,13 @@ void TestProgressChart::countingMaximaMovesGaugeMaxima_data()
     QTest::addColumn<QList<int>>("gaugeMaxima");
     QTest::addColumn<int>("roadSignsProgress");
     // The gauges start full at 66, 22 and 69; a section never counted keeps its starting maximum.
-    QTest::newRow("one of each") << QStringList{"1", "2", "3"} << QStringList{"1", "1", "1"} << QList<int>{1, 1, 1} << 1;
+    QTest::newRow("one of each") << QStringList{"1", "2", "3"} << QStringList{"1", "1", "1"} << QList<int>{1, 1, 1}
+                                 << 1;
     // The first count lowers the full gauge to 1; later counts raise the maximum but not the progress.
     QTest::newRow("repeats count again") << QStringList{"3", "3", "1", "3"} << QStringList{"1", "0", "3"}
                                          << QList<int>{1, 22, 3} << 1;
-    QTest::newRow("other codes count nowhere") << QStringList{"4", "", "1 ", "2"} << QStringList{"0", "1", "0"}
-                                               << QList<int>{66, 1, 69} << 69;
+    QTest::newRow("other codes count nowhere")
+        << QStringList{"4", "", "1 ", "2"} << QStringList{"0", "1", "0"} << QList<int>{66, 1, 69} << 69;
 }
 
 void TestProgressChart::countingMaximaMovesGaugeMaxima()

@@ -29,7 +29,7 @@ void TestQuestionBank::countsEveryFileButNoFolder()
         dir.writeQuestion(n);
     dir.writeBytes(QStringLiteral("Questions/readme.txt"), "stray");
     dir.mkdir(QStringLiteral("Questions/old"));
-    dir.writeQuestion(191);   // a file added later counts at once: no cache
+    dir.writeQuestion(191); // a file added later counts at once: no cache
     QCOMPARE(CountFiles(), 192);
     QFile::remove(dir.filePath(QStringLiteral("Questions/191.lrn")));
     QCOMPARE(CountFiles(), 191);
@@ -102,7 +102,8 @@ void TestQuestionBank::answerKeyMatchesWholeLineExactly()
 void TestQuestionBank::sectionCodes()
 {
     QCOMPARE(sectionTypeText(QStringLiteral("1")), std::optional<QString>(QStringLiteral("Question type: Road Rules")));
-    QCOMPARE(sectionTypeText(QStringLiteral("2")), std::optional<QString>(QStringLiteral("Question type: Vehicle Controls")));
+    QCOMPARE(sectionTypeText(QStringLiteral("2")),
+             std::optional<QString>(QStringLiteral("Question type: Vehicle Controls")));
     QCOMPARE(sectionTypeText(QStringLiteral("3")), std::optional<QString>(QStringLiteral("Question type: Road Signs")));
     QVERIFY(!sectionTypeText(QStringLiteral("4")).has_value());
     QVERIFY(!sectionTypeText(QStringLiteral("1 ")).has_value());
@@ -143,7 +144,8 @@ void TestQuestionBank::courseRanges_data()
     QTest::newRow("m -1") << "m" << -1 << 0 << QString();
     QTest::newRow("unknown code 102") << "x" << 102 << 103 << QString();
     QTest::newRow("no course 126") << "" << 126 << 127 << QString();
-    QTest::newRow("top of range stays") << "lv" << std::numeric_limits<int>::max() << std::numeric_limits<int>::max() << QString();
+    QTest::newRow("top of range stays") << "lv" << std::numeric_limits<int>::max() << std::numeric_limits<int>::max()
+                                        << QString();
 }
 
 void TestQuestionBank::courseRanges()

@@ -169,7 +169,7 @@ void TestQuestionPage::keysWorkLikeMarkersAndHotSpots()
     TempDataDir dir;
     MessageRecorder recorder;
     dir.writePictures(questionPagePictures);
-    dir.writeBank(3);   // key "a1"
+    dir.writeBank(3); // key "a1"
     Harness h;
     h.signIn();
     QVERIFY(h.page.openPractice());
@@ -198,10 +198,18 @@ void TestQuestionPage::practiceVerdictsWriteNoFile_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("verdict");
     QTest::addColumn<QString>("picture");
-    QTest::newRow("right option label") << "A2b" << "Correct" << "images/correct.png";
-    QTest::newRow("right option marker") << "Image12" << "Correct" << "images/correct.png";
-    QTest::newRow("wrong option label") << "A4d" << "Incorrect" << "images/incorrect.png";
-    QTest::newRow("wrong option marker") << "Image11" << "Incorrect" << "images/incorrect.png";
+    QTest::newRow("right option label") << "A2b"
+                                        << "Correct"
+                                        << "images/correct.png";
+    QTest::newRow("right option marker") << "Image12"
+                                         << "Correct"
+                                         << "images/correct.png";
+    QTest::newRow("wrong option label") << "A4d"
+                                        << "Incorrect"
+                                        << "images/incorrect.png";
+    QTest::newRow("wrong option marker") << "Image11"
+                                         << "Incorrect"
+                                         << "images/incorrect.png";
 }
 
 void TestQuestionPage::practiceVerdictsWriteNoFile()
@@ -233,9 +241,12 @@ void TestQuestionPage::rightAnswersRaiseTheirSection_data()
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("label");
     QTest::addColumn<int>("line");
-    QTest::newRow("road signs") << "3" << "Label31" << 3;
-    QTest::newRow("vehicle controls") << "2" << "Label32" << 2;
-    QTest::newRow("rules of the road") << "1" << "Label33" << 1;
+    QTest::newRow("road signs") << "3"
+                                << "Label31" << 3;
+    QTest::newRow("vehicle controls") << "2"
+                                      << "Label32" << 2;
+    QTest::newRow("rules of the road") << "1"
+                                       << "Label33" << 1;
 }
 
 void TestQuestionPage::rightAnswersRaiseTheirSection()
@@ -350,9 +361,11 @@ void TestQuestionPage::scoreAboveMaximumShowsTheMaximum_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("raised");
-    QTest::newRow("above the maximum") << "13" << "14";
+    QTest::newRow("above the maximum") << "13"
+                                       << "14";
     // The largest score a file can hold stays there rather than turning negative.
-    QTest::newRow("largest score") << "2147483647" << "2147483647";
+    QTest::newRow("largest score") << "2147483647"
+                                   << "2147483647";
 }
 
 void TestQuestionPage::scoreAboveMaximumShowsTheMaximum()
@@ -559,8 +572,10 @@ void TestQuestionPage::verdictShowsOverWholeDiagram_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("diagram");
-    QTest::newRow("motorcycle") << "m" << "MCpic";
-    QTest::newRow("light vehicle") << "lv" << "lvpic";
+    QTest::newRow("motorcycle") << "m"
+                                << "MCpic";
+    QTest::newRow("light vehicle") << "lv"
+                                   << "lvpic";
 }
 
 void TestQuestionPage::verdictShowsOverWholeDiagram()
@@ -590,13 +605,16 @@ void TestQuestionPage::verdictShowsOverWholeDiagram()
                 painted |= QRect(x, y, 1, 1);
     const QSize picture = h.child(qPrintable(diagram))->pixmap().size();
     QVERIFY2(qAbs(painted.width() - picture.width()) <= 1 && qAbs(painted.height() - picture.height()) <= 1,
-             qPrintable(QStringLiteral("painted %1 x %2 of %3 x %4").arg(painted.width()).arg(painted.height())
-                            .arg(picture.width()).arg(picture.height())));
+             qPrintable(QStringLiteral("painted %1 x %2 of %3 x %4")
+                            .arg(painted.width())
+                            .arg(painted.height())
+                            .arg(picture.width())
+                            .arg(picture.height())));
     const QSize design = designPictureSize(QStringLiteral("diagram_") + code);
     QVERIFY(qAbs(double(picture.width()) / picture.height() - double(design.width()) / design.height()) < 0.01);
     const QRect frameInside = h.child<QWidget>("Shape5")->geometry().adjusted(3, 3, -3, -3);
-    QVERIFY2(frameInside.contains(painted), qPrintable(QStringLiteral("diagram painted down to y = %1")
-                                                           .arg(painted.bottom())));
+    QVERIFY2(frameInside.contains(painted),
+             qPrintable(QStringLiteral("diagram painted down to y = %1").arg(painted.bottom())));
 
     // The verdict picture shows over the middle of the diagram.
     h.page.A1aClick();

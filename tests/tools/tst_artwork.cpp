@@ -15,8 +15,8 @@ QImage picture(const QString &name)
 
 bool near(QRgb px, const QColor &c, int tolerance)
 {
-    return qAbs(qRed(px) - c.red()) <= tolerance && qAbs(qGreen(px) - c.green()) <= tolerance
-        && qAbs(qBlue(px) - c.blue()) <= tolerance;
+    return qAbs(qRed(px) - c.red()) <= tolerance && qAbs(qGreen(px) - c.green()) <= tolerance &&
+           qAbs(qBlue(px) - c.blue()) <= tolerance;
 }
 
 // Horizontal extent of the maroon ring the controls pictures draw round the control they show

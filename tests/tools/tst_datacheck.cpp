@@ -28,8 +28,8 @@ const QString filesOnly = QStringLiteral("--files-only");
 
 struct Run {
     int exitCode = -1;
-    QStringList problems;   // every line but the summary
-    QString summary;        // the last line
+    QStringList problems; // every line but the summary
+    QString summary;      // the last line
     QString all;
 };
 
@@ -89,7 +89,10 @@ void setQuestionLine(const QString &dir, int number, int line, const QString &te
     LineListFile::write(path, lines);
 }
 
-void remove(const QString &path) { QVERIFY2(QFile::remove(path), qPrintable(path)); }
+void remove(const QString &path)
+{
+    QVERIFY2(QFile::remove(path), qPrintable(path));
+}
 
 // One way of breaking a copy of the data directory.
 using Breakage = std::function<void(const QString &dir)>;
@@ -100,10 +103,19 @@ using BankChange = std::function<void(Bank &bank)>;
 
 QStringList question(const QString &text, const QString &key, const QString &topic)
 {
-    return {text, u"A. First statement."_s, u"B. Second statement."_s, u"C. Third statement."_s,
-            u"1. Only A is correct"_s, u"2. Only B is correct"_s, u"3. Only C is correct"_s,
-            u"4. A and B are correct"_s, key, u"1"_s, u"0"_s,
-            u"The rule says so, with its figure."_s, topic};
+    return {text,
+            u"A. First statement."_s,
+            u"B. Second statement."_s,
+            u"C. Third statement."_s,
+            u"1. Only A is correct"_s,
+            u"2. Only B is correct"_s,
+            u"3. Only C is correct"_s,
+            u"4. A and B are correct"_s,
+            key,
+            u"1"_s,
+            u"0"_s,
+            u"The rule says so, with its figure."_s,
+            topic};
 }
 
 // Sound as it stands: keys never three in a row, and topics that need exact spelling (a title with a
@@ -114,8 +126,7 @@ Bank soundBank()
             question(u"How long is a learner's licence valid?"_s, u"a1"_s,
                      u"LearnersT|Learner’s Licence Validity: 24 Months"_s),
             question(u"How deep must the tread of a tyre be?"_s, u"b1"_s, u"Driverules|Tyres "_s),
-            question(u"Where must a warning triangle be placed?"_s, u"c1"_s,
-                     u"Responsibilities|Emergency Triangles"_s),
+            question(u"Where must a warning triangle be placed?"_s, u"c1"_s, u"Responsibilities|Emergency Triangles"_s),
             question(u"When may you drive on the shoulder?"_s, u"c1"_s, u"Driverules|Road Shoulders"_s),
             question(u"What must you do when you see a hazard?"_s, u"a1"_s, u"Driving|Observe"_s)};
 }
@@ -198,34 +209,29 @@ void DataCheckTest::brokenCopyIsReported_data()
            })
         << QStringList{QStringLiteral("^Questions/: the bank ends at question 110, inside the motorcycle questions "
                                       "103 to 119; questions 111 to 119 are missing\\.$")};
-    QTest::newRow("short question file")
-        << Breakage([=](const QString &d) {
-               const QString path = d + qs + QStringLiteral("12.lrn");
-               LineListFile::write(path, LineListFile::read(path).mid(0, 9));
-           })
-        << QStringList{QStringLiteral("^Questions/12\\.lrn has 9 lines; a question needs 11 ")};
+    QTest::newRow("short question file") << Breakage([=](const QString &d) {
+        const QString path = d + qs + QStringLiteral("12.lrn");
+        LineListFile::write(path, LineListFile::read(path).mid(0, 9));
+    }) << QStringList{QStringLiteral("^Questions/12\\.lrn has 9 lines; a question needs 11 ")};
     QTest::newRow("answer key in capitals")
         << Breakage([](const QString &d) { setQuestionLine(d, 20, 8, QStringLiteral("A1")); })
         << QStringList{QStringLiteral("^Questions/20\\.lrn: the answer key is \"A1\"; it must be exactly a1, b1, "
                                       "c1 or d1\\.$")};
-    QTest::newRow("unknown section")
-        << Breakage([](const QString &d) { setQuestionLine(d, 22, 9, QStringLiteral("4")); })
-        << QStringList{QStringLiteral("^Questions/22\\.lrn: the section is \"4\"; it must be exactly 1 ")};
-    QTest::newRow("empty option")
-        << Breakage([](const QString &d) { setQuestionLine(d, 23, 6, QString()); })
-        << QStringList{QStringLiteral("^Questions/23\\.lrn: option 3 is empty\\.$")};
+    QTest::newRow("unknown section") << Breakage([](const QString &d) {
+        setQuestionLine(d, 22, 9, QStringLiteral("4"));
+    }) << QStringList{QStringLiteral("^Questions/22\\.lrn: the section is \"4\"; it must be exactly 1 ")};
+    QTest::newRow("empty option") << Breakage([](const QString &d) { setQuestionLine(d, 23, 6, QString()); })
+                                  << QStringList{QStringLiteral("^Questions/23\\.lrn: option 3 is empty\\.$")};
     QTest::newRow("question names a missing picture")
         << Breakage([](const QString &d) { setQuestionLine(d, 24, 10, QStringLiteral("nosuchpicture")); })
         << QStringList{QStringLiteral("^images/nosuchpicture\\.png is missing \\(named by question 24\\)\\.$")};
     QTest::newRow("question picture outside images")
         << Breakage([](const QString &d) { setQuestionLine(d, 25, 10, QStringLiteral("../doc/ver")); })
         << QStringList{QStringLiteral("^Questions/25\\.lrn: the picture \"\\.\\./doc/ver\" is not a picture name")};
-    QTest::newRow("picture named in other letter case is found")
-        << Breakage([](const QString &d) {
-               setQuestionLine(d, 26, 10, QStringLiteral("QUEST"));
-               QVERIFY(QFile::rename(d + QStringLiteral("/images/m4.png"), d + QStringLiteral("/images/M4.PNG")));
-           })
-        << QStringList{};
+    QTest::newRow("picture named in other letter case is found") << Breakage([](const QString &d) {
+        setQuestionLine(d, 26, 10, QStringLiteral("QUEST"));
+        QVERIFY(QFile::rename(d + QStringLiteral("/images/m4.png"), d + QStringLiteral("/images/M4.PNG")));
+    }) << QStringList{};
     QTest::newRow("stray file among the questions")
         << Breakage([=](const QString &d) { writeBytes(d + qs + QStringLiteral("notes.txt"), "todo\n"); })
         << QStringList{QStringLiteral("^Questions/notes\\.txt is not a question file; the program counts every "
@@ -237,8 +243,7 @@ void DataCheckTest::brokenCopyIsReported_data()
         << QStringList{QStringLiteral("^Questions/5\\.(lrn|LRN) and Questions/5\\.(lrn|LRN) are the same question "
                                       "twice\\.$")};
     QTest::newRow("folder among the questions is not counted")
-        << Breakage([=](const QString &d) { QVERIFY(QDir().mkpath(d + qs + QStringLiteral("old"))); })
-        << QStringList{};
+        << Breakage([=](const QString &d) { QVERIFY(QDir().mkpath(d + qs + QStringLiteral("old"))); }) << QStringList{};
     QTest::newRow("sign list with a line too many")
         << Breakage([](const QString &d) {
                const QString path = d + QStringLiteral("/doc/TOURISM.lrn");
@@ -246,11 +251,9 @@ void DataCheckTest::brokenCopyIsReported_data()
            })
         << QStringList{QStringLiteral("^doc/TOURISM\\.lrn has 3 lines; the road-sign browser has 2 pictures for "
                                       "TOURISM, one per line\\.$")};
-    QTest::newRow("missing sign list")
-        << Breakage([](const QString &d) {
-               remove(d + QStringLiteral("/doc/RESERVATION & PARKING RESERVATION SIGNS.lrn"));
-           })
-        << QStringList{QStringLiteral("^doc/RESERVATION & PARKING RESERVATION SIGNS\\.lrn is missing")};
+    QTest::newRow("missing sign list") << Breakage([](const QString &d) {
+        remove(d + QStringLiteral("/doc/RESERVATION & PARKING RESERVATION SIGNS.lrn"));
+    }) << QStringList{QStringLiteral("^doc/RESERVATION & PARKING RESERVATION SIGNS\\.lrn is missing")};
     QTest::newRow("missing control picture")
         << Breakage([](const QString &d) { remove(d + QStringLiteral("/images/Cclutch.png")); })
         << QStringList{QStringLiteral("^images/Cclutch\\.png is missing \\(light vehicle control \"Clutch "
@@ -258,15 +261,15 @@ void DataCheckTest::brokenCopyIsReported_data()
     QTest::newRow("missing sign picture")
         << Breakage([](const QString &d) { remove(d + QStringLiteral("/images/8450.png")); })
         << QStringList{QStringLiteral("^images/8450\\.png is missing \\(road sign 14 of COMBINATION SIGNS\\)\\.$")};
-    QTest::newRow("missing course icon")
-        << Breakage([](const QString &d) { remove(d + QStringLiteral("/images/mcs.png")); })
-        << QStringList{QStringLiteral("^images/mcs\\.png is missing \\(a course icon of the main menu\\)\\.$")};
-    QTest::newRow("broken PNG")
-        << Breakage([](const QString &d) {
-               writeBytes(d + QStringLiteral("/images/dot2.png"), QByteArray::fromHex("89504e470d0a1a0a") + " garbage");
-           })
-        << QStringList{QStringLiteral("^images/dot2\\.png cannot be read as a picture \\(a picture of the question "
-                                      "page\\)\\.$")};
+    QTest::newRow("missing course icon") << Breakage([](const QString &d) {
+        remove(d + QStringLiteral("/images/mcs.png"));
+    }) << QStringList{QStringLiteral("^images/mcs\\.png is missing \\(a course icon of the main menu\\)\\.$")};
+    QTest::newRow("broken PNG") << Breakage([](const QString &d) {
+        writeBytes(d + QStringLiteral("/images/dot2.png"), QByteArray::fromHex("89504e470d0a1a0a") + " garbage");
+    })
+                                << QStringList{QStringLiteral(
+                                       "^images/dot2\\.png cannot be read as a picture \\(a picture of the question "
+                                       "page\\)\\.$")};
     QTest::newRow("stray file among the adverts")
         << Breakage([](const QString &d) { writeBytes(d + QStringLiteral("/adds/Thumbs.db"), "x"); })
         << QStringList{QStringLiteral("^adds/Thumbs\\.db is not an advert picture; the program counts every file "
@@ -280,9 +283,9 @@ void DataCheckTest::brokenCopyIsReported_data()
     QTest::newRow("document without text")
         << Breakage([](const QString &d) { writeBytes(d + QStringLiteral("/doc/Hmvi.rtf"), "{\\rtf1\\ansi }"); })
         << QStringList{QStringLiteral("^doc/Hmvi\\.rtf holds no text \\(interior inspection\\)\\.$")};
-    QTest::newRow("missing document")
-        << Breakage([](const QString &d) { remove(d + QStringLiteral("/doc/Introduction to the Learner.rtf")); })
-        << QStringList{QStringLiteral("^doc/Introduction to the Learner\\.rtf is missing \\(the introduction\\)\\.$")};
+    QTest::newRow("missing document") << Breakage([](const QString &d) {
+        remove(d + QStringLiteral("/doc/Introduction to the Learner.rtf"));
+    }) << QStringList{QStringLiteral("^doc/Introduction to the Learner\\.rtf is missing \\(the introduction\\)\\.$")};
 }
 
 void DataCheckTest::brokenCopyIsReported()
@@ -308,16 +311,15 @@ void DataCheckTest::brokenCopyIsReported()
 void DataCheckTest::contentRulesOnAMadeUpBank_data()
 {
     QTest::addColumn<BankChange>("change");
-    QTest::addColumn<QStringList>("expected");   // patterns of the lines the change must add
+    QTest::addColumn<QStringList>("expected"); // patterns of the lines the change must add
 
     QTest::newRow("sound bank") << BankChange([](Bank &) {}) << QStringList{};
     QTest::newRow("no explanation line")
         << BankChange([](Bank &b) { b[1] = b[1].mid(0, 11); })
         << QStringList{u"^Questions/2\\.lrn has no explanation; its 12th line must say"_s,
                        u"^Questions/2\\.lrn names no study topic; its 13th line must name the page and topic"_s};
-    QTest::newRow("blank explanation")
-        << BankChange([](Bank &b) { b[2][11] = u" \t "_s; })
-        << QStringList{u"^Questions/3\\.lrn has no explanation; "_s};
+    QTest::newRow("blank explanation") << BankChange([](Bank &b) { b[2][11] = u" \t "_s; })
+                                       << QStringList{u"^Questions/3\\.lrn has no explanation; "_s};
     QTest::newRow("topic on no page")
         << BankChange([](Bank &b) { b[0][12] = u"Rules|General Speed Limits"_s; })
         << QStringList{u"^Questions/1\\.lrn: the study topic \"Rules\\|General Speed Limits\" names no study "
@@ -333,20 +335,16 @@ void DataCheckTest::contentRulesOnAMadeUpBank_data()
     QTest::newRow("key three times in a row")
         << BankChange([](Bank &b) { b[2][8] = u"a1"_s; })
         << QStringList{u"^Questions 1 to 3 all have the answer key a1; no key may come more than twice in a row"_s};
-    QTest::newRow("same question in other case and spacing")
-        << BankChange([](Bank &b) {
-               b[5] = b[0];
-               b[5][0] = u"  what is the GENERAL speed   limit in town? "_s;
-               b[5][6] = u"3. A and C are correct"_s;
-               b[5][8] = u"d1"_s;
-           })
-        << QStringList{u"^Questions/1\\.lrn and Questions/6\\.lrn ask the same question: "_s};
-    QTest::newRow("same text and statements with another picture")
-        << BankChange([](Bank &b) {
-               b[5][0] = b[0][0];
-               b[5][10] = u"lv"_s;
-           })
-        << QStringList{};
+    QTest::newRow("same question in other case and spacing") << BankChange([](Bank &b) {
+        b[5] = b[0];
+        b[5][0] = u"  what is the GENERAL speed   limit in town? "_s;
+        b[5][6] = u"3. A and C are correct"_s;
+        b[5][8] = u"d1"_s;
+    }) << QStringList{u"^Questions/1\\.lrn and Questions/6\\.lrn ask the same question: "_s};
+    QTest::newRow("same text and statements with another picture") << BankChange([](Bank &b) {
+        b[5][0] = b[0][0];
+        b[5][10] = u"lv"_s;
+    }) << QStringList{};
 }
 
 // A made-up bank in place of the shipped one: the files around it stay sound, so every problem

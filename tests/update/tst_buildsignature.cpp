@@ -24,11 +24,14 @@ void writeFile(const QString &path, const QByteArray &bytes)
 
 void BuildSignatureTest::onlyTheSignedBuildPasses_data()
 {
-    QTest::addColumn<QByteArray>("served");     // the build as the learner's computer receives it
+    QTest::addColumn<QByteArray>("served"); // the build as the learner's computer receives it
     QTest::addColumn<bool>("signedByOtherKey");
     QTest::addColumn<QByteArray>("garbledSignature"); // replaces the signature when not empty
     QTest::addColumn<bool>("accepted");
-    const QByteArray build = QByteArray("\x7f" "ELF", 4) + QByteArray(100000, 'x');
+    const QByteArray build = QByteArray("\x7f"
+                                        "ELF",
+                                        4) +
+                             QByteArray(100000, 'x');
     QTest::newRow("the signed build") << build << false << QByteArray() << true;
     QTest::newRow("one byte changed") << QByteArray(build).replace(5000, 1, "y") << false << QByteArray() << false;
     QTest::newRow("cut short") << build.left(build.size() - 1) << false << QByteArray() << false;
@@ -51,7 +54,10 @@ void BuildSignatureTest::onlyTheSignedBuildPasses()
     QVERIFY(!project.privateKey.isEmpty() && !other.privateKey.isEmpty());
     QCOMPARE(BuildSignature::publicKeyOf(project.privateKey), project.publicKey);
 
-    writeFile(path, QByteArray("\x7f" "ELF", 4) + QByteArray(100000, 'x'));
+    writeFile(path, QByteArray("\x7f"
+                               "ELF",
+                               4) +
+                        QByteArray(100000, 'x'));
     QByteArray signature = BuildSignature::signFile(path, signedByOtherKey ? other.privateKey : project.privateKey);
     QVERIFY(!signature.isEmpty());
     if (!garbledSignature.isEmpty())

@@ -70,16 +70,18 @@ void FtpClientTest::urlCarriesDirectoryAndFile_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("url");
     QTest::newRow("log-in directory") << QString() << QString() << QByteArray("ftp://h:21/");
-    QTest::newRow("absolute directory")
-        << "/public_html/questions" << QString() << QByteArray("ftp://h:21/%2Fpublic_html/questions/");
-    QTest::newRow("file in absolute directory")
-        << "/public_html/updates" << "ver.txt" << QByteArray("ftp://h:21/%2Fpublic_html/updates/ver.txt");
-    QTest::newRow("root directory") << "/" << "a.lrn" << QByteArray("ftp://h:21/%2F/a.lrn");
-    QTest::newRow("relative directory") << "sub/dir" << "1.lrn" << QByteArray("ftp://h:21/sub/dir/1.lrn");
-    QTest::newRow("blank in file name")
-        << "/u" << "Tarmika1002 .exe" << QByteArray("ftp://h:21/%2Fu/Tarmika1002%20.exe");
-    QTest::newRow("url characters are escaped")
-        << "/a#b" << "x?y;type=a" << QByteArray("ftp://h:21/%2Fa%23b/x%3Fy%3Btype%3Da");
+    QTest::newRow("absolute directory") << "/public_html/questions" << QString()
+                                        << QByteArray("ftp://h:21/%2Fpublic_html/questions/");
+    QTest::newRow("file in absolute directory") << "/public_html/updates"
+                                                << "ver.txt" << QByteArray("ftp://h:21/%2Fpublic_html/updates/ver.txt");
+    QTest::newRow("root directory") << "/"
+                                    << "a.lrn" << QByteArray("ftp://h:21/%2F/a.lrn");
+    QTest::newRow("relative directory") << "sub/dir"
+                                        << "1.lrn" << QByteArray("ftp://h:21/sub/dir/1.lrn");
+    QTest::newRow("blank in file name") << "/u"
+                                        << "Tarmika1002 .exe" << QByteArray("ftp://h:21/%2Fu/Tarmika1002%20.exe");
+    QTest::newRow("url characters are escaped") << "/a#b"
+                                                << "x?y;type=a" << QByteArray("ftp://h:21/%2Fa%23b/x%3Fy%3Btype%3Da");
 }
 
 void FtpClientTest::urlCarriesDirectoryAndFile()
@@ -95,12 +97,21 @@ void FtpClientTest::changeDirJoinsPaths_data()
     QTest::addColumn<QString>("current");
     QTest::addColumn<QString>("dir");
     QTest::addColumn<QString>("joined");
-    QTest::newRow("absolute replaces") << "/public_html/questions" << "/public_html/updates" << "/public_html/updates";
-    QTest::newRow("relative appends") << "/public_html" << "updates" << "/public_html/updates";
-    QTest::newRow("parent") << "/public_html/questions" << ".." << "/public_html";
-    QTest::newRow("relative from log-in directory") << QString() << "a/b" << "a/b";
-    QTest::newRow("back to log-in directory") << "a" << ".." << QString();
-    QTest::newRow("trailing slash dropped") << QString() << "/public_html/" << "/public_html";
+    QTest::newRow("absolute replaces") << "/public_html/questions"
+                                       << "/public_html/updates"
+                                       << "/public_html/updates";
+    QTest::newRow("relative appends") << "/public_html"
+                                      << "updates"
+                                      << "/public_html/updates";
+    QTest::newRow("parent") << "/public_html/questions"
+                            << ".."
+                            << "/public_html";
+    QTest::newRow("relative from log-in directory") << QString() << "a/b"
+                                                    << "a/b";
+    QTest::newRow("back to log-in directory") << "a"
+                                              << ".." << QString();
+    QTest::newRow("trailing slash dropped") << QString() << "/public_html/"
+                                            << "/public_html";
     QTest::newRow("empty keeps current") << "/x" << QString() << "/x";
 }
 
@@ -119,13 +130,12 @@ void FtpClientTest::fetchesFromTheDirectoryLastEntered_data()
     QTest::addColumn<QString>("serverPath");
     QTest::newRow("questions") << QStringList{"/public_html/questions"} << QByteArray("q")
                                << "/public_html/questions/same.txt";
-    QTest::newRow("questions then updates")
-        << QStringList{"/public_html/questions", "/public_html/updates"} << QByteArray("u")
-        << "/public_html/updates/same.txt";
+    QTest::newRow("questions then updates") << QStringList{"/public_html/questions", "/public_html/updates"}
+                                            << QByteArray("u") << "/public_html/updates/same.txt";
     QTest::newRow("relative step") << QStringList{"/public_html", "updates"} << QByteArray("u")
                                    << "/public_html/updates/same.txt";
-    QTest::newRow("up and across") << QStringList{"/public_html/updates", "../questions"}
-                                   << QByteArray("q") << "/public_html/questions/same.txt";
+    QTest::newRow("up and across") << QStringList{"/public_html/updates", "../questions"} << QByteArray("q")
+                                   << "/public_html/questions/same.txt";
 }
 
 void FtpClientTest::fetchesFromTheDirectoryLastEntered()
@@ -168,10 +178,8 @@ void FtpClientTest::textFilesArriveInAsciiType()
     QCOMPARE(LineListFile::read(local.filePath("qcount.txt")), (QStringList{"3", "not used"}));
     for (int n = 3; n >= 1; --n)
         client.Get(QStringLiteral("%1.lrn").arg(n), local.filePath(QStringLiteral("%1.lrn").arg(n)));
-    QCOMPARE(server.retrieved(), (QStringList{"/public_html/questions/qcount.txt",
-                                              "/public_html/questions/3.lrn",
-                                              "/public_html/questions/2.lrn",
-                                              "/public_html/questions/1.lrn"}));
+    QCOMPARE(server.retrieved(), (QStringList{"/public_html/questions/qcount.txt", "/public_html/questions/3.lrn",
+                                              "/public_html/questions/2.lrn", "/public_html/questions/1.lrn"}));
 }
 
 void FtpClientTest::refusesToReplaceExistingLocalFile()
@@ -225,12 +233,25 @@ void FtpClientTest::failuresThrowAndLeaveNoLocalFile_data()
     QTest::addColumn<QString>("failingStep");
     QTest::addColumn<bool>("connectedAfter");
     const QString right = FtpServerFixture::password();
-    QTest::newRow("wrong password") << "other" << "/public_html/updates" << "ver.txt" << "Connect" << false;
-    QTest::newRow("missing directory") << right << "/public_html/nothing" << "ver.txt" << "ChangeDir" << true;
-    QTest::newRow("missing file") << right << "/public_html/updates" << "none.txt" << "Get" << true;
-    QTest::newRow("file refused") << right << "/public_html/updates" << "refused.txt" << "Get" << true;
-    QTest::newRow("directory instead of file") << right << "/public_html" << "updates" << "Get" << true;
-    QTest::newRow("connection lost mid-file") << right << "/public_html/updates" << "big.bin" << "Get" << false;
+    QTest::newRow("wrong password") << "other"
+                                    << "/public_html/updates"
+                                    << "ver.txt"
+                                    << "Connect" << false;
+    QTest::newRow("missing directory") << right << "/public_html/nothing"
+                                       << "ver.txt"
+                                       << "ChangeDir" << true;
+    QTest::newRow("missing file") << right << "/public_html/updates"
+                                  << "none.txt"
+                                  << "Get" << true;
+    QTest::newRow("file refused") << right << "/public_html/updates"
+                                  << "refused.txt"
+                                  << "Get" << true;
+    QTest::newRow("directory instead of file") << right << "/public_html"
+                                               << "updates"
+                                               << "Get" << true;
+    QTest::newRow("connection lost mid-file") << right << "/public_html/updates"
+                                              << "big.bin"
+                                              << "Get" << false;
 }
 
 void FtpClientTest::failuresThrowAndLeaveNoLocalFile()
@@ -284,7 +305,7 @@ void FtpClientTest::callsWithoutConnectionFail()
     QTemporaryDir local;
 
     FtpClient client;
-    client.Disconnect();   // harmless before any connection
+    client.Disconnect(); // harmless before any connection
     QVERIFY(!client.Connected());
     connectTo(client, server);
     QVERIFY(client.Connected());

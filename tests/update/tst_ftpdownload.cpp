@@ -21,10 +21,7 @@ struct RecordingSink : ProgressSink {
 
     void setPosition(int percent) override { positions.append(percent); }
     void setText(const QString &text) override { texts.append(text); }
-    bool cancelRequested() const override
-    {
-        return cancelAfterTexts >= 0 && texts.size() >= cancelAfterTexts;
-    }
+    bool cancelRequested() const override { return cancelAfterTexts >= 0 && texts.size() >= cancelAfterTexts; }
 };
 
 QByteArray contents(const QString &path)
@@ -76,8 +73,8 @@ void FtpDownloadTest::downloadsInBinaryTypeWithProgress()
     MessageRecorder messages;
     RecordingSink progress;
 
-    QVERIFY(FtpDownloadFile(server.host(), server.user(), server.password(), server.port(), updates,
-                            "Tarmika1002.exe", target, progress));
+    QVERIFY(FtpDownloadFile(server.host(), server.user(), server.password(), server.port(), updates, "Tarmika1002.exe",
+                            target, progress));
     QCOMPARE(contents(target), build);
     QVERIFY(messages.all().isEmpty());
     QCOMPARE(server.retrieved(), QStringList{"/public_html/updates/Tarmika1002.exe"});
@@ -106,8 +103,8 @@ void FtpDownloadTest::replacesAnOlderLocalFile()
     MessageRecorder messages;
     RecordingSink progress;
 
-    QVERIFY(FtpDownloadFile(server.host(), server.user(), server.password(), server.port(), updates,
-                            "Tarmika1002.exe", target, progress));
+    QVERIFY(FtpDownloadFile(server.host(), server.user(), server.password(), server.port(), updates, "Tarmika1002.exe",
+                            target, progress));
     QCOMPARE(contents(target), QByteArray("new build"));
 }
 
@@ -123,12 +120,13 @@ void FtpDownloadTest::failuresAreReportedAndLeaveNoFile_data()
                                     << QStringList{"Host \"127.0.0.1\" is not available"};
     QTest::newRow("nothing listening") << right << false << updates << "Tarmika1002.exe"
                                        << QStringList{"Host \"127.0.0.1\" is not available"};
-    QTest::newRow("missing directory") << right << true << "/public_html/gone" << "Tarmika1002.exe"
+    QTest::newRow("missing directory") << right << true << "/public_html/gone"
+                                       << "Tarmika1002.exe"
                                        << QStringList{"Cannot set directory to /public_html/gone."};
     QTest::newRow("missing file") << right << true << updates << "Tarmika1003.exe"
                                   << QStringList{"Cannot find file Tarmika1003.exe"};
-    QTest::newRow("file name with a trailing blank") << right << true << updates << "Tarmika1002 .exe"
-                                                     << QStringList{"Cannot find file Tarmika1002 .exe"};
+    QTest::newRow("file name with a trailing blank")
+        << right << true << updates << "Tarmika1002 .exe" << QStringList{"Cannot find file Tarmika1002 .exe"};
     // The file is listed but the server will not send it: no message, only the result.
     QTest::newRow("transfer refused") << right << true << updates << "refused.exe" << QStringList();
     // A transfer broken off part-way is not a finished download.
@@ -157,8 +155,8 @@ void FtpDownloadTest::failuresAreReportedAndLeaveNoFile()
     MessageRecorder recorder;
     RecordingSink progress;
 
-    const DownloadResult result = FtpDownloadFile(server.host(), server.user(), server.password(), port,
-                                                  directory, fileName, target, progress);
+    const DownloadResult result =
+        FtpDownloadFile(server.host(), server.user(), server.password(), port, directory, fileName, target, progress);
     QVERIFY(!result);
     QCOMPARE(result.message.isEmpty() ? QStringList() : QStringList{result.message}, messages);
     QVERIFY(recorder.messages.isEmpty());
@@ -182,16 +180,16 @@ void FtpDownloadTest::readOnlyLocalFileFailsWithoutMessage()
     QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadUser));
     RecordingSink progress;
 
-    DownloadResult result = FtpDownloadFile(server.host(), server.user(), server.password(), server.port(),
-                                            updates, "Tarmika1002.exe", target, progress);
+    DownloadResult result = FtpDownloadFile(server.host(), server.user(), server.password(), server.port(), updates,
+                                            "Tarmika1002.exe", target, progress);
     QVERIFY(!result);
     QVERIFY(result.message.isEmpty());
     QCOMPARE(contents(target), QByteArray("kept"));
     QCOMPARE(QDir(local.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Tarmika1002.exe"});
 
     // A local folder that does not exist fails the same way.
-    result = FtpDownloadFile(server.host(), server.user(), server.password(), server.port(), updates,
-                             "Tarmika1002.exe", local.filePath("gone/Tarmika1002.exe"), progress);
+    result = FtpDownloadFile(server.host(), server.user(), server.password(), server.port(), updates, "Tarmika1002.exe",
+                             local.filePath("gone/Tarmika1002.exe"), progress);
     QVERIFY(!result);
     QVERIFY(result.message.isEmpty());
     QVERIFY(!QFile::exists(local.filePath("gone")));
@@ -207,8 +205,8 @@ void FtpDownloadTest::emptyFileShowsComplete()
     MessageRecorder messages;
     RecordingSink progress;
 
-    QVERIFY(FtpDownloadFile(server.host(), server.user(), server.password(), server.port(), updates,
-                            "Tarmika1002.exe", target, progress));
+    QVERIFY(FtpDownloadFile(server.host(), server.user(), server.password(), server.port(), updates, "Tarmika1002.exe",
+                            target, progress));
     QVERIFY(QFile::exists(target));
     QCOMPARE(contents(target), QByteArray());
     QCOMPARE(progress.positions, QList<int>{100});
@@ -231,8 +229,8 @@ void FtpDownloadTest::windowHandlesEventsBetweenBlocks()
     timer.setInterval(0);
     connect(&timer, &QTimer::timeout, [&] { ++ticks; });
     timer.start();
-    QVERIFY(FtpDownloadFile(server.host(), server.user(), server.password(), server.port(), updates,
-                            "Tarmika1002.exe", target, progress));
+    QVERIFY(FtpDownloadFile(server.host(), server.user(), server.password(), server.port(), updates, "Tarmika1002.exe",
+                            target, progress));
     timer.stop();
     QCOMPARE(QFileInfo(target).size(), qint64(size));
     QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
@@ -250,8 +248,8 @@ void FtpDownloadTest::cancelEndsWithoutFile()
     RecordingSink progress;
     progress.cancelAfterTexts = 2;
 
-    DownloadResult result = FtpDownloadFile(server.host(), server.user(), server.password(), server.port(),
-                                            updates, "Tarmika1002.exe", target, progress);
+    DownloadResult result = FtpDownloadFile(server.host(), server.user(), server.password(), server.port(), updates,
+                                            "Tarmika1002.exe", target, progress);
     QVERIFY(!result);
     QVERIFY(result.message.isEmpty());
     QCOMPARE(QDir(local.path()).entryList(QDir::Files | QDir::Hidden), QStringList());

@@ -70,7 +70,8 @@ public:
     ReadOnlyFolder()
     {
         if (::geteuid() == 0) {
-            m_mounted = QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "ro,size=64k", "tmpfs", m_dir.path()}) == 0;
+            m_mounted = QProcess::execute(QStringLiteral("mount"),
+                                          {"-t", "tmpfs", "-o", "ro,size=64k", "tmpfs", m_dir.path()}) == 0;
             m_ready = m_mounted;
         } else {
             m_ready = QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner);
@@ -118,7 +119,7 @@ private slots:
 void ProgramUpdateTest::checkComparesExactText_data()
 {
     QTest::addColumn<QString>("installed");
-    QTest::addColumn<QByteArray>("serverFile");   // null: no ver.txt on the server
+    QTest::addColumn<QByteArray>("serverFile"); // null: no ver.txt on the server
     QTest::addColumn<QStringList>("status");
     QTest::addColumn<bool>("armed");
     QTest::addColumn<bool>("keepsServerCopy");
@@ -133,8 +134,10 @@ void ProgramUpdateTest::checkComparesExactText_data()
     QTest::newRow("letter case counts") << "100a" << QByteArray("100A") << fresh << true << true << true;
     QTest::newRow("ver.txt missing") << "1001" << QByteArray() << QStringList{noConnection} << false << false << false;
     QTest::newRow("ver.txt empty") << "1001" << QByteArray("") << QStringList{noConnection} << false << true << false;
-    QTest::newRow("version leaves the folder") << "1001" << QByteArray("/../../evil\r\n") << invalid << false << false << true;
-    QTest::newRow("version with backslash") << "1001" << QByteArray("..\\..\\evil\r\n") << invalid << false << false << true;
+    QTest::newRow("version leaves the folder")
+        << "1001" << QByteArray("/../../evil\r\n") << invalid << false << false << true;
+    QTest::newRow("version with backslash")
+        << "1001" << QByteArray("..\\..\\evil\r\n") << invalid << false << false << true;
 }
 
 void ProgramUpdateTest::checkComparesExactText()
@@ -179,9 +182,12 @@ void ProgramUpdateTest::handOverInstallsAndAsksToClose_data()
     QTest::addColumn<QString>("installed");
     QTest::addColumn<QString>("offered");
     QTest::addColumn<int>("buildSize");
-    QTest::newRow("newer build") << "1001" << "1002" << 20000;
-    QTest::newRow("lower build") << "1002" << "1001" << 5000;
-    QTest::newRow("version with trailing blank") << "1002" << "1002 " << 100;
+    QTest::newRow("newer build") << "1001"
+                                 << "1002" << 20000;
+    QTest::newRow("lower build") << "1002"
+                                 << "1001" << 5000;
+    QTest::newRow("version with trailing blank") << "1002"
+                                                 << "1002 " << 100;
 }
 
 void ProgramUpdateTest::handOverInstallsAndAsksToClose()
@@ -222,8 +228,7 @@ void ProgramUpdateTest::handOverInstallsAndAsksToClose()
     QCOMPARE(server.retrieved(), QStringList({updates + "ver.txt", updates + buildName, updates + buildName + ".sig"}));
     // The updater runs in the data directory.
     QTRY_VERIFY(data.exists("started.txt"));
-    QTRY_COMPARE(data.readBytes("started.txt").trimmed(),
-                 QFileInfo(data.path()).canonicalFilePath().toUtf8());
+    QTRY_COMPARE(data.readBytes("started.txt").trimmed(), QFileInfo(data.path()).canonicalFilePath().toUtf8());
 }
 
 void ProgramUpdateTest::missingBuildKeepsTheInstalledVersion()
@@ -262,7 +267,7 @@ void ProgramUpdateTest::updaterThatCannotStartKeepsTheInstalledVersion()
     QTemporaryDir tools;
     MessageRecorder messages;
     Harness h(server.host(), server.port());
-    h.panel->setUpdaterPath(tools.filePath("TarmikaUpdate"));   // not there
+    h.panel->setUpdaterPath(tools.filePath("TarmikaUpdate")); // not there
     QSignalSpy closing(h.panel.get(), &UpdatePanel::closeProgramRequested);
 
     h.panel->SpeedButton7Click();
@@ -394,8 +399,8 @@ void ProgramUpdateTest::readOnlyProgramFolderIsSaidBeforeDownload()
     h.panel->setUpdaterPath(programFolder.filePath("TarmikaUpdate"));
 
     h.panel->SpeedButton7Click();
-    QCOMPARE(h.status(), QStringList({"New update available",
-                                      "Updates cannot be installed: the program folder is read-only"}));
+    QCOMPARE(h.status(),
+             QStringList({"New update available", "Updates cannot be installed: the program folder is read-only"}));
     QVERIFY(!h.uptime1.isActive());
     QCOMPARE(server.retrieved(), QStringList{updates + "ver.txt"});
     QVERIFY(!data.exists("doc/tempver.txt"));
@@ -412,7 +417,8 @@ void ProgramUpdateTest::onlyASignedBuildIsInstalled_data()
     QTest::newRow("no signature") << QByteArray("-") << false << false;
     QTest::newRow("changed after signing") << QByteArray() << true << false;
     QTest::newRow("signature of another key")
-        << BuildSignature::signFile(QStringLiteral(TARMIKA_SOURCE_DIR "/README.md"), BuildSignature::generateKeyPair().privateKey)
+        << BuildSignature::signFile(QStringLiteral(TARMIKA_SOURCE_DIR "/README.md"),
+                                    BuildSignature::generateKeyPair().privateKey)
         << false << false;
 }
 

@@ -186,8 +186,9 @@ void QuestionDownloadTest::countdownFetchesFromHighestDown()
     QVERIFY(!h.dlq.isActive());
     QCOMPARE(h.status(), QStringList{done});
     QVERIFY(!h.marquee());
-    QCOMPARE(server.retrieved(), QStringList({"/public_html/questions/qcount.txt", "/public_html/questions/qcount.txt"})
-                                     + questionPaths(expectedOrder));
+    QCOMPARE(server.retrieved(),
+             QStringList({"/public_html/questions/qcount.txt", "/public_html/questions/qcount.txt"}) +
+                 questionPaths(expectedOrder));
     QCOMPARE(bankFiles().size(), count);
     for (int n = 1; n <= count; ++n)
         QCOMPARE(LineListFile::decode(data.readBytes(QStringLiteral("Questions/%1.lrn").arg(n))),
@@ -202,7 +203,7 @@ void QuestionDownloadTest::failedStartReportsOnceAndNeverCounts_data()
 {
     QTest::addColumn<bool>("listening");
     QTest::addColumn<QString>("password");
-    QTest::addColumn<QByteArray>("countFile");   // null: no count file on the server
+    QTest::addColumn<QByteArray>("countFile"); // null: no count file on the server
     const QString right = FtpServerFixture::password();
     QTest::newRow("nothing listening") << false << right << QByteArray("3\r\n");
     QTest::newRow("refused log-in") << true << "wrong" << QByteArray("3\r\n");
@@ -278,9 +279,9 @@ void QuestionDownloadTest::failedFetchStopsCountdownAndLeavesNoPartialBank()
     h.panel->openForQuestionDownload(false);
     h.panel->qdowloadTimer();
     QVERIFY(h.dlq.isActive());
-    h.panel->dlqTimer();   // 3.lrn
+    h.panel->dlqTimer(); // 3.lrn
     QVERIFY(h.dlq.isActive());
-    h.panel->dlqTimer();   // 2.lrn fails
+    h.panel->dlqTimer(); // 2.lrn fails
     QVERIFY(!h.dlq.isActive());
     QCOMPARE(h.status(), QStringList{failed});
     QVERIFY(!h.marquee());

@@ -67,8 +67,7 @@ class FailingReplacer : public ProgramReplacer {
 public:
     FailingReplacer(const QString &dir, const QString &failingSource)
         : ProgramReplacer(dir, dir), m_failingSource(failingSource)
-    {
-    }
+    {}
 
 protected:
     bool moveFile(const QString &from, const QString &to) override
@@ -165,8 +164,7 @@ void UpdaterTest::failedReplacementKeepsTheOldProgram()
     QCOMPARE(contents(replacer.programPath()), programScript("old"));
     QVERIFY(QFileInfo(replacer.programPath()).isExecutable());
     // The download stays for another try; no half-finished copies are left behind.
-    QCOMPARE(fileNames(dir.path()),
-             (QStringList{"Tarmika1002.exe", "tarmika"}));
+    QCOMPARE(fileNames(dir.path()), (QStringList{"Tarmika1002.exe", "tarmika"}));
 }
 
 void UpdaterTest::missingBuildChangesNothing()

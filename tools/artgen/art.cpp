@@ -194,8 +194,7 @@ void callout(QPainter &p, const QPointF &at, const QPointF &target, int n, qreal
     p.setPen(QPen(Qt::white, 1.5));
     p.setBrush(DarkBlue);
     p.drawEllipse(at, r, r);
-    text(p, QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r), QString::number(n), sans(r * 1.15, QFont::Bold),
-         Qt::white);
+    text(p, QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r), QString::number(n), sans(r * 1.15, QFont::Bold), Qt::white);
     p.restore();
 }
 

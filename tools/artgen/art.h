@@ -36,8 +36,7 @@ QFont narrow(qreal px, int weight = QFont::Normal);
 QImage canvas(int w, int h, const QColor &fill = Qt::white);
 void prepare(QPainter &p);
 
-void text(QPainter &p, const QRectF &r, const QString &s, const QFont &f, const QColor &c,
-          int flags = Qt::AlignCenter);
+void text(QPainter &p, const QRectF &r, const QString &s, const QFont &f, const QColor &c, int flags = Qt::AlignCenter);
 // Shrinks the font until the text fits into the rectangle on one line.
 QFont fitted(const QString &s, QFont f, qreal maxWidth, qreal minPx = 8);
 

@@ -20,14 +20,21 @@ namespace {
 void drawDesign(art::Output &out, const QString &design)
 {
     const QList<QPair<QString, QImage (*)()>> pages{
-        {QStringLiteral("MotorcycleT"), art::bgMotorcycle}, {QStringLiteral("Signs"), art::bgSigns},
-        {QStringLiteral("LearnersT"), art::bgLearners},     {QStringLiteral("MenuT"), art::bgMenu},
-        {QStringLiteral("QuestionT"), art::bgQuestion},     {QStringLiteral("LightVT"), art::bgLightV},
-        {QStringLiteral("Cardinal"), art::bgCardinal},      {QStringLiteral("Driving"), art::bgDriving},
+        {QStringLiteral("MotorcycleT"), art::bgMotorcycle},
+        {QStringLiteral("Signs"), art::bgSigns},
+        {QStringLiteral("LearnersT"), art::bgLearners},
+        {QStringLiteral("MenuT"), art::bgMenu},
+        {QStringLiteral("QuestionT"), art::bgQuestion},
+        {QStringLiteral("LightVT"), art::bgLightV},
+        {QStringLiteral("Cardinal"), art::bgCardinal},
+        {QStringLiteral("Driving"), art::bgDriving},
         {QStringLiteral("Responsibilities"), art::bgResponsibilities},
-        {QStringLiteral("Driverules"), art::bgDriverules},  {QStringLiteral("exterior"), art::bgExterior},
-        {QStringLiteral("heavyVT"), art::bgHeavyV},         {QStringLiteral("Login"), art::bgLogin},
-        {QStringLiteral("Course"), art::bgCourse},          {QStringLiteral("MockT"), art::bgMockTest},
+        {QStringLiteral("Driverules"), art::bgDriverules},
+        {QStringLiteral("exterior"), art::bgExterior},
+        {QStringLiteral("heavyVT"), art::bgHeavyV},
+        {QStringLiteral("Login"), art::bgLogin},
+        {QStringLiteral("Course"), art::bgCourse},
+        {QStringLiteral("MockT"), art::bgMockTest},
         {QStringLiteral("ProgressT"), art::bgProgress},
     };
     for (const auto &pg : pages)
@@ -72,21 +79,31 @@ void drawControls(art::Output &out, const QString &images)
 {
     // Motorcycle controls: picture file, and the control it shows.
     const QList<QPair<QString, QString>> bike{
-        {QStringLiteral("m0"), QString()},                      {QStringLiteral("m1"), QStringLiteral("throttle")},
-        {QStringLiteral("m3"), QStringLiteral("handlebars")},   {QStringLiteral("m4"), QStringLiteral("indicator")},
-        {QStringLiteral("m5"), QStringLiteral("gear")},         {QStringLiteral("m6"), QStringLiteral("rearbrake")},
-        {QStringLiteral("m8"), QStringLiteral("mirrors")},      {QStringLiteral("m9"), QStringLiteral("clutch")},
+        {QStringLiteral("m0"), QString()},
+        {QStringLiteral("m1"), QStringLiteral("throttle")},
+        {QStringLiteral("m3"), QStringLiteral("handlebars")},
+        {QStringLiteral("m4"), QStringLiteral("indicator")},
+        {QStringLiteral("m5"), QStringLiteral("gear")},
+        {QStringLiteral("m6"), QStringLiteral("rearbrake")},
+        {QStringLiteral("m8"), QStringLiteral("mirrors")},
+        {QStringLiteral("m9"), QStringLiteral("clutch")},
         {QStringLiteral("m10"), QStringLiteral("frontbrake")},
     };
     for (const auto &b : bike)
         out.save(art::motorcyclePicture(b.second), images, b.first + QStringLiteral(".png"));
     const QList<QPair<QString, QString>> light{
-        {QStringLiteral("defpic"), QString()},                  {QStringLiteral("Cflicker"), QStringLiteral("indicator")},
-        {QStringLiteral("Csteer"), QStringLiteral("steer")},    {QStringLiteral("Crear"), QStringLiteral("rear")},
-        {QStringLiteral("Cmirror"), QStringLiteral("side")},    {QStringLiteral("Cclutch"), QStringLiteral("clutch")},
-        {QStringLiteral("Cgear"), QStringLiteral("gear")},      {QStringLiteral("Cbrake"), QStringLiteral("brake")},
-        {QStringLiteral("Cpetrol"), QStringLiteral("accel")},   {QStringLiteral("Cwiper"), QStringLiteral("wiper")},
-        {QStringLiteral("Chbrake"), QStringLiteral("handbrake")}, {QStringLiteral("Choot"), QStringLiteral("hoot")},
+        {QStringLiteral("defpic"), QString()},
+        {QStringLiteral("Cflicker"), QStringLiteral("indicator")},
+        {QStringLiteral("Csteer"), QStringLiteral("steer")},
+        {QStringLiteral("Crear"), QStringLiteral("rear")},
+        {QStringLiteral("Cmirror"), QStringLiteral("side")},
+        {QStringLiteral("Cclutch"), QStringLiteral("clutch")},
+        {QStringLiteral("Cgear"), QStringLiteral("gear")},
+        {QStringLiteral("Cbrake"), QStringLiteral("brake")},
+        {QStringLiteral("Cpetrol"), QStringLiteral("accel")},
+        {QStringLiteral("Cwiper"), QStringLiteral("wiper")},
+        {QStringLiteral("Chbrake"), QStringLiteral("handbrake")},
+        {QStringLiteral("Choot"), QStringLiteral("hoot")},
     };
     for (const auto &l : light)
         out.save(art::lightVehiclePicture(l.second), images, l.first + QStringLiteral(".png"));

@@ -111,7 +111,8 @@ void chartIcon(QPainter &p, const QPointF &c, qreal r, const QColor &col)
     p.setBrush(col);
     const qreal heights[] = {0.7, 1.1, 1.6};
     for (int i = 0; i < 3; ++i)
-        p.drawRoundedRect(QRectF(c.x() - r + i * r * 0.72, c.y() + r * 0.8 - r * heights[i], r * 0.5, r * heights[i]), 1, 1);
+        p.drawRoundedRect(QRectF(c.x() - r + i * r * 0.72, c.y() + r * 0.8 - r * heights[i], r * 0.5, r * heights[i]),
+                          1, 1);
     p.restore();
 }
 
@@ -160,8 +161,9 @@ QImage bgLogin()
     stepBadge(p, QPointF(230, 262), 1, 30);
     text(p, QRectF(278, 236, 600, 40), QStringLiteral("ENTER YOUR NAME"), sans(34, QFont::Bold), Maroon,
          Qt::AlignLeft | Qt::AlignVCenter);
-    text(p, QRectF(280, 278, 600, 24), QStringLiteral("Your name keeps your place in the questions and your test scores."),
-         sans(15), Slate, Qt::AlignLeft | Qt::AlignVCenter);
+    text(p, QRectF(280, 278, 600, 24),
+         QStringLiteral("Your name keeps your place in the questions and your test scores."), sans(15), Slate,
+         Qt::AlignLeft | Qt::AlignVCenter);
     lPlate(p, QRectF(206, 336, 112, 112));
     // The name field (a separate control) sits inside this frame.
     const QRectF field(404, 365, 413, 37);
@@ -253,8 +255,8 @@ QImage bgQuestion()
     prepare(p);
     pageBase(p, false);
     heading(p, QPointF(60, 6), QStringLiteral("QUESTIONS"), 26);
-    text(p, QRectF(560, 10, 430, 30), QStringLiteral("Choose the marker of the correct combination"), sans(14),
-         Slate, Qt::AlignRight | Qt::AlignVCenter);
+    text(p, QRectF(560, 10, 430, 30), QStringLiteral("Choose the marker of the correct combination"), sans(14), Slate,
+         Qt::AlignRight | Qt::AlignVCenter);
     roundBox(p, QRectF(61, 47, 938, 563), 6, Qt::transparent, LightBlue, 2);
     // A question badge in the margin.
     p.save();
@@ -279,8 +281,8 @@ QImage bgMockTest()
     prepare(p);
     pageBase(p, false);
     heading(p, QPointF(60, 6), QStringLiteral("MOCK TEST"), 26);
-    text(p, QRectF(480, 10, 510, 30), QStringLiteral("A timed test: every section must reach its pass mark"),
-         sans(14), Slate, Qt::AlignRight | Qt::AlignVCenter);
+    text(p, QRectF(480, 10, 510, 30), QStringLiteral("A timed test: every section must reach its pass mark"), sans(14),
+         Slate, Qt::AlignRight | Qt::AlignVCenter);
     return img;
 }
 
@@ -446,7 +448,11 @@ QImage bgHeavyV()
     p.restore();
     roundBox(p, QRectF(origin.x() - 3, origin.y() - 3, 690 * s + 6, 483 * s + 6), 8, Qt::transparent, LightBlue, 2);
     const auto at = [&](qreal x, qreal y) { return origin + QPointF(x, y) * s; };
-    struct Item { QString name; QPointF mark; QPointF target; };
+    struct Item {
+        QString name;
+        QPointF mark;
+        QPointF target;
+    };
     const QList<Item> items{
         {QStringLiteral("Steering wheel"), at(578, 345), at(519, 380)},
         {QStringLiteral("Hooter"), at(490, 262), at(458, 298)},
@@ -485,7 +491,11 @@ QImage panel2()
     QPainter p(&img);
     prepare(p);
     roundBox(p, QRectF(0.75, 0.75, 576.5, 318.5), 6, Qt::white, LightBlue, 1.5);
-    struct Entry { QRectF r; QString word; int icon; };
+    struct Entry {
+        QRectF r;
+        QString word;
+        int icon;
+    };
     const QList<Entry> entries{{QRectF(12, 10, 196, 34), QStringLiteral("CHECK FOR UPDATES"), 0},
                                {QRectF(220, 10, 96, 34), QStringLiteral("ABOUT"), 1},
                                {QRectF(328, 10, 90, 34), QStringLiteral("CLOSE"), 2}};

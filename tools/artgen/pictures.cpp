@@ -68,11 +68,11 @@ QImage courseTile(const QString &kind, int state)
     const QColor body = lit ? Qt::white : QColor(168, 170, 178);
     const QColor glass = lit ? LightBlue : QColor(214, 216, 222);
     // The motorcycle's wheels are open rings, which only read on the maroon tile when they are light.
-    const QColor tyre = lit ? (kind == QLatin1String("m") ? QColor(246, 236, 236) : QColor(40, 10, 10))
-                            : QColor(140, 142, 150);
+    const QColor tyre =
+        lit ? (kind == QLatin1String("m") ? QColor(246, 236, 236) : QColor(40, 10, 10)) : QColor(140, 142, 150);
     vehicle(p, kind, QRectF(24, 46, 152, 96), body, glass, tyre);
-    text(p, QRectF(6, 150, 188, 30), vehicleWord(kind), sans(16, QFont::Bold),
-         lit ? Qt::white : QColor(150, 152, 160), Qt::AlignCenter);
+    text(p, QRectF(6, 150, 188, 30), vehicleWord(kind), sans(16, QFont::Bold), lit ? Qt::white : QColor(150, 152, 160),
+         Qt::AlignCenter);
     if (state == 2) {
         const QPointF c(156, 46);
         p.setPen(QPen(Qt::white, 4));
@@ -212,8 +212,8 @@ QImage verdictPicture(int verdict)
     // Small decorative sparks around the badge.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 160));
-    for (const QPointF &c : {QPointF(40, 36), QPointF(214, 44), QPointF(56, 130), QPointF(200, 128), QPointF(30, 86),
-                             QPointF(226, 90)})
+    for (const QPointF &c :
+         {QPointF(40, 36), QPointF(214, 44), QPointF(56, 130), QPointF(200, 128), QPointF(30, 86), QPointF(226, 90)})
         p.drawEllipse(c, 5, 5);
     const QPointF c(127.5, 83);
     p.setPen(QPen(Qt::white, 5));
@@ -259,7 +259,12 @@ QImage optionMarker(bool chosen)
 }
 
 namespace {
-struct BikePart { QString id; QString name; QPointF focus; qreal zoom; };
+struct BikePart {
+    QString id;
+    QString name;
+    QPointF focus;
+    qreal zoom;
+};
 
 BikePart bikePart(const QString &id)
 {
@@ -492,8 +497,8 @@ void academyAdvert(QPainter &p, const QRectF &r)
          Qt::AlignLeft | Qt::AlignVCenter);
     text(p, QRectF(26, 46, 340, 24), QStringLiteral("Truck and motorcycle lessons, weekends too"), sans(15), Ink,
          Qt::AlignLeft | Qt::AlignVCenter);
-    text(p, QRectF(26, 74, 340, 26), QStringLiteral("bookings@driveright.example.com"), sans(15, QFont::Bold),
-         DarkBlue, Qt::AlignLeft | Qt::AlignVCenter);
+    text(p, QRectF(26, 74, 340, 26), QStringLiteral("bookings@driveright.example.com"), sans(15, QFont::Bold), DarkBlue,
+         Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 } // namespace

@@ -413,7 +413,10 @@ void centreStack(QPainter &p)
 
 void pedals(QPainter &p, bool heavy, QMap<QString, QPainterPath> &parts)
 {
-    struct Pedal { QString name; QRectF pad; };
+    struct Pedal {
+        QString name;
+        QRectF pad;
+    };
     const QList<Pedal> all{
         {QStringLiteral("clutch"), heavy ? QRectF(342, 426, 60, 42) : QRectF(348, 428, 52, 38)},
         {QStringLiteral("brake"), QRectF(424, 426, 62, 42)},
@@ -470,8 +473,8 @@ void steeringWheel(QPainter &p, bool heavy, QMap<QString, QPainterPath> &parts)
 {
     const QPointF hub = kHub;
     const qreal rim = heavy ? 98 : 88;
-    for (const QPointF &end : {QPointF(hub.x() - rim, hub.y() + 8), QPointF(hub.x() + rim, hub.y() + 8),
-                               QPointF(hub.x(), hub.y() + rim)}) {
+    for (const QPointF &end :
+         {QPointF(hub.x() - rim, hub.y() + 8), QPointF(hub.x() + rim, hub.y() + 8), QPointF(hub.x(), hub.y() + rim)}) {
         p.setPen(QPen(QColor(36, 38, 46), 16, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(hub, end);
     }

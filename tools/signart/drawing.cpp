@@ -138,8 +138,8 @@ QPolygonF inset(const QPolygonF &poly, qreal amount)
     return result;
 }
 
-bool symbolsInBox(QPainter &p, const QStringList &symbols, const QRectF &box, const QColor &ink,
-                  const QColor &paper, QString &error)
+bool symbolsInBox(QPainter &p, const QStringList &symbols, const QRectF &box, const QColor &ink, const QColor &paper,
+                  QString &error)
 {
     if (symbols.isEmpty())
         return true;
@@ -349,7 +349,8 @@ bool warningSign(QPainter &p, const SignDesign &d, const QRectF &box, QString &e
     if (!d.text.isEmpty()) {
         sbox.translate(-side * 0.12, 0);
         p.setBrush(Ink::black);
-        p.drawPath(textPath(d.text, QPointF(ib.center().x() + side * 0.05, ib.top() + ib.height() * 0.42), side * 0.18));
+        p.drawPath(
+            textPath(d.text, QPointF(ib.center().x() + side * 0.05, ib.top() + ib.height() * 0.42), side * 0.18));
     }
     return symbolsInBox(p, d.symbols, sbox, Ink::black, p.brush().color(), error);
 }
@@ -358,10 +359,10 @@ bool markerBoard(QPainter &p, const QString &name, const QRectF &box)
 {
     p.setPen(Qt::NoPen);
     const bool single = name.startsWith(u"single");
-    const QRectF board = single ? QRectF(box.center().x() - box.width() * 0.25, box.top() + box.height() * 0.1,
-                                         box.width() * 0.5, box.height() * 0.8)
-                                : QRectF(box.left() + 4, box.top() + box.height() * 0.25, box.width() - 8,
-                                         box.height() * 0.5);
+    const QRectF board =
+        single ? QRectF(box.center().x() - box.width() * 0.25, box.top() + box.height() * 0.1, box.width() * 0.5,
+                        box.height() * 0.8)
+               : QRectF(box.left() + 4, box.top() + box.height() * 0.25, box.width() - 8, box.height() * 0.5);
     if (name == u"deadend") {
         p.setBrush(Ink::red);
         p.drawRect(QRectF(box.left() + 10, box.top() + box.height() * 0.3, box.width() - 20, box.height() * 0.4));
@@ -383,9 +384,9 @@ bool markerBoard(QPainter &p, const QString &name, const QRectF &box)
             QPolygonF stripe;
             if (name == u"stripesboth") {
                 // Chevron stripes pointing down: pass either side.
-                stripe << QPointF(b.left(), y) << QPointF(b.center().x(), y + b.width() * 0.5)
-                       << QPointF(b.right(), y) << QPointF(b.right(), y + step / 2)
-                       << QPointF(b.center().x(), y + b.width() * 0.5 + step / 2) << QPointF(b.left(), y + step / 2);
+                stripe << QPointF(b.left(), y) << QPointF(b.center().x(), y + b.width() * 0.5) << QPointF(b.right(), y)
+                       << QPointF(b.right(), y + step / 2) << QPointF(b.center().x(), y + b.width() * 0.5 + step / 2)
+                       << QPointF(b.left(), y + step / 2);
             } else {
                 // The stripes slope down towards the side on which traffic passes.
                 const bool passLeft = name == u"stripesleft";
@@ -422,8 +423,10 @@ bool markerBoard(QPainter &p, const QString &name, const QRectF &box)
         chevron(board.center(), board.height() * 0.5, name == u"singleleft");
     } else if (name == u"chevronboth") {
         for (int i = 0; i < 2; ++i) {
-            chevron(QPointF(board.left() + board.width() * (0.14 + 0.17 * i), board.center().y()), board.height() * 0.7, true);
-            chevron(QPointF(board.right() - board.width() * (0.14 + 0.17 * i), board.center().y()), board.height() * 0.7, false);
+            chevron(QPointF(board.left() + board.width() * (0.14 + 0.17 * i), board.center().y()), board.height() * 0.7,
+                    true);
+            chevron(QPointF(board.right() - board.width() * (0.14 + 0.17 * i), board.center().y()),
+                    board.height() * 0.7, false);
         }
     } else {
         for (int i = 0; i < 4; ++i)
@@ -455,8 +458,8 @@ bool panelSign(QPainter &p, const SignDesign &d, const QRectF &box, QString &err
     p.setBrush(Qt::NoBrush);
     const QRectF inner = panel.adjusted(14, 14, -14, -14);
     if (d.family == u"info" && d.text.isEmpty()) {
-        if (d.symbols.size() == 1 && d.symbols.first().size() <= 2 && d.symbols.first().at(0).isLetter()
-            && d.symbols.first() != u"i") {
+        if (d.symbols.size() == 1 && d.symbols.first().size() <= 2 && d.symbols.first().at(0).isLetter() &&
+            d.symbols.first() != u"i") {
             p.setPen(Qt::NoPen);
             p.setBrush(fg);
             p.drawPath(textPath(d.symbols.first(), inner.center(), inner.height() * 0.62));
@@ -483,7 +486,8 @@ bool panelSign(QPainter &p, const SignDesign &d, const QRectF &box, QString &err
         return true;
     }
     if (d.text.isEmpty())
-        return symbolsInBox(p, d.symbols, inner.adjusted(inner.width() * 0.1, 0, -inner.width() * 0.1, 0), fg, bg, error);
+        return symbolsInBox(p, d.symbols, inner.adjusted(inner.width() * 0.1, 0, -inner.width() * 0.1, 0), fg, bg,
+                            error);
     const qreal symbolWidth = qMin(inner.height(), inner.width() * 0.36) * (d.symbols.size() > 1 ? 1.25 : 1.0);
     const QRectF sbox(inner.left(), inner.top(), symbolWidth, inner.height());
     const QRectF tbox(inner.left() + symbolWidth + 8, inner.top(), inner.width() - symbolWidth - 8, inner.height());
@@ -578,8 +582,8 @@ bool drawSign(QPainter &p, const SignDesign &d, const QRectF &box, QString &erro
     const QString &f = d.family;
     p.save();
     bool ok = false;
-    if (f == u"stop" || f == u"go" || f == u"yield" || f == u"noentry" || f == u"command" || f == u"prohib"
-        || f == u"ring" || f == u"nostop" || f == u"derestrict" || f == u"reserve")
+    if (f == u"stop" || f == u"go" || f == u"yield" || f == u"noentry" || f == u"command" || f == u"prohib" ||
+        f == u"ring" || f == u"nostop" || f == u"derestrict" || f == u"reserve")
         ok = roundSign(p, d, box, error);
     else if (f == u"warning" || f == u"twarning")
         ok = warningSign(p, d, box, error);
@@ -597,8 +601,9 @@ bool drawSign(QPainter &p, const SignDesign &d, const QRectF &box, QString &erro
         p.translate(box.topLeft());
         const QSize size = box.size().toSize();
         const QString name = d.symbols.value(0);
-        ok = f == u"marking" ? drawMarking(p, name, size)
-                             : f == u"signal" ? drawSignal(p, name, size) : drawHandSignal(p, name, size);
+        ok = f == u"marking"  ? drawMarking(p, name, size)
+             : f == u"signal" ? drawSignal(p, name, size)
+                              : drawHandSignal(p, name, size);
     } else {
         error = QStringLiteral("unknown family \"%1\"").arg(f);
     }

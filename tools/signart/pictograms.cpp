@@ -209,7 +209,10 @@ void buck(QPainter &p, const QColor &ink)
         stroke(p, poly({{x, 0.15}, {x + (x < 0 ? -0.08 : 0.08), 0.75}}), ink, 0.07);
 }
 
-void roadLines(QPainter &p, const QPainterPath &path, const QColor &ink) { stroke(p, path, ink, 0.26); }
+void roadLines(QPainter &p, const QPainterPath &path, const QColor &ink)
+{
+    stroke(p, path, ink, 0.26);
+}
 
 void curveArrow(QPainter &p, const QColor &ink, qreal bend)
 {
@@ -243,8 +246,7 @@ void trafficLight(QPainter &p, const QColor &ink, QPointF at, qreal s, bool colo
     QPainterPath housing;
     housing.addRoundedRect(QRectF(-0.32, -0.85, 0.64, 1.7), 0.15, 0.15);
     fill(p, housing, ink);
-    const QColor lamps[3] = {coloured ? Ink::red : QColor(255, 255, 255),
-                             coloured ? Ink::amber : QColor(255, 255, 255),
+    const QColor lamps[3] = {coloured ? Ink::red : QColor(255, 255, 255), coloured ? Ink::amber : QColor(255, 255, 255),
                              coloured ? Ink::signalGreen : QColor(255, 255, 255)};
     for (int i = 0; i < 3; ++i)
         disc(p, {0, -0.52 + 0.52 * i}, 0.18, lamps[i]);
@@ -255,11 +257,26 @@ QHash<QString, Draw> arrows()
 {
     return {
         // Arrows
-        {"up", [](QPainter &p, auto &ink, auto &) { drawArrow(p, poly({{0, 0.8}, {0, -0.8}}), ink, 0.24); }},
-        {"down", [](QPainter &p, auto &ink, auto &) { drawArrow(p, poly({{0, -0.8}, {0, 0.8}}), ink, 0.24); }},
-        {"left", [](QPainter &p, auto &ink, auto &) { drawArrow(p, poly({{0.85, 0}, {-0.85, 0}}), ink, 0.24); }},
-        {"upleft", [](QPainter &p, auto &ink, auto &) { drawArrow(p, poly({{0.5, 0.65}, {-0.55, -0.4}}), ink, 0.22); }},
-        {"keepleft", [](QPainter &p, auto &ink, auto &) { drawArrow(p, poly({{0.5, -0.5}, {-0.45, 0.45}}), ink, 0.22); }},
+        {"up",
+         [](QPainter &p, auto &ink, auto &) {
+             drawArrow(p, poly({{0, 0.8}, {0, -0.8}}), ink, 0.24);
+         }},
+        {"down",
+         [](QPainter &p, auto &ink, auto &) {
+             drawArrow(p, poly({{0, -0.8}, {0, 0.8}}), ink, 0.24);
+         }},
+        {"left",
+         [](QPainter &p, auto &ink, auto &) {
+             drawArrow(p, poly({{0.85, 0}, {-0.85, 0}}), ink, 0.24);
+         }},
+        {"upleft",
+         [](QPainter &p, auto &ink, auto &) {
+             drawArrow(p, poly({{0.5, 0.65}, {-0.55, -0.4}}), ink, 0.22);
+         }},
+        {"keepleft",
+         [](QPainter &p, auto &ink, auto &) {
+             drawArrow(p, poly({{0.5, -0.5}, {-0.45, 0.45}}), ink, 0.22);
+         }},
         {"turnleft",
          [](QPainter &p, auto &ink, auto &) {
              QPainterPath a;
@@ -356,8 +373,10 @@ QHash<QString, Draw> junctions()
              roadLines(p, poly({{0, -0.35}, {0.65, -0.35}}), ink);
          }},
         {"yjunction",
-         [](QPainter &p, auto &ink, auto &) { roadLines(p, poly({{-0.6, -0.75}, {0, 0}, {0.6, -0.75}}), ink);
-             roadLines(p, poly({{0, 0}, {0, 0.85}}), ink); }},
+         [](QPainter &p, auto &ink, auto &) {
+             roadLines(p, poly({{-0.6, -0.75}, {0, 0}, {0.6, -0.75}}), ink);
+             roadLines(p, poly({{0, 0}, {0, 0.85}}), ink);
+         }},
         {"dualbegin",
          [](QPainter &p, auto &ink, auto &) {
              QPainterPath a;
@@ -493,7 +512,10 @@ QHash<QString, Draw> peopleAndAnimals()
 {
     return {
         // People and animals
-        {"pedestrian", [](QPainter &p, auto &ink, auto &) { person(p, ink, {0, 0}, 1.0); }},
+        {"pedestrian",
+         [](QPainter &p, auto &ink, auto &) {
+             person(p, ink, {0, 0}, 1.0);
+         }},
         {"children",
          [](QPainter &p, auto &ink, auto &) {
              person(p, ink, {-0.35, 0.1}, 0.85);
@@ -622,7 +644,8 @@ QHash<QString, Draw> otherVehicles()
     return {
         {"tractor",
          [](QPainter &p, auto &ink, auto &paper) {
-             fill(p, poly({{-0.3, 0.2}, {-0.3, -0.65}, {0.15, -0.65}, {0.15, -0.15}, {0.75, -0.15}, {0.75, 0.25}}), ink);
+             fill(p, poly({{-0.3, 0.2}, {-0.3, -0.65}, {0.15, -0.65}, {0.15, -0.15}, {0.75, -0.15}, {0.75, 0.25}}),
+                  ink);
              fill(p, poly({{-0.2, -0.55}, {0.05, -0.55}, {0.05, -0.25}, {-0.2, -0.25}}), paper);
              wheel(p, {-0.35, 0.35}, 0.42, ink, paper);
              wheel(p, {0.6, 0.5}, 0.22, ink, paper);
@@ -668,7 +691,8 @@ QHash<QString, Draw> otherVehicles()
              QPainterPath plane;
              plane.addRoundedRect(QRectF(-0.09, -0.9, 0.18, 1.75), 0.09, 0.09);
              fill(p, plane, ink);
-             fill(p, poly({{-0.08, -0.25}, {-0.85, 0.15}, {-0.85, 0.28}, {0.85, 0.28}, {0.85, 0.15}, {0.08, -0.25}}), ink);
+             fill(p, poly({{-0.08, -0.25}, {-0.85, 0.15}, {-0.85, 0.28}, {0.85, 0.28}, {0.85, 0.15}, {0.08, -0.25}}),
+                  ink);
              fill(p, poly({{-0.06, 0.6}, {-0.35, 0.82}, {0.35, 0.82}, {0.06, 0.6}}), ink);
              p.restore();
          }},
@@ -696,10 +720,18 @@ QHash<QString, Draw> surfaceHazards()
         {"rocks",
          [](QPainter &p, auto &ink, auto &) {
              fill(p, poly({{0.2, -0.85}, {0.9, -0.85}, {0.9, 0.85}, {0.5, 0.85}, {0.55, 0.2}, {0.3, -0.2}}), ink);
-             for (auto [x, y, r] : {std::tuple{-0.1, -0.35, 0.12}, {-0.35, 0.05, 0.15}, {-0.05, 0.35, 0.11},
-                                    {-0.55, 0.55, 0.18}, {0.15, 0.7, 0.14}})
-                 fill(p, poly({{x - r, y}, {x - r * 0.3, y - r}, {x + r, y - r * 0.5}, {x + r * 0.7, y + r},
-                               {x - r * 0.6, y + r * 0.8}}), ink);
+             for (auto [x, y, r] : {std::tuple{-0.1, -0.35, 0.12},
+                                    {-0.35, 0.05, 0.15},
+                                    {-0.05, 0.35, 0.11},
+                                    {-0.55, 0.55, 0.18},
+                                    {0.15, 0.7, 0.14}})
+                 fill(p,
+                      poly({{x - r, y},
+                            {x - r * 0.3, y - r},
+                            {x + r, y - r * 0.5},
+                            {x + r * 0.7, y + r},
+                            {x - r * 0.6, y + r * 0.8}}),
+                      ink);
          }},
         {"slippery",
          [](QPainter &p, auto &ink, auto &paper) {
@@ -774,9 +806,13 @@ QHash<QString, Draw> roadAheadHazards()
              carSide(p, ink, paper, {0.0, -0.38}, 0.3);
          }},
         {"descent",
-         [](QPainter &p, auto &ink, auto &) { fill(p, poly({{-0.85, -0.4}, {0.85, 0.6}, {-0.85, 0.6}}), ink); }},
+         [](QPainter &p, auto &ink, auto &) {
+             fill(p, poly({{-0.85, -0.4}, {0.85, 0.6}, {-0.85, 0.6}}), ink);
+         }},
         {"ascent",
-         [](QPainter &p, auto &ink, auto &) { fill(p, poly({{-0.85, 0.6}, {0.85, -0.4}, {0.85, 0.6}}), ink); }},
+         [](QPainter &p, auto &ink, auto &) {
+             fill(p, poly({{-0.85, 0.6}, {0.85, -0.4}, {0.85, 0.6}}), ink);
+         }},
         {"boom",
          [](QPainter &p, auto &ink, auto &) {
              QPainterPath post;
@@ -790,12 +826,16 @@ QHash<QString, Draw> roadAheadHazards()
                  gaps.addRect(QRectF(-0.5 + i * 0.45, -0.11, 0.22, 0.12));
              fill(p, gaps, Ink::white);
          }},
-        {"signals", [](QPainter &p, auto &ink, auto &) { trafficLight(p, ink, {0, 0}, 0.9, true); }},
+        {"signals",
+         [](QPainter &p, auto &ink, auto &) {
+             trafficLight(p, ink, {0, 0}, 0.9, true);
+         }},
         {"stopahead",
          [](QPainter &p, auto &, auto &) {
              QPolygonF oct;
              for (int i = 0; i < 8; ++i)
-                 oct << QPointF(0.8 * qCos(qDegreesToRadians(22.5 + 45 * i)), 0.8 * qSin(qDegreesToRadians(22.5 + 45 * i)));
+                 oct << QPointF(0.8 * qCos(qDegreesToRadians(22.5 + 45 * i)),
+                                0.8 * qSin(qDegreesToRadians(22.5 + 45 * i)));
              p.setPen(Qt::NoPen);
              p.setBrush(Ink::red);
              p.drawPolygon(oct);
@@ -809,8 +849,8 @@ QHash<QString, Draw> roadAheadHazards()
         {"gravel",
          [](QPainter &p, auto &ink, auto &paper) {
              carRear(p, ink, paper, {0, 0.25}, 0.7);
-             for (auto [x, y] : {std::pair{-0.7, -0.5}, {-0.45, -0.75}, {0.5, -0.55}, {0.72, -0.3}, {-0.75, -0.15},
-                                 {0.25, -0.85}})
+             for (auto [x, y] :
+                  {std::pair{-0.7, -0.5}, {-0.45, -0.75}, {0.5, -0.55}, {0.72, -0.3}, {-0.75, -0.15}, {0.25, -0.85}})
                  disc(p, {x, y}, 0.07, ink);
          }},
         {"tarend",
@@ -845,7 +885,8 @@ QHash<QString, Draw> otherHazards()
         {"fog",
          [](QPainter &p, auto &ink, auto &) {
              for (int i = 0; i < 4; ++i)
-                 stroke(p, poly({{-0.75 + (i % 2) * 0.2, -0.45 + i * 0.3}, {0.75 - ((i + 1) % 2) * 0.2, -0.45 + i * 0.3}}),
+                 stroke(p,
+                        poly({{-0.75 + (i % 2) * 0.2, -0.45 + i * 0.3}, {0.75 - ((i + 1) % 2) * 0.2, -0.45 + i * 0.3}}),
                         ink, 0.1);
          }},
         {"tunnel",
@@ -874,7 +915,10 @@ QHash<QString, Draw> otherHazards()
              fill(p, crown, ink);
              stroke(p, poly({{-0.85, 0.8}, {0.85, 0.8}}), ink, 0.08);
          }},
-        {"signalsmall", [](QPainter &p, auto &ink, auto &) { trafficLight(p, ink, {0, 0}, 0.9, false); }},
+        {"signalsmall",
+         [](QPainter &p, auto &ink, auto &) {
+             trafficLight(p, ink, {0, 0}, 0.9, false);
+         }},
     };
 }
 
@@ -933,7 +977,9 @@ QHash<QString, Draw> panels()
              fill(p, bridge, ink);
          }},
         {"endbar",
-         [](QPainter &p, auto &, auto &) { stroke(p, poly({{-0.85, 0.85}, {0.85, -0.85}}), Ink::red, 0.16); }},
+         [](QPainter &p, auto &, auto &) {
+             stroke(p, poly({{-0.85, 0.85}, {0.85, -0.85}}), Ink::red, 0.16);
+         }},
         {"toll",
          [](QPainter &p, auto &ink, auto &paper) {
              disc(p, {0, 0}, 0.75, ink);
@@ -993,10 +1039,21 @@ QHash<QString, Draw> informationSymbols()
              disc(p, {0, 0.1}, 0.22, ink);
          }},
         {"police",
-         [](QPainter &p, auto &ink, auto &) { fill(p, textPath(QStringLiteral("POLICE"), {0, 0}, 0.34), ink); }},
-        {"i", [](QPainter &p, auto &ink, auto &) { fill(p, textPath(QStringLiteral("i"), {0, 0}, 1.3, true), ink); }},
-        {"H", [](QPainter &p, auto &ink, auto &) { fill(p, textPath(QStringLiteral("H"), {0, 0}, 1.2), ink); }},
-        {"P", [](QPainter &p, auto &ink, auto &) { fill(p, textPath(QStringLiteral("P"), {0, 0}, 1.2), ink); }},
+         [](QPainter &p, auto &ink, auto &) {
+             fill(p, textPath(QStringLiteral("POLICE"), {0, 0}, 0.34), ink);
+         }},
+        {"i",
+         [](QPainter &p, auto &ink, auto &) {
+             fill(p, textPath(QStringLiteral("i"), {0, 0}, 1.3, true), ink);
+         }},
+        {"H",
+         [](QPainter &p, auto &ink, auto &) {
+             fill(p, textPath(QStringLiteral("H"), {0, 0}, 1.2), ink);
+         }},
+        {"P",
+         [](QPainter &p, auto &ink, auto &) {
+             fill(p, textPath(QStringLiteral("P"), {0, 0}, 1.2), ink);
+         }},
     };
 }
 

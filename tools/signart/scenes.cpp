@@ -111,7 +111,11 @@ void road(QPainter &p)
 QHash<QString, Scene> lineMarkings()
 {
     return {
-        {"stopline", [](QPainter &p) { vline(p, 120, kLine, 4, 0, 0, 0, 150); rect(p, QRectF(14, 150, 106, 14), kLine); }},
+        {"stopline",
+         [](QPainter &p) {
+             vline(p, 120, kLine, 4, 0, 0, 0, 150);
+             rect(p, QRectF(14, 150, 106, 14), kLine);
+         }},
         {"yieldline",
          [](QPainter &p) {
              vline(p, 120, kLine, 4, 0, 0, 0, 150);
@@ -126,8 +130,16 @@ QHash<QString, Scene> lineMarkings()
              rect(p, QRectF(14, 175, 106, 12), kLine);
          }},
         {"solidcentre", [](QPainter &p) { vline(p, 120, kLine, 6); }},
-        {"doublecentre", [](QPainter &p) { vline(p, 113, kLine, 5); vline(p, 127, kLine, 5); }},
-        {"solidbroken", [](QPainter &p) { vline(p, 113, kLine, 5); vline(p, 127, kLine, 5, 26, 20); }},
+        {"doublecentre",
+         [](QPainter &p) {
+             vline(p, 113, kLine, 5);
+             vline(p, 127, kLine, 5);
+         }},
+        {"solidbroken",
+         [](QPainter &p) {
+             vline(p, 113, kLine, 5);
+             vline(p, 127, kLine, 5, 26, 20);
+         }},
         {"brokencentre", [](QPainter &p) { vline(p, 120, kLine, 5, 30, 30); }},
         {"island",
          [](QPainter &p) {
@@ -149,8 +161,16 @@ QHash<QString, Scene> lineMarkings()
              p.restore();
          }},
         {"solidlane", [](QPainter &p) { vline(p, 120, kLine, 5); }},
-        {"redline", [](QPainter &p) { vline(p, 120, kLine, 5, 30, 30); vline(p, 26, Ink::red, 7); }},
-        {"buslane", [](QPainter &p) { vline(p, 120, kLine, 8); word(p, "BUS", {67, 120}, 40); }},
+        {"redline",
+         [](QPainter &p) {
+             vline(p, 120, kLine, 5, 30, 30);
+             vline(p, 26, Ink::red, 7);
+         }},
+        {"buslane",
+         [](QPainter &p) {
+             vline(p, 120, kLine, 8);
+             word(p, "BUS", {67, 120}, 40);
+         }},
         {"cyclelane",
          [](QPainter &p) {
              vline(p, 70, kLine, 6);
@@ -162,11 +182,31 @@ QHash<QString, Scene> lineMarkings()
 QHash<QString, Scene> arrowMarkings()
 {
     return {
-        {"arrowstraight", [](QPainter &p) { laneArrow(p, 67, 215, true, 0); vline(p, 120, kLine, 5, 30, 30); }},
-        {"arrowrightroad", [](QPainter &p) { turnOnlyArrow(p, 157, 215, 1); vline(p, 120, kLine, 5, 30, 30); }},
-        {"arrowleftroad", [](QPainter &p) { turnOnlyArrow(p, 83, 215, -1); vline(p, 120, kLine, 5, 30, 30); }},
-        {"arrowstraightleft", [](QPainter &p) { laneArrow(p, 85, 215, true, -1); vline(p, 120, kLine, 5, 30, 30); }},
-        {"arrowstraightright", [](QPainter &p) { laneArrow(p, 155, 215, true, 1); vline(p, 120, kLine, 5, 30, 30); }},
+        {"arrowstraight",
+         [](QPainter &p) {
+             laneArrow(p, 67, 215, true, 0);
+             vline(p, 120, kLine, 5, 30, 30);
+         }},
+        {"arrowrightroad",
+         [](QPainter &p) {
+             turnOnlyArrow(p, 157, 215, 1);
+             vline(p, 120, kLine, 5, 30, 30);
+         }},
+        {"arrowleftroad",
+         [](QPainter &p) {
+             turnOnlyArrow(p, 83, 215, -1);
+             vline(p, 120, kLine, 5, 30, 30);
+         }},
+        {"arrowstraightleft",
+         [](QPainter &p) {
+             laneArrow(p, 85, 215, true, -1);
+             vline(p, 120, kLine, 5, 30, 30);
+         }},
+        {"arrowstraightright",
+         [](QPainter &p) {
+             laneArrow(p, 155, 215, true, 1);
+             vline(p, 120, kLine, 5, 30, 30);
+         }},
         {"arrowleftright",
          [](QPainter &p) {
              turnOnlyArrow(p, 120, 215, -1);
@@ -207,8 +247,17 @@ QHash<QString, Scene> wordAndGuideMarkings()
              }
              p.restore();
          }},
-        {"stopword", [](QPainter &p) { word(p, "STOP", {67, 110}, 42); rect(p, QRectF(14, 180, 106, 14), kLine); vline(p, 120, kLine, 5, 0, 0, 0, 180); }},
-        {"speed60", [](QPainter &p) { word(p, "60", {67, 120}, 60); vline(p, 120, kLine, 5, 30, 30); }},
+        {"stopword",
+         [](QPainter &p) {
+             word(p, "STOP", {67, 110}, 42);
+             rect(p, QRectF(14, 180, 106, 14), kLine);
+             vline(p, 120, kLine, 5, 0, 0, 0, 180);
+         }},
+        {"speed60",
+         [](QPainter &p) {
+             word(p, "60", {67, 120}, 60);
+             vline(p, 120, kLine, 5, 30, 30);
+         }},
         {"brokenlane", [](QPainter &p) { vline(p, 120, kLine, 5, 30, 50); }},
         {"guidelines",
          [](QPainter &p) {
@@ -316,9 +365,19 @@ QHash<QString, Scene> hazardMarkings()
              for (qreal y = 40; y < 220; y += 40)
                  p.drawPolyline(QPolygonF({QPointF(60, y + 30), QPointF(120, y), QPointF(180, y + 30)}));
          }},
-        {"warningline", [](QPainter &p) { vline(p, 120, kLine, 5, 0, 0, 0, 60); vline(p, 120, kLine, 5, 45, 15, 60, 240); }},
-        {"slowword", [](QPainter &p) { word(p, "SLOW", {120, 120}, 50); }},
-        {"schoolword", [](QPainter &p) { word(p, "SCHOOL", {120, 120}, 46); }},
+        {"warningline",
+         [](QPainter &p) {
+             vline(p, 120, kLine, 5, 0, 0, 0, 60);
+             vline(p, 120, kLine, 5, 45, 15, 60, 240);
+         }},
+        {"slowword",
+         [](QPainter &p) {
+             word(p, "SLOW", {120, 120}, 50);
+         }},
+        {"schoolword",
+         [](QPainter &p) {
+             word(p, "SCHOOL", {120, 120}, 46);
+         }},
         {"railmark",
          [](QPainter &p) {
              vline(p, 120, kLine, 5, 30, 30);
@@ -355,7 +414,11 @@ QHash<QString, Scene> hazardMarkings()
 QHash<QString, Scene> edgeAndBayMarkings()
 {
     return {
-        {"laneline", [](QPainter &p) { vline(p, 80, kLine, 5, 30, 30); vline(p, 160, kLine, 5, 30, 30); }},
+        {"laneline",
+         [](QPainter &p) {
+             vline(p, 80, kLine, 5, 30, 30);
+             vline(p, 160, kLine, 5, 30, 30);
+         }},
         {"continuity",
          [](QPainter &p) {
              vline(p, 120, kLine, 5, 30, 30);
@@ -591,7 +654,10 @@ void officer(QPainter &p, const Arm &left, const Arm &right)
 }
 
 const Arm kDown{{-0.28, -0.05}, {-0.3, 0.22}, false};
-Arm mirrored(const Arm &a) { return {{-a.elbow.x(), a.elbow.y()}, {-a.hand.x(), a.hand.y()}, a.palm}; }
+Arm mirrored(const Arm &a)
+{
+    return {{-a.elbow.x(), a.elbow.y()}, {-a.hand.x(), a.hand.y()}, a.palm};
+}
 
 void trafficArrow(QPainter &p, QPointF from, QPointF to, bool stop)
 {
@@ -681,8 +747,7 @@ const QHash<QString, Scene> &hands()
              officer(p, {{-0.45, -0.45}, {-0.7, -0.3}, false}, mirrored(kDown));
              trafficArrow(p, {0.75, -0.95}, {0.75, -0.35}, false);
          }},
-        {"driverright",
-         [](QPainter &p) { driver(p, [&] { p.drawLine(QPointF(0.45, -0.2), QPointF(0.95, -0.2)); }); }},
+        {"driverright", [](QPainter &p) { driver(p, [&] { p.drawLine(QPointF(0.45, -0.2), QPointF(0.95, -0.2)); }); }},
         {"driverstop", [](QPainter &p) { driver(p, [&] { forearmUp(p); }); }},
         // Slowing down suddenly is shown with the same raised forearm as stopping.
         {"driverslow", [](QPainter &p) { driver(p, [&] { forearmUp(p); }); }},
@@ -702,8 +767,8 @@ const QHash<QString, Scene> &hands()
     return table;
 }
 
-bool runScene(QPainter &p, const QHash<QString, Scene> &table, const QString &name, const QSize &size,
-              bool unitBox, void (*background)(QPainter &))
+bool runScene(QPainter &p, const QHash<QString, Scene> &table, const QString &name, const QSize &size, bool unitBox,
+              void (*background)(QPainter &))
 {
     const auto it = table.constFind(name);
     if (it == table.cend())

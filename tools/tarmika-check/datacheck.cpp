@@ -28,7 +28,10 @@ namespace DataCheck {
 
 namespace {
 
-QString quoted(const QString &text) { return u'"' + text + u'"'; }
+QString quoted(const QString &text)
+{
+    return u'"' + text + u'"';
+}
 
 // "question 7" or "questions 7 to 9" for a run of missing numbers.
 QString numberRun(const QString &singular, const QString &plural, int first, int last)
@@ -125,7 +128,7 @@ void Checker::checkQuestions()
     }
     static const QRegularExpression questionName(QStringLiteral("^([1-9][0-9]{0,8})\\.lrn$"),
                                                  QRegularExpression::CaseInsensitiveOption);
-    QMap<int, QString> files;   // question number -> file name as it lies on disk
+    QMap<int, QString> files; // question number -> file name as it lies on disk
     for (const QString &name : fileEntries(dir)) {
         const QRegularExpressionMatch match = questionName.match(name);
         if (!match.hasMatch()) {
@@ -152,22 +155,21 @@ void Checker::checkQuestions()
     const QSet<int> present(files.keyBegin(), files.keyEnd());
     for (const auto &[first, last] : gaps(present, 1, highest)) {
         problem(QStringLiteral("Questions/: %1 missing; questions must be numbered 1 to %2 without gaps.")
-                    .arg(numberRun(QStringLiteral("question"), QStringLiteral("questions"), first, last)
-                             + (first == last ? QStringLiteral(" is") : QStringLiteral(" are")),
+                    .arg(numberRun(QStringLiteral("question"), QStringLiteral("questions"), first, last) +
+                             (first == last ? QStringLiteral(" is") : QStringLiteral(" are")),
                          QString::number(highest)));
     }
     // The question page steps over a range as a whole, so a bank that reaches into one must hold
     // all of it.
     for (const QuestionBank::ReservedRange &range : QuestionBank::reservedRanges) {
         if (highest >= range.first && highest < range.last) {
-            const QString belongsTo = range.motorcycle ? QStringLiteral("motorcycle questions")
-                                                       : QStringLiteral("motor vehicle questions");
-            problem(QStringLiteral("Questions/: the bank ends at question %1, inside the %2 %3 to %4; %5 missing.")
-                        .arg(QString::number(highest), belongsTo,
-                             QString::number(range.first), QString::number(range.last),
-                             numberRun(QStringLiteral("question"), QStringLiteral("questions"), highest + 1,
-                                       range.last)
-                                 + (highest + 1 == range.last ? QStringLiteral(" is") : QStringLiteral(" are"))));
+            const QString belongsTo =
+                range.motorcycle ? QStringLiteral("motorcycle questions") : QStringLiteral("motor vehicle questions");
+            problem(
+                QStringLiteral("Questions/: the bank ends at question %1, inside the %2 %3 to %4; %5 missing.")
+                    .arg(QString::number(highest), belongsTo, QString::number(range.first), QString::number(range.last),
+                         numberRun(QStringLiteral("question"), QStringLiteral("questions"), highest + 1, range.last) +
+                             (highest + 1 == range.last ? QStringLiteral(" is") : QStringLiteral(" are"))));
         }
     }
     for (auto it = files.cbegin(); it != files.cend(); ++it)
@@ -251,9 +253,7 @@ void Checker::checkSignLists()
 
 void Checker::checkProgramPictures()
 {
-    const auto image = [](const QString &name) {
-        return DataPaths::imagesDir + u'/' + name + QStringLiteral(".png");
-    };
+    const auto image = [](const QString &name) { return DataPaths::imagesDir + u'/' + name + QStringLiteral(".png"); };
     for (const QString &name : QuestionPictures::all())
         checkPicture(image(name), QStringLiteral("a picture of the question page"));
     for (const QString &name : Course::allIconPictures())
@@ -264,8 +264,7 @@ void Checker::checkProgramPictures()
         checkPicture(image(cardinal.at(row)), QStringLiteral("cardinal rules topic %1").arg(row + 1));
     const QStringList responsibilities = RulePictureTables::responsibilities();
     for (int row = 0; row < responsibilities.size(); ++row)
-        checkPicture(image(responsibilities.at(row)),
-                     QStringLiteral("driver responsibilities topic %1").arg(row + 1));
+        checkPicture(image(responsibilities.at(row)), QStringLiteral("driver responsibilities topic %1").arg(row + 1));
 
     using ControlsPageLayout::Kind;
     for (const auto &[kind, page] : {std::pair{Kind::MotorcycleT, QStringLiteral("motorcycle")},
@@ -273,8 +272,7 @@ void Checker::checkProgramPictures()
         const ControlsPageLayout::Look look = ControlsPageLayout::look(kind);
         checkPicture(look.restingPicture, QStringLiteral("resting picture of the %1 controls").arg(page));
         for (const ControlsPageLayout::Control &control : look.controls) {
-            checkPicture(control.picture,
-                         QStringLiteral("%1 control %2").arg(page, quoted(control.caption.trimmed())));
+            checkPicture(control.picture, QStringLiteral("%1 control %2").arg(page, quoted(control.caption.trimmed())));
         }
     }
 
@@ -495,7 +493,9 @@ QString summary(const Result &result)
 {
     if (!result.ok()) {
         const qsizetype n = result.problems.size();
-        return QStringLiteral("%1 %2 found").arg(n).arg(n == 1 ? QStringLiteral("problem") : QStringLiteral("problems"));
+        return QStringLiteral("%1 %2 found")
+            .arg(n)
+            .arg(n == 1 ? QStringLiteral("problem") : QStringLiteral("problems"));
     }
     return QStringLiteral("OK: %1 questions, %2 sign lists, %3 documents, %4 pictures")
         .arg(result.questions)

@@ -9,11 +9,11 @@
 namespace DataCheck {
 
 struct Result {
-    QStringList problems;   // one sentence per problem, in plain words
-    int questions = 0;      // question files found
-    int signLists = 0;      // sign lists present
-    int documents = 0;      // documents read
-    int pictures = 0;       // distinct picture files checked
+    QStringList problems; // one sentence per problem, in plain words
+    int questions = 0;    // question files found
+    int signLists = 0;    // sign lists present
+    int documents = 0;    // documents read
+    int pictures = 0;     // distinct picture files checked
 
     bool ok() const { return problems.isEmpty(); }
 };

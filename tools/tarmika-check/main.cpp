@@ -35,8 +35,8 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    const DataCheck::Result result = DataCheck::checkCurrentDirectory(filesOnly ? DataCheck::Rules::FilesOnly
-                                                                                  : DataCheck::Rules::FilesAndContent);
+    const DataCheck::Result result =
+        DataCheck::checkCurrentDirectory(filesOnly ? DataCheck::Rules::FilesOnly : DataCheck::Rules::FilesAndContent);
     for (const QString &problem : result.problems)
         out << problem << '\n';
     out << DataCheck::summary(result) << '\n';

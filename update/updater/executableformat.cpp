@@ -29,7 +29,8 @@ quint32 littleEndian32(const QByteArray &bytes, qsizetype at)
 // program (type 3); for PE the machine field of the header that e_lfanew points at.
 QByteArray kindOf(const QByteArray &h)
 {
-    if (h.size() >= 20 && h.startsWith("\x7f" "ELF")) {
+    if (h.size() >= 20 && h.startsWith("\x7f"
+                                       "ELF")) {
         const bool bigEndian = h.at(5) == 2;
         const int type = static_cast<quint8>(h.at(bigEndian ? 17 : 16));
         if (type != 2 && type != 3)

@@ -32,12 +32,20 @@ bool refuse(QString *error, const QString &text)
 
 ProgramReplacer::ProgramReplacer(const QString &programDir, const QString &dataDir)
     : m_programDir(programDir), m_dataDir(dataDir)
-{
-}
+{}
 
-QString ProgramReplacer::programPath() const { return QDir(m_programDir).filePath(programName); }
-QString ProgramReplacer::backupPath() const { return programPath() + QStringLiteral(".old"); }
-QString ProgramReplacer::stagingPath() const { return programPath() + QStringLiteral(".new"); }
+QString ProgramReplacer::programPath() const
+{
+    return QDir(m_programDir).filePath(programName);
+}
+QString ProgramReplacer::backupPath() const
+{
+    return programPath() + QStringLiteral(".old");
+}
+QString ProgramReplacer::stagingPath() const
+{
+    return programPath() + QStringLiteral(".new");
+}
 
 QString ProgramReplacer::downloadedBuildName(QString *error, QString *offered) const
 {
@@ -81,9 +89,9 @@ bool ProgramReplacer::stage(const QString &buildFile, QString *error)
     QFile::remove(stagingPath());
     if (!QFile::copy(buildFile, stagingPath()))
         return refuse(error, QStringLiteral("Cannot copy %1 to %2.").arg(buildFile, stagingPath()));
-    const QFile::Permissions executable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-        | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser | QFile::ReadGroup | QFile::ExeGroup
-        | QFile::ReadOther | QFile::ExeOther;
+    const QFile::Permissions executable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
+                                          QFile::WriteUser | QFile::ExeUser | QFile::ReadGroup | QFile::ExeGroup |
+                                          QFile::ReadOther | QFile::ExeOther;
     if (!QFile::setPermissions(stagingPath(), executable)) {
         QFile::remove(stagingPath());
         return refuse(error, QStringLiteral("Cannot make %1 executable.").arg(stagingPath()));
@@ -185,13 +193,13 @@ int ProgramReplacer::run(int waitMs)
     // Replacing the file is safe while the old program still runs (it keeps its own copy open),
     // but a second instance beside it is not.
     if (!closed) {
-        m_lastError += (m_lastError.isEmpty() ? QString() : QStringLiteral(" "))
-            + QStringLiteral("The program did not close; start it again yourself.");
+        m_lastError += (m_lastError.isEmpty() ? QString() : QStringLiteral(" ")) +
+                       QStringLiteral("The program did not close; start it again yourself.");
         return StillRunning;
     }
     if (!startProgram()) {
-        m_lastError += (m_lastError.isEmpty() ? QString() : QStringLiteral(" "))
-            + QStringLiteral("Cannot start %1.").arg(programPath());
+        m_lastError += (m_lastError.isEmpty() ? QString() : QStringLiteral(" ")) +
+                       QStringLiteral("Cannot start %1.").arg(programPath());
         return NotInstalled;
     }
     return installed ? Done : NotInstalled;

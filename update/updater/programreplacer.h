@@ -13,9 +13,9 @@
 class ProgramReplacer {
 public:
     enum ExitCode {
-        Done = 0,            // installed and started
-        NotInstalled = 1,    // nothing replaced; the old program was started again
-        StillRunning = 2,    // installed, but the old program did not close, so nothing started
+        Done = 0,         // installed and started
+        NotInstalled = 1, // nothing replaced; the old program was started again
+        StillRunning = 2, // installed, but the old program did not close, so nothing started
     };
 
     ProgramReplacer(const QString &programDir, const QString &dataDir);
