@@ -52,6 +52,16 @@ int shownQuestion(const TForm2 &form)
     return text(form, "MockQuestion").section(u' ', 1).toInt();
 }
 
+// Thabo, on the light motor vehicle course, clicks "Mock Test" on the main menu.
+void openMockTest(TForm2 &form)
+{
+    child<QLineEdit>(form.Login, "edit2")->setText(QStringLiteral("Thabo"));
+    form.state().RadioGroup1 = 1;
+    form.state().ctype = QStringLiteral("lv");
+    form.showPage(form.MenuT);
+    QTest::mouseClick(child<TTextFader>(form.MenuT, "MockTestEntry"), Qt::LeftButton, {}, QPoint(5, 5));
+}
+
 } // namespace
 
 void TestMockPage::shortTestByKeyboardEndsInResultHistoryAndReview()
@@ -69,11 +79,7 @@ void TestMockPage::shortTestByKeyboardEndsInResultHistoryAndReview()
     TForm2 form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    child<QLineEdit>(form.Login, "edit2")->setText(QStringLiteral("Thabo"));
-    form.state().RadioGroup1 = 1;
-    form.state().ctype = QStringLiteral("lv");
-    form.showPage(form.MenuT);
-    QTest::mouseClick(child<TTextFader>(form.MenuT, "MockTestEntry"), Qt::LeftButton, {}, QPoint(5, 5));
+    openMockTest(form);
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MockT));
     QCOMPARE(text(form, "MockCounter"), QStringLiteral("Question 1 of 5"));
     QVERIFY2(text(form, "MockClock").startsWith(QStringLiteral("Time left 0")), qPrintable(text(form, "MockClock")));
@@ -161,11 +167,7 @@ void TestMockPage::drawProblemsAreSaidOnceBeforeTheClockRuns()
     dir.writeLines(QStringLiteral("doc/mocktest.lrn"), {"lots", "1", "1", "2", "1", "1", "5"});
     MessageRecorder recorder;
     TForm2 form;
-    child<QLineEdit>(form.Login, "edit2")->setText(QStringLiteral("Thabo"));
-    form.state().RadioGroup1 = 1;
-    form.state().ctype = QStringLiteral("lv");
-    form.showPage(form.MenuT);
-    QTest::mouseClick(child<TTextFader>(form.MenuT, "MockTestEntry"), Qt::LeftButton, {}, QPoint(5, 5));
+    openMockTest(form);
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MockT));
     // The garbage line, the damaged file and the missing road signs, in one message.
     QCOMPARE(recorder.all().size(), 1);
@@ -202,11 +204,7 @@ void TestMockPage::questionPictureComesFromImagesOnly()
     dir.writeLines(QStringLiteral("doc/mocktest.lrn"), {"1", "1", "1", "1", "1", "1", "5"});
     MessageRecorder recorder;
     TForm2 form;
-    child<QLineEdit>(form.Login, "edit2")->setText(QStringLiteral("Thabo"));
-    form.state().RadioGroup1 = 1;
-    form.state().ctype = QStringLiteral("lv");
-    form.showPage(form.MenuT);
-    QTest::mouseClick(child<TTextFader>(form.MenuT, "MockTestEntry"), Qt::LeftButton, {}, QPoint(5, 5));
+    openMockTest(form);
     QCOMPARE(form.activePage(), static_cast<QWidget *>(form.MockT));
     QLabel *box = form.MockT->findChild<QLabel *>(QStringLiteral("MockPicture"));
     QVERIFY(box);
