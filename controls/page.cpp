@@ -1,22 +1,28 @@
 #include "controls/page.h"
 
+#include "controls/readypicture.h"
+
 #include <QEvent>
 #include <QImage>
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QResource>
 
 #include <future>
 #include <map>
 
 namespace {
 
-QString designPath(const QString &name)
+// A design picture as compiled in, in the form the window draws (see readypicture.h).
+QImage readDesignPicture(const QString &name)
 {
-    return QStringLiteral(":/design/") + name + QStringLiteral(".png");
+    const QResource resource(QStringLiteral(":/design/") + name + QStringLiteral(".pix"));
+    if (!resource.isValid())
+        return {};
+    return ReadyPicture::decode(resource.uncompressedData());
 }
 
-// Design pictures being decoded on a worker thread, by name.
+// Design pictures being read on a worker thread, by name.
 std::map<QString, std::future<QImage>> &prefetched()
 {
     static std::map<QString, std::future<QImage>> pictures;
@@ -27,7 +33,7 @@ std::map<QString, std::future<QImage>> &prefetched()
 
 void prefetchDesignPicture(const QString &name)
 {
-    prefetched()[name] = std::async(std::launch::async, [path = designPath(name)] { return QImage(path); });
+    prefetched()[name] = std::async(std::launch::async, [name] { return readDesignPicture(name); });
 }
 
 QPixmap designPicture(const QString &name)
@@ -38,7 +44,7 @@ QPixmap designPicture(const QString &name)
         pictures.erase(found);
         return QPixmap::fromImage(std::move(image));
     }
-    return QPixmap(designPath(name));
+    return QPixmap::fromImage(readDesignPicture(name));
 }
 
 namespace {
@@ -111,7 +117,7 @@ void adjustSizeOnFirstShow(QWidget *widget)
 
 QSize designPictureSize(const QString &name)
 {
-    return QImageReader(designPath(name)).size();
+    return readDesignPicture(name).size();
 }
 
 Page::Page(const QString &name, const QString &caption, const QString &backgroundName, QWidget *parent)
@@ -120,7 +126,9 @@ Page::Page(const QString &name, const QString &caption, const QString &backgroun
     setObjectName(name);
     setWindowTitle(caption);
     setFixedSize(Width, Height);
-    setAutoFillBackground(true);
+    // White where the background picture leaves the page bare. In the window, the window's own
+    // white shows there, so showing a page does not fill its whole area a second time; a page
+    // shown or rendered on its own is filled from this palette.
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);

@@ -50,7 +50,7 @@ private:
 // A picture of the program's own design (compiled in), or an empty pixmap when it is missing.
 QPixmap designPicture(const QString &name);
 
-// Starts decoding a design picture on a worker thread; designPicture() then takes the result.
+// Starts reading a design picture on a worker thread; designPicture() then takes the result.
 void prefetchDesignPicture(const QString &name);
 
 // Runs `load` when `box` is first shown or painted, once. Pictures of pages the learner has not
@@ -66,5 +66,5 @@ void cancelPictureLater(QLabel *box);
 void onFirstShow(QWidget *widget, std::function<void()> action);
 void adjustSizeOnFirstShow(QWidget *widget);
 
-// The size of a picture of the program's own design, read without decoding it; empty when missing.
+// The size of a picture of the program's own design; empty when missing.
 QSize designPictureSize(const QString &name);

@@ -1,6 +1,8 @@
 #include "controls/page.h"
+#include "controls/readypicture.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QtTest>
 
@@ -15,6 +17,7 @@ private slots:
     void laterLoadGivesWayToAPictureSetFirst();
     void labelIsSizedToItsTextOnFirstShow();
     void prefetchedPictureIsTheSamePicture();
+    void readyPictureDrawsAsItsSourceAndRefusesDamage();
 };
 
 namespace {
@@ -143,6 +146,35 @@ void TestPageBackground::prefetchedPictureIsTheSamePicture()
 
     prefetchDesignPicture(QStringLiteral("no_such_picture"));
     QVERIFY(designPicture(QStringLiteral("no_such_picture")).isNull());
+}
+
+void TestPageBackground::readyPictureDrawsAsItsSourceAndRefusesDamage()
+{
+    // Half-transparent pixels are stored premultiplied; drawn over white they look as the source does.
+    QImage source(6, 4, QImage::Format_ARGB32);
+    for (int y = 0; y < source.height(); ++y)
+        for (int x = 0; x < source.width(); ++x)
+            source.setPixel(x, y, qRgba(40 * x, 60 * y, 200, x == 0 ? 0 : 50 * y + 90));
+    const QByteArray bytes = ReadyPicture::encode(source);
+    const auto drawnOnWhite = [](const QImage &picture) {
+        QImage canvas(picture.size(), QImage::Format_RGB32);
+        canvas.fill(Qt::white);
+        QPainter(&canvas).drawImage(0, 0, picture);
+        return canvas;
+    };
+    QCOMPARE(drawnOnWhite(ReadyPicture::decode(bytes)), drawnOnWhite(source));
+
+    // A damaged resource gives no picture instead of reading past its end.
+    QVERIFY(ReadyPicture::decode(bytes.chopped(1)).isNull());
+    QVERIFY(ReadyPicture::decode(bytes + QByteArray(4, '\0')).isNull());
+    QVERIFY(ReadyPicture::decode(bytes.left(ReadyPicture::headerSize)).isNull());
+    QByteArray huge = bytes;
+    qToLittleEndian<quint32>(0x40000000u, huge.data() + 4);
+    QVERIFY(ReadyPicture::decode(huge).isNull());
+    QByteArray otherFormat = bytes;
+    otherFormat[12] = char(QImage::Format_Indexed8);
+    QVERIFY(ReadyPicture::decode(otherFormat).isNull());
+    QVERIFY(ReadyPicture::decode(QByteArray("\x89PNG\r\n\x1a\n")).isNull());
 }
 
 QTEST_MAIN(TestPageBackground)

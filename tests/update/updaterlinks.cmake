@@ -1,13 +1,15 @@
 # cmake -DPROGRAM=updater -DREFERENCE=program -P updaterlinks.cmake
-# Fails when the updater needs a GUI library or holds a PNG picture. The program itself is looked
-# at the same way first, so that a readelf that shows nothing cannot pass the test.
+# Fails when the updater needs a GUI library or holds a picture of the program's design (found by
+# the resource names, which the resource compiler stores in UTF-16 beside the compressed
+# pictures). The program itself is looked at the same way first, so that a readelf that shows
+# nothing cannot pass the test.
 function(look_at file needed_var pictures_var)
   execute_process(COMMAND readelf -d ${file} OUTPUT_VARIABLE dynamic RESULT_VARIABLE failed)
   if(failed)
     message(FATAL_ERROR "readelf cannot read ${file}")
   endif()
   string(REGEX MATCHALL "Shared library: \\[[^]]+\\]" needed "${dynamic}")
-  file(STRINGS ${file} pictures REGEX "IHDR")
+  file(STRINGS ${file} pictures REGEX "[A-Za-z0-9_]+\\.pix" ENCODING UTF-16BE)
   list(LENGTH pictures count)
   set(${needed_var} "${needed}" PARENT_SCOPE)
   set(${pictures_var} ${count} PARENT_SCOPE)

@@ -1,6 +1,9 @@
 #include "art.h"
 
+#include "controls/readypicture.h"
+
 #include <QDir>
+#include <QSaveFile>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QRadialGradient>
@@ -481,7 +484,16 @@ bool Output::save(const QImage &img, const QString &dir, const QString &name)
 {
     QDir().mkpath(dir);
     const QString path = dir + QLatin1Char('/') + name;
-    if (!withoutNeedlessAlpha(img).save(path, "PNG")) {
+    // Pictures compiled into the program are kept in the form it draws; the data directory's are PNG files.
+    const QImage picture = withoutNeedlessAlpha(img);
+    bool saved = false;
+    if (name.endsWith(QLatin1String(".pix"))) {
+        QSaveFile file(path);
+        saved = file.open(QIODevice::WriteOnly) && file.write(ReadyPicture::encode(picture)) >= 0 && file.commit();
+    } else {
+        saved = picture.save(path, "PNG");
+    }
+    if (!saved) {
         ++failures;
         return false;
     }

@@ -1,7 +1,7 @@
 // Draws every picture of the program's own design from code, so the build needs no binary artwork.
 // Usage: artgen <design dir> <images dir> <adverts dir> [stamp file]
 //
-// The update panel (panel2.png, 578 x 320) has its three entries drawn in these rectangles
+// The update panel (panel2, 578 x 320) has its three entries drawn in these rectangles
 // (x, y, w, h within the panel), over which the panel's flat buttons lie:
 //   CHECK FOR UPDATES (12, 10, 196, 34), ABOUT (220, 10, 96, 34), CLOSE (328, 10, 90, 34);
 //   the framed box for the status lines and the contact text is (12, 56) 554 x 252.
@@ -38,19 +38,19 @@ void drawDesign(art::Output &out, const QString &design)
         {QStringLiteral("ProgressT"), art::bgProgress},
     };
     for (const auto &pg : pages)
-        out.save(pg.second(), design, QStringLiteral("bg_") + pg.first + QStringLiteral(".png"));
-    out.save(art::panel2(), design, QStringLiteral("panel2.png"));
+        out.save(pg.second(), design, QStringLiteral("bg_") + pg.first + QStringLiteral(".pix"));
+    out.save(art::panel2(), design, QStringLiteral("panel2.pix"));
     for (const QString &kind : {QStringLiteral("lv"), QStringLiteral("hv"), QStringLiteral("m")}) {
-        out.save(art::courseTile(kind, 0), design, QStringLiteral("tile_%1_dim.png").arg(kind));
-        out.save(art::courseTile(kind, 1), design, QStringLiteral("tile_%1_lit.png").arg(kind));
-        out.save(art::courseTile(kind, 2), design, QStringLiteral("tile_%1_tick.png").arg(kind));
+        out.save(art::courseTile(kind, 0), design, QStringLiteral("tile_%1_dim.pix").arg(kind));
+        out.save(art::courseTile(kind, 1), design, QStringLiteral("tile_%1_lit.pix").arg(kind));
+        out.save(art::courseTile(kind, 2), design, QStringLiteral("tile_%1_tick.pix").arg(kind));
     }
-    out.save(art::diagramMotorcycle(), design, QStringLiteral("diagram_m.png"));
-    out.save(art::diagramLightVehicle(), design, QStringLiteral("diagram_lv.png"));
-    out.save(art::advert(-1), design, QStringLiteral("advert_placeholder.png"));
-    out.save(art::fixedDriving(), design, QStringLiteral("fixed_Driving.png"));
-    out.save(art::fixedDriverules(), design, QStringLiteral("fixed_Driverules.png"));
-    out.save(art::fixedLearners(), design, QStringLiteral("fixed_LearnersT.png"));
+    out.save(art::diagramMotorcycle(), design, QStringLiteral("diagram_m.pix"));
+    out.save(art::diagramLightVehicle(), design, QStringLiteral("diagram_lv.pix"));
+    out.save(art::advert(-1), design, QStringLiteral("advert_placeholder.pix"));
+    out.save(art::fixedDriving(), design, QStringLiteral("fixed_Driving.pix"));
+    out.save(art::fixedDriverules(), design, QStringLiteral("fixed_Driverules.pix"));
+    out.save(art::fixedLearners(), design, QStringLiteral("fixed_LearnersT.pix"));
 }
 
 // The general pictures of the data directory: markers, course icons and the rules pictures.
