@@ -519,7 +519,7 @@ void TForm2::FormCreate()
         if (!QFileInfo::exists(DataPaths::resolve(DataPaths::questionsDir))) {
             QDir().mkdir(DataPaths::questionsDir);
             Panel2->openForQuestionDownload(false);
-        } else if (QuestionBank::CountFiles() == 0) {
+        } else if (!QuestionBank::HasFiles()) {
             Panel2->openForQuestionDownload(true);
         }
     });

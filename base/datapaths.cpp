@@ -86,6 +86,17 @@ int countFiles(const QString &relativeDir)
     return count;
 }
 
+bool holdsFiles(const QString &relativeDir)
+{
+    QDirIterator it(resolve(relativeDir), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        if (!it.fileInfo().isDir())
+            return true;
+    }
+    return false;
+}
+
 bool isSpecialFile(const QString &path)
 {
     const QFileInfo info(path);

@@ -29,6 +29,8 @@ bool exists(const QString &relativePath);
 // 0 when the directory is missing. A file added or removed counts at once: the count is listed
 // afresh unless the directory is unchanged since an earlier listing.
 int countFiles(const QString &relativeDir);
+// Whether countFiles() would be above 0, found without listing the whole directory.
+bool holdsFiles(const QString &relativeDir);
 
 // Whether something other than a plain file (a FIFO, a device, a directory) lies at the path.
 // Such entries are never opened for reading: opening a FIFO waits for a writer that may never come.

@@ -18,6 +18,11 @@
 LoginPage::LoginPage(SessionState &state, QWidget *parent)
     : Page(QStringLiteral("Login"), QStringLiteral("logintab"), QStringLiteral("Image29"), parent), m_state(state)
 {
+    // The window's start waits for this page. All its text is in one face, which the page has
+    // from the start: the name field is laid out once, in its own font, before its text is set.
+    QFont font(QStringLiteral("Arial Narrow"));
+    font.setPixelSize(27);
+    setFont(font);
     TextFader23 = makeFader(this, {.name = QStringLiteral("TextFader23"),
                                    .geometry = {63, 0, 248, 41},
                                    .lines = {QStringLiteral("Welcome")},
@@ -31,14 +36,15 @@ LoginPage::LoginPage(SessionState &state, QWidget *parent)
                                    .fontPixels = 32,
                                    .fontColor = Palette::maroon});
 
-    edit2 = new QLineEdit(LearnerName::prompt, this);
+    edit2 = new QLineEdit(this);
     edit2->setObjectName(QStringLiteral("edit2"));
     edit2->setGeometry(404, 365, 413, 37);
-    QFont font(QStringLiteral("Arial Narrow"));
-    font.setPixelSize(27);
-    edit2->setFont(font);
     edit2->setFrame(false);
-    edit2->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: black; }").arg(Palette::lightBlue.name()));
+    QPalette colours = edit2->palette();
+    colours.setColor(QPalette::Base, Palette::lightBlue);
+    colours.setColor(QPalette::Text, Qt::black);
+    edit2->setPalette(colours);
+    edit2->setText(LearnerName::prompt);
     edit2->installEventFilter(this);
     connect(edit2, &QLineEdit::textChanged, this, [this](const QString &text) { m_state.learnerName = text; });
     m_state.learnerName = edit2->text();

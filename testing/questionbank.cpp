@@ -17,6 +17,11 @@ int CountFiles()
     return DataPaths::countFiles(DataPaths::questionsDir);
 }
 
+bool HasFiles()
+{
+    return DataPaths::holdsFiles(DataPaths::questionsDir);
+}
+
 QString fileName(int number)
 {
     return DataPaths::questionsDir + u'/' + QString::number(number) + QStringLiteral(".lrn");

@@ -29,6 +29,8 @@ enum Line {
 // The bank size: every entry of "Questions" that is not a directory, whatever its name. No cache,
 // so a file added by the question download counts at once. A missing directory gives 0.
 int CountFiles();
+// CountFiles() > 0, without counting: the start checks only whether there is a bank.
+bool HasFiles();
 
 // "Questions/" + n + ".lrn" (decimal, no sign for positive numbers).
 QString fileName(int number);
