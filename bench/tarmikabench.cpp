@@ -232,7 +232,7 @@ ChildResult runStartupChild(const QString &kind, const QString &dataDir)
 void benchStartup()
 {
     DataCopy data;
-    const int runs = quick ? 1 : 7;
+    const int runs = quick ? 1 : 15;
     std::vector<double> form, bare, again;
     long formPeak = 0, barePeak = 0;
     for (int i = 0; i < runs; ++i) {
