@@ -3,10 +3,10 @@
 #include "controls/readypicture.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QRadialGradient>
+#include <QSaveFile>
 #include <QtMath>
 
 namespace art {
