@@ -20,7 +20,7 @@ int CountFiles()
 bool HasFiles()
 {
     // The first question's file settles it in one look; only a bank without it is listed.
-    if (QFileInfo(DataPaths::resolve(DataPaths::questionsDir) + QStringLiteral("/1.lrn")).isFile())
+    if (QFileInfo(fileName(1)).isFile())
         return true;
     return DataPaths::holdsFiles(DataPaths::questionsDir);
 }
